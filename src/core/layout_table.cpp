@@ -1,0 +1,728 @@
+// The control table of the main window and the five dialogs.
+//
+// Geometry notes: the base font is about 9 pt, so a label gets roughly 7 px per
+// character (8 px bold) plus a margin, and 18..20 px of height per line. Tabs of
+// a page control are flat buttons 97 x 26 that wrap; the rect of every Page is
+// derived from its page control in finishPages() so it always sits exactly
+// below the tab rows.
+
+#include "core/layout_table.h"
+
+#include <array>
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+namespace splat {
+namespace {
+
+constexpr int kTabWidth = 97;
+constexpr int kTabHeight = 26;
+constexpr int kLine = 20;     // height of a one-line label
+constexpr int kButtonH = 28;  // height of a push button
+
+class TableBuilder {
+public:
+    ControlSpec& add(std::string name, ControlKind kind, std::string parent, std::string text,
+                     Rect rect, int style = Plain) {
+        ControlSpec c;
+        c.name = std::move(name);
+        c.kind = kind;
+        c.parent = std::move(parent);
+        c.text = std::move(text);
+        c.rect = rect;
+        c.style = style;
+        table_.push_back(std::move(c));
+        return table_.back();
+    }
+
+    ControlSpec& panel(std::string name, std::string parent, Rect r) {
+        return add(std::move(name), ControlKind::Panel, std::move(parent), "", r);
+    }
+    ControlSpec& label(std::string name, std::string parent, std::string text, Rect r,
+                       int style = Plain) {
+        return add(std::move(name), ControlKind::Label, std::move(parent), std::move(text), r,
+                   style);
+    }
+    ControlSpec& button(std::string name, std::string parent, std::string text, Rect r) {
+        return add(std::move(name), ControlKind::Button, std::move(parent), std::move(text), r);
+    }
+    ControlSpec& picture(std::string name, std::string parent, std::string file, Rect r) {
+        ControlSpec& c = add(std::move(name), ControlKind::Picture, std::move(parent), "", r);
+        c.picture = std::move(file);
+        return c;
+    }
+    ControlSpec& pageControl(std::string name, std::string parent, Rect r) {
+        return add(std::move(name), ControlKind::PageControl, std::move(parent), "", r);
+    }
+    // The rect of a page is filled in by finishPages().
+    ControlSpec& page(std::string name, std::string pageControl, std::string caption,
+                      std::string background = "") {
+        ControlSpec& c =
+            add(std::move(name), ControlKind::Page, std::move(pageControl), std::move(caption), {});
+        c.picture = std::move(background);
+        return c;
+    }
+    ControlSpec& radioGroup(std::string name, std::string parent, std::vector<std::string> items,
+                            int index, Rect r) {
+        ControlSpec& c = add(std::move(name), ControlKind::RadioGroup, std::move(parent), "", r);
+        c.items = std::move(items);
+        c.itemIndex = index;
+        return c;
+    }
+    ControlSpec& dialog(std::string name, std::string caption, int w, int h,
+                        std::string background = "") {
+        ControlSpec& c = add(std::move(name), ControlKind::Dialog, "", std::move(caption),
+                             {0, 0, w, h});
+        c.visible = false;
+        c.picture = std::move(background);
+        return c;
+    }
+
+    // A page's client area starts below the tab rows of its page control.
+    std::vector<ControlSpec> finish() {
+        std::unordered_map<std::string, int> pageCount;
+        for (const ControlSpec& c : table_)
+            if (c.kind == ControlKind::Page) ++pageCount[c.parent];
+        std::unordered_map<std::string, Rect> controlRect;
+        for (const ControlSpec& c : table_)
+            if (c.kind == ControlKind::PageControl) controlRect[c.name] = c.rect;
+        for (ControlSpec& c : table_) {
+            if (c.kind != ControlKind::Page) continue;
+            const Rect pc = controlRect.at(c.parent);
+            const int tabs = pageCount.at(c.parent);
+            const int rows = (tabs * kTabWidth + pc.w - 1) / pc.w;
+            c.rect = {0, kTabHeight * rows, pc.w, pc.h - kTabHeight * rows};
+        }
+        return std::move(table_);
+    }
+
+private:
+    std::vector<ControlSpec> table_;
+};
+
+std::string num(const char* stem, int n) { return stem + std::to_string(n); }
+
+const std::array<const char*, 5> kSwapCaptions{"1-2", "2-3", "3-4", "4-5", "5-1"};
+
+// ---------------------------------------------------------------- window top
+
+void buildWindowTop(TableBuilder& t) {
+    t.add("TForm1", ControlKind::MainWindow, "", "Splat League", {0, 0, 996, 735});
+
+    // The menu bar lies above the client area; Qt places it and its items.
+    t.add("MainMenu1", ControlKind::MenuBar, "TForm1", "", {});
+    t.add("Newgame1", ControlKind::MenuItem, "MainMenu1", "New game", {});
+    t.add("Options", ControlKind::MenuItem, "MainMenu1", "Options", {});
+    t.add("SoundOff1", ControlKind::MenuItem, "MainMenu1", "Sound Off", {});
+    t.add("MusicOff1", ControlKind::MenuItem, "MainMenu1", "Music Off", {});
+    t.add("About1", ControlKind::MenuItem, "MainMenu1", "About", {});
+
+    // The banner shows the title on its left half; the header sits on the right.
+    t.picture("bannerPicture", "TForm1", "banner.jpg", {10, 0, 977, 161});
+    const int hdr = Light | Bold;
+    t.label("yteamname", "TForm1", "Your team", {600, 16, 360, 32}, hdr | Heading);
+    t.label("Label3", "TForm1", "Cash:", {600, 62, 76, kLine}, hdr);
+    t.label("Label29", "TForm1", "$", {680, 62, 14, kLine}, hdr);
+    t.label("lblcash", "TForm1", "0", {696, 62, 150, kLine}, hdr);
+    t.label("Label30", "TForm1", "Week:", {600, 88, 76, kLine}, hdr);
+    t.label("weeknumber", "TForm1", "0", {696, 88, 100, kLine}, hdr);
+    t.label("Label40", "TForm1", "Season:", {600, 114, 76, kLine}, hdr);
+    t.label("lblseason", "TForm1", "0", {696, 114, 100, kLine}, hdr);
+
+    t.pageControl("PageControl1", "TForm1", {16, 160, 961, 521});
+}
+
+// ---------------------------------------------------------------- page Team
+
+void buildTeamPage(TableBuilder& t) {
+    const std::string pg = "TabSheet1";
+    t.page(pg, "PageControl1", "Team", "page_team.jpg");
+
+    // Squad table: columns x and widths.
+    constexpr std::array<int, 7> colX{16, 176, 330, 420, 560, 630, 770};
+    constexpr std::array<int, 7> colW{150, 144, 80, 130, 60, 130, 110};
+    t.panel("Panel1", pg, {16, 16, 929, 196}).visible = false;
+    t.label("shoot", "Panel1", "Shooting accuracy", {colX[1], 12, colW[1], kLine}, Bold);
+    t.label("Stamina", "Panel1", "Tactics", {colX[2], 12, colW[2], kLine}, Bold);
+    t.label("Label8", "Panel1", "Marker", {colX[3], 12, colW[3], kLine}, Bold);
+    t.label("Label89", "Panel1", "hits", {colX[4], 12, colW[4], kLine}, Bold);
+    t.label("Label90", "Panel1", "flags picked up", {colX[5], 12, colW[5], kLine}, Bold);
+    t.label("Label91", "Panel1", "flags hung", {colX[6], 12, colW[6], kLine}, Bold);
+    const std::array<const char*, 7> rowStems{"playername", "s", "shoot", "m", "ot", "ft", "fh"};
+    for (int j = 1; j <= 5; ++j) {
+        const int y = 44 + (j - 1) * 28;
+        for (std::size_t c = 0; c < rowStems.size(); ++c)
+            t.label(num(rowStems[c], j), "Panel1", c == 0 || c == 3 ? "" : "0",
+                    {colX[c], y, colW[c], kLine});
+    }
+
+    t.panel("Panel56", pg, {16, 224, 380, 84}).visible = false;
+    t.label("Label86", "Panel56", "Swap markers", {12, 10, 200, kLine}, Bold);
+    for (int i = 0; i < 5; ++i)
+        t.button(num("dxButton", 15 + i), "Panel56", kSwapCaptions[i],
+                 {12 + i * 72, 42, 64, kButtonH});
+
+    t.panel("Panel58", pg, {412, 224, 533, 84}).visible = false;
+    t.label("Label87", "Panel58", "Your supporters favorite player", {12, 10, 300, kLine}, Bold);
+    t.label("Label88", "Panel58", "-", {12, 44, 14, kLine});
+    t.label("sf", "Panel58", "", {30, 44, 200, kLine});
+
+    t.button("Button1", pg, "Trophy room", {16, 324, 140, 30}).visible = false;
+
+    // The options panel stands in for the four controls above.
+    t.panel("optionspanel", pg, {16, 16, 929, 280});
+    t.panel("Panel59", "optionspanel", {16, 16, 260, 200});
+    t.label("Label94", "Panel59", "Difficulty level", {12, 10, 200, kLine}, Bold);
+    t.radioGroup("RadioGroup1", "Panel59",
+                 {"Easy", "Amateur league", "Pro league", "Major league", "Impossible"}, 1,
+                 {12, 36, 236, 152});
+    t.panel("Panel61", "optionspanel", {292, 16, 260, 104});
+    t.label("Label95", "Panel61", "Games per season", {12, 10, 200, kLine}, Bold);
+    t.add("deadline", ControlKind::Edit, "Panel61", "20", {12, 42, 90, 26});
+    t.button("dxButton2", "Panel61", "Enter", {114, 41, 90, kButtonH});
+    t.panel("Panel62", "optionspanel", {568, 16, 260, 104});
+    t.label("Label96", "Panel62", "Your team's name", {12, 10, 200, kLine}, Bold);
+    t.add("text", ControlKind::Edit, "Panel62", "Your team", {12, 42, 200, 26}).maxLength = 20;
+    t.button("dxButton1", "optionspanel", "Ok", {292, 232, 100, 30});
+}
+
+// ---------------------------------------------------------------- page Tactics
+
+void buildTacticsPage(TableBuilder& t) {
+    const std::string pg = "TabSheet2";
+    t.page(pg, "PageControl1", "Tactics", "page_tactics.jpg");
+    t.pageControl("PageControl4", pg, {8, 8, 945, 479});
+
+    // Positions: your players on the left, the opponent's on the right, the
+    // swap buttons between the rows they swap.
+    const std::string pos = "positionsPage";
+    t.page(pos, "PageControl4", "Positions");
+    t.panel("Panel64", pos, {316, 16, 240, 40});
+    t.label("opteam", "Panel64", "", {10, 10, 220, kLine}, Bold | Centered);
+    const std::array<const char*, 5> ours{"firstplayer", "secondplayer", "thirdplayer",
+                                          "fourthplayer", "fifthplayer"};
+    const std::array<const char*, 5> theirs{"fopponent", "sopponent", "topponent",
+                                            "fourthopponent", "fifthopponent"};
+    for (int j = 0; j < 5; ++j) t.label(ours[j], pos, "", {100, 76 + j * 40, 190, kLine}, Bold);
+    for (int j = 0; j < 5; ++j) t.label(theirs[j], pos, "", {326, 76 + j * 40, 220, kLine});
+    for (int k = 0; k < 4; ++k)
+        t.button(num("dxButton", 8 + k), pos, kSwapCaptions[k], {20, 92 + k * 40, 64, kButtonH});
+    t.panel("Panel6", pos, {580, 76, 340, 104});
+    const std::array<const char*, 4> hint{"Your player is more likely to",
+                                          "engage the opponent in a similar",
+                                          "position. Keep this in mind when",
+                                          "repositioning your players..."};
+    for (int i = 0; i < 4; ++i)
+        t.label(num("Label", 97 + i), "Panel6", hint[i], {12, 10 + i * kLine, 316, kLine});
+
+    // Boost.
+    const std::string boost = "boostPage";
+    t.page(boost, "PageControl4", "Boost");
+    t.panel("Panel57", boost, {16, 16, 330, 216});
+    t.label("Label102", "Panel57", "Price", {196, 10, 110, kLine}, Bold);
+    const std::array<const char*, 5> boostNames{"firstboost", "secondboost", "thirdboost",
+                                                "fourthboost", "fifthboost"};
+    for (int j = 1; j <= 5; ++j) {
+        const int y = 42 + (j - 1) * 34;
+        t.label(boostNames[j - 1], "Panel57", "", {12, y, 170, kLine});
+        t.label(num("dollarBoost", j), "Panel57", "$", {196, y, 14, kLine});
+        t.label(num("boostprice", j), "Panel57", "0", {212, y, 100, kLine});
+    }
+    for (int j = 1; j <= 5; ++j)
+        t.label(num("pagrees", j), boost, "", {362, 58 + (j - 1) * 34, 290, kLine});
+    for (int j = 1; j <= 5; ++j)
+        t.button(num("boost", j), boost, "Deal", {668, 54 + (j - 1) * 34, 90, kButtonH});
+    t.panel("Panel26", boost, {16, 248, 912, 44});
+    t.label("Label51", "Panel26",
+            "Players will do their best in the next game if you pay them a certain amount of "
+            "cash...",
+            {12, 12, 888, kLine});
+
+    // Run for the flag priority: one column per position.
+    const std::string flag = "flagPriorityPage";
+    t.page(flag, "PageControl4", "Run for the flag priority");
+    t.panel("Panel54", flag, {16, 16, 912, 150});
+    for (int j = 1; j <= 5; ++j) {
+        const int x = 12 + (j - 1) * 180;
+        t.label(num("pp", j), "Panel54", "", {x, 10, 170, kLine}, Bold);
+        t.radioGroup(num("pr", j), "Panel54", {"high", "regular", "low"}, 1, {x, 36, 170, 104});
+    }
+    t.panel("Panel76", flag, {16, 182, 912, 44});
+    t.label("Label2", "Panel76",
+            "Tell your players if you want them to focus on grabbing the flag or just waste the "
+            "opponents",
+            {12, 12, 888, kLine});
+}
+
+// ---------------------------------------------------------------- page Training
+
+void buildTrainingPage(TableBuilder& t) {
+    const std::string pg = "TabSheet3";
+    t.page(pg, "PageControl1", "Training", "page_training.jpg");
+
+    t.panel("Panel20", pg, {16, 16, 440, 104});
+    t.label("Label6", "Panel20", "Coach", {12, 12, 150, kLine}, Bold);
+    t.label("coachname", "Panel20", "", {170, 12, 250, kLine}, Bold);
+    t.label("Label7", "Panel20", "Shooting training", {12, 42, 150, kLine});
+    t.label("straining", "Panel20", "0", {170, 42, 100, kLine});
+    t.label("Label9", "Panel20", "Tactics training", {12, 70, 150, kLine});
+    t.label("ttraining", "Panel20", "0", {170, 70, 100, kLine});
+
+    // Training levels with the weekly cost beside each item.
+    const auto levelPanel = [&t](const std::string& panel, Rect r, const char* caption,
+                                 const char* group, std::vector<std::string> items,
+                                 const std::array<const char*, 4>& costs,
+                                 const std::array<const char*, 4>& dollars) {
+        t.panel(panel, "TabSheet3", r);
+        t.label(panel == "Panel21" ? "Label18" : "Label19", panel, caption, {12, 10, 200, kLine},
+                Bold);
+        t.radioGroup(group, panel, std::move(items), 0, {12, 36, 200, 112});
+        for (int i = 0; i < 4; ++i) {
+            const int y = 56 + i * 22;
+            t.label(dollars[i], panel, "$", {224, y, 14, kLine});
+            t.label(costs[i], panel, "0", {240, y, 90, kLine});
+        }
+    };
+    levelPanel("Panel21", {16, 132, 440, 160}, "Shooting training", "shooting",
+               {"None", "Basic", "Regular", "Advanced "}, {"snone", "sbasic", "sregular", "sadvanced"},
+               {"dollarSNone", "dollarSBasic", "dollarSRegular", "dollarSAdvanced"});
+    levelPanel("Panel22", {472, 132, 473, 160}, "Tactics training", "tactics",
+               {"None", "Basic", "Regular", "Advanced"}, {"tnone", "tbasic", "tregular", "tadvanced"},
+               {"dollarTNone", "dollarTBasic", "dollarTRegular", "dollarTAdvanced"});
+
+    t.panel("Panel69", pg, {472, 16, 320, 104});
+    t.label("Label118", "Panel69", "Training points", {12, 10, 200, kLine}, Bold);
+    t.label("Label119", "Panel69", "Price of 10 points", {12, 40, 150, kLine});
+    t.label("dollarTpPrice", "Panel69", "$", {170, 40, 14, kLine});
+    t.label("tpprice", "Panel69", "0", {186, 40, 100, kLine});
+    t.label("Label120", "Panel69", "pool", {12, 70, 150, kLine});
+    t.panel("Panel70", "Panel69", {168, 66, 120, 28});
+    t.label("tpnumber", "Panel70", "0", {8, 4, 104, kLine}, Bold);
+    t.button("buytp", pg, "Buy", {808, 52, 100, 30});
+
+    t.panel("Panel42", pg, {16, 304, 929, 136});
+    const std::array<std::pair<int, const char*>, 6> lines{{
+        {65, "The better coach you got the more money you pay for training. "},
+        {66, "Payments for training are deducted every week"},
+        {67, "Training improves your players shooting accuracy and tactics."},
+        {121, "Your coach is able to improve the players by using training points from the "
+              "pool. "},
+        {122, "When there are no points in the pool, your players are not improving, so you "
+              "don't wanna run outa these points"},
+        {123, "Price of training points changes depending on how good your coach is and random "
+              "factors."},
+    }};
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        t.label(num("Label", lines[i].first), "Panel42", lines[i].second,
+                {12, 8 + static_cast<int>(i) * kLine, 905, kLine});
+}
+
+// ---------------------------------------------------------------- page Scout
+
+void buildScoutPage(TableBuilder& t) {
+    const std::string pg = "TabSheet4";
+    t.page(pg, "PageControl1", "Scout", "page_scout.jpg");
+
+    t.panel("Panel23", pg, {16, 16, 300, 156}).visible = false;
+    t.label("newname", "Panel23", "", {12, 10, 276, kLine}, Bold);
+    t.label("Label20", "Panel23", "Shooting accuracy", {12, 42, 150, kLine});
+    t.label("newshooting", "Panel23", "0", {170, 42, 110, kLine});
+    t.label("Label21", "Panel23", "Tactics", {12, 68, 150, kLine});
+    t.label("newtactics", "Panel23", "0", {170, 68, 110, kLine});
+    t.label("Label24", "Panel23", "Marker", {12, 94, 150, kLine});
+    t.label("newweapon", "Panel23", "", {170, 94, 120, kLine});
+    t.label("Label22", "Panel23", "Price", {12, 120, 150, kLine});
+    t.label("dollarNewPrice", "Panel23", "$", {170, 120, 14, kLine});
+    t.label("newprice", "Panel23", "0", {186, 120, 100, kLine});
+
+    t.panel("Panel24", pg, {332, 16, 300, 184}).visible = false;
+    for (int j = 1; j <= 5; ++j) t.label(num("pl", j), "Panel24", "", {12, 15 + (j - 1) * 34, 170, kLine});
+    for (int j = 1; j <= 5; ++j)
+        t.button(num("replace", j), "Panel24", "replace", {192, 11 + (j - 1) * 34, 96, kButtonH});
+
+    t.panel("Panel25", pg, {648, 16, 297, 130}).visible = false;
+    t.label("cname", "Panel25", "", {12, 10, 273, kLine}, Bold);
+    t.label("Label26", "Panel25", "Shooting training", {12, 42, 150, kLine});
+    t.label("cshooting", "Panel25", "0", {170, 42, 110, kLine});
+    t.label("Label27", "Panel25", "Tactics training", {12, 68, 150, kLine});
+    t.label("ctactics", "Panel25", "0", {170, 68, 110, kLine});
+    t.label("Label28", "Panel25", "Price", {12, 94, 150, kLine});
+    t.label("dollarCPrice", "Panel25", "$", {170, 94, 14, kLine});
+    t.label("cprice", "Panel25", "0", {186, 94, 100, kLine});
+
+    t.button("playersearch", pg, "Search for a player ( $100 )", {16, 188, 240, 30});
+    t.button("coachsearch", pg, "Search for a coach ( $150 )", {648, 160, 240, 30});
+    t.button("replaceyourcoach", pg, "Replace your coach", {648, 200, 240, 30}).visible = false;
+}
+
+// ---------------------------------------------------------------- page Gear
+
+void buildGearPage(TableBuilder& t) {
+    const std::string pg = "TabSheet5";
+    t.page(pg, "PageControl1", " Gear", "page_gear.jpg");
+
+    // Marker shop: eleven sub-pages (three tab rows at this width).
+    t.pageControl("tab3", pg, {8, 8, 480, 260});
+    const std::array<const char*, 11> markers{
+        "Basic gun",   "MB gun",      "SniperMark", "Neotron tech", "Cheetah",   "Piranha gun",
+        "Diamond pro", "Viper Epump", "Lightning",  "Hell Furlong", "Tech demon"};
+    for (int n = 1; n <= 11; ++n) {
+        const std::string sub = num("markerPage", n);
+        t.page(sub, "tab3", markers[n - 1]);
+        t.picture(num("markerPicture", n), sub, num("marker", n) + ".jpg", {10, 10, 300, 150});
+        const std::string box = num("markerPricePanel", n);
+        t.panel(box, sub, {320, 20, 150, 32});
+        t.label(num("price", n), box, "Price: $0", {8, 6, 134, kLine}, Bold);
+        t.button(num("buy", n), sub, "Buy", {320, 66, 100, kButtonH});
+    }
+
+    t.panel("Panel31", pg, {8, 276, 300, 136});
+    for (int j = 1; j <= 5; ++j) t.label(num("pla", j), "Panel31", "", {26, 10 + (j - 1) * 24, 130, kLine}, Bold);
+    for (int j = 1; j <= 5; ++j) t.label(num("w", j), "Panel31", "", {164, 10 + (j - 1) * 24, 126, kLine});
+    const std::array<const char*, 5> pointers{"Label59", "Label61", "Label62", "Label63", "Label64"};
+    for (int j = 1; j <= 5; ++j)
+        t.label(pointers[j - 1], "Panel31", ">", {8, 10 + (j - 1) * 24, 14, kLine}, Bold).visible =
+            j == 1;
+
+    t.panel("Panel32", pg, {316, 276, 172, 136});
+    t.label("splayer", "Panel32", "", {10, 10, 152, kLine}, Bold);
+    t.label("wprice", "Panel32", "", {10, 38, 152, kLine});
+    t.button("sellweapon", "Panel32", "Sell marker", {10, 72, 130, kButtonH});
+
+    t.panel("Panel34", pg, {496, 240, 457, 104});
+    t.label("Label41", "Panel34", "Your artifacts:", {10, 8, 200, kLine}, Bold);
+    for (int k = 1; k <= 6; ++k)
+        t.label(num("lorb", k), "Panel34", "",
+                {10 + ((k - 1) / 3) * 224, 32 + ((k - 1) % 3) * 22, 210, kLine});
+
+    // Orb shop: six sub-pages "1".."6".
+    t.pageControl("PageControl2", pg, {496, 8, 457, 224});
+    const std::array<std::vector<const char*>, 6> orbText{{
+        {"Orb of Accuracy is believed to increase", "the accuracy of a team that uses it"},
+        {"Orb of Wisdom is an ancient artifact", "that is supposed to positively affect",
+         "tactics of a team that owns it"},
+        {"Orb of Lore is an unbelievable artifact", "that helps your players improve"},
+        {"Orb of Chaos is one of a kind artifact", "that makes it easier for your team",
+         "to win. Don't expect no miracles though"},
+        {"Orb of Acid increases the income", "from ZRK production by 30% or more"},
+        {"Orb of Training pool adds 10 points to", "the training pool each week at no cost",
+         "whatsoever"},
+    }};
+    for (int n = 1; n <= 6; ++n) {
+        const std::string sub = num("orbPage", n);
+        t.page(sub, "PageControl2", std::to_string(n));
+        t.picture(num("orbPicture", n), sub, num("orb", n) + ".jpg", {10, 10, 150, 150});
+        t.label(num("aprice", n), sub, "Price:  $0", {170, 84, 200, kLine}, Bold);
+        const auto& lines = orbText[n - 1];
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            t.label(num("orbText", n) + num("Line", static_cast<int>(i) + 1), sub, lines[i],
+                    {170, 10 + static_cast<int>(i) * kLine, 280, kLine});
+        t.button(num("buya", n), sub, "Buy", {170, 112, 100, kButtonH});
+    }
+
+    t.panel("Panel53", pg, {496, 352, 457, 48});
+    for (int i = 0; i < 5; ++i)
+        t.button(num("dxButton", 3 + i), "Panel53", kSwapCaptions[i],
+                 {10 + i * 72, 10, 64, kButtonH});
+}
+
+// ---------------------------------------------------------------- page Finances
+
+void buildFinancesPage(TableBuilder& t) {
+    const std::string pg = "TabSheet6";
+    t.page(pg, "PageControl1", "Finances", "page_finances.jpg");
+    t.pageControl("PageControl3", pg, {8, 8, 945, 397});
+
+    // ZRK laboratory.
+    const std::string lab = "labPage";
+    t.page(lab, "PageControl3", "ZRK laboratory");
+    t.panel("Panel46", lab, {16, 16, 376, 96});
+    t.label("Label31", "Panel46", "Lab level:", {12, 10, 170, kLine}, Bold);
+    t.label("lbllab", "Panel46", "0", {190, 10, 60, kLine});
+    t.label("Label32", "Panel46", "Security level:", {12, 38, 170, kLine}, Bold);
+    t.label("lblsecurity", "Panel46", "0", {190, 38, 60, kLine});
+    t.label("dollarLlCost", "Panel46", "$", {256, 10, 14, kLine});
+    t.label("llcost", "Panel46", "0", {272, 10, 92, kLine});
+    t.label("dollarSlCost", "Panel46", "$", {256, 38, 14, kLine});
+    t.label("slcost", "Panel46", "0", {272, 38, 92, kLine});
+    t.label("Label10", "Panel46", "average income a week:", {12, 66, 170, kLine});
+    t.label("dollarIncome", "Panel46", "$", {190, 66, 14, kLine});
+    t.label("lblincome", "Panel46", "0", {206, 66, 100, kLine});
+    t.panel("Panel67", lab, {16, 128, 440, 120});
+    t.label("Label107", "Panel67", "Chemist", {12, 10, 170, kLine}, Bold);
+    t.label("chemistname", "Panel67", "", {190, 10, 238, kLine}, Bold);
+    t.label("Label106", "Panel67", "Degree", {12, 36, 170, kLine});
+    t.label("degree", "Panel67", "", {190, 36, 238, kLine});
+    t.label("Label105", "Panel67", "Experience", {12, 62, 170, kLine});
+    t.label("exp", "Panel67", "0", {190, 62, 238, kLine});
+    t.label("Label103", "Panel67", "Knowledge of chemistry", {12, 88, 170, kLine});
+    t.label("knowledge", "Panel67", "0", {190, 88, 238, kLine});
+    t.button("labupgrade", lab, "Lab upgrade", {408, 22, 170, 30});
+    t.button("securityupgrade", lab, "Security upgrade", {408, 60, 170, 30});
+
+    // Sponsors: one row panel per company.
+    const std::string sp = "sponsorsPage";
+    t.page(sp, "PageControl3", "Sponsors");
+    t.label("Label55", sp, "Your sponsor:", {16, 16, 120, kLine}, Bold);
+    t.label("yoursponsor", sp, "None", {140, 16, 240, kLine});
+    const std::array<const char*, 4> applyText{
+        "Apply for sponsorship ($300)", "Apply for sponsorship ($500)",
+        "Apply for sponsorship ($1000)", "Apply for sponsorship ($1500)"};
+    const std::array<const char*, 4> dumpText{"Dump the sponsor ($400)", "Dump the sponsor ($300)",
+                                              "Dump the sponsor ($200)", "Dump the sponsor ($100)"};
+    for (int s = 1; s <= 4; ++s) {
+        const std::string box = num("Panel", 26 + s);
+        t.panel(box, sp, {16, 48 + (s - 1) * 76, 912, 68});
+        t.label(num("Label", 35 + s), box, "", {12, 8, 250, kLine}, Bold);
+        t.label(num("result", s), box, "", {12, 38, 300, kLine}, Italic);
+        t.button(num("apply", s), box, applyText[s - 1], {330, 20, 240, kButtonH});
+        t.button(num("dump", s), box, dumpText[s - 1], {586, 20, 200, kButtonH}).visible = false;
+    }
+
+    // Art production.
+    const std::string art = "artPage";
+    t.page(art, "PageControl3", "Art production");
+    t.panel("Panel66", art, {16, 16, 376, 104});
+    t.label("Label108", "Panel66", "Production level:", {12, 10, 150, kLine}, Bold);
+    t.label("peyotelevel", "Panel66", "0", {170, 10, 100, kLine});
+    t.label("Label109", "Panel66", "Income a week:", {12, 38, 150, kLine}, Bold);
+    t.label("dollarPeyoteIncome", "Panel66", "$", {170, 38, 14, kLine});
+    t.label("peyoteincome", "Panel66", "0", {186, 38, 100, kLine});
+    t.label("dollarPeyoteUp", "Panel66", "$", {12, 70, 14, kLine});
+    t.label("peyoteup", "Panel66", "0", {28, 70, 100, kLine});
+    t.button("dxButton12", "Panel66", "upgrade", {170, 66, 100, kButtonH});
+
+    // Chemist search.
+    const std::string chem = "chemistSearchPage";
+    t.page(chem, "PageControl3", "Chemist search");
+    t.panel("Panel68", chem, {16, 16, 440, 146}).visible = false;
+    t.label("newc", "Panel68", "", {12, 10, 416, kLine}, Bold);
+    t.label("Label113", "Panel68", "Degree", {12, 38, 170, kLine});
+    t.label("ndegree", "Panel68", "", {190, 38, 238, kLine});
+    t.label("Label114", "Panel68", "Experience", {12, 64, 170, kLine});
+    t.label("nexp", "Panel68", "0", {190, 64, 238, kLine});
+    t.label("Label115", "Panel68", "Knowledge of chemistry", {12, 90, 170, kLine});
+    t.label("nknowledge", "Panel68", "0", {190, 90, 238, kLine});
+    t.label("Label116", "Panel68", "Price", {12, 116, 170, kLine});
+    t.label("dollarNPrice", "Panel68", "$", {190, 116, 14, kLine});
+    t.label("nprice", "Panel68", "0", {206, 116, 100, kLine});
+    t.button("dxButton13", chem, "Search for a chemist ($100)", {472, 16, 240, 30});
+    t.button("buychemist", chem, "replace your chemist", {472, 56, 240, 30}).visible = false;
+
+    t.panel("Panel43", pg, {8, 413, 945, 74});
+    const std::array<const char*, 3> notes{
+        "You can raise money by making ZRK, getting sponsor's support and producing Art",
+        "Upgrade Lab security to lower the likelihood of theft.",
+        "Before you apply for sponsorship be sure your team is performing well. "};
+    for (int i = 0; i < 3; ++i)
+        t.label(num("financesNote", i + 1), "Panel43", notes[i], {12, 6 + i * kLine, 921, kLine});
+}
+
+// ---------------------------------------------------------------- page League table
+
+void buildLeaguePage(TableBuilder& t) {
+    const std::string pg = "TabSheet7";
+    t.page(pg, "PageControl1", "League table", "page_league.jpg");
+
+    t.panel("Panel2", pg, {16, 16, 340, 312});
+    t.panel("Panel52", "Panel2", {8, 8, 324, 30});
+    t.label("Label45", "Panel52", "Team", {8, 5, 200, kLine}, Bold);
+    t.label("Label48", "Panel52", "Points", {230, 5, 80, kLine}, Bold);
+    for (int i = 1; i <= 10; ++i) {
+        const int y = 46 + (i - 1) * 26;
+        t.label(num("team", i), "Panel2", "", {16, y, 206, kLine});
+        t.label(num("teampoints", i), "Panel2", "0", {238, y, 80, kLine});
+    }
+
+    t.panel("Panel3", pg, {372, 16, 573, 212});
+    t.panel("Panel71", "Panel3", {8, 8, 557, 30});
+    t.label("currentteam", "Panel71", "", {8, 5, 400, kLine}, Bold);
+    t.label("Label4", "Panel3", "Shooting", {196, 46, 90, kLine}, Bold);
+    t.label("Label5", "Panel3", "Tactics", {296, 46, 80, kLine}, Bold);
+    for (int j = 1; j <= 5; ++j) {
+        const int y = 74 + (j - 1) * 26;
+        t.label(num("pname", j), "Panel3", "", {16, y, 170, kLine});
+        t.label(num("stamina", j), "Panel3", "0", {196, y, 90, kLine});
+        t.label(num("shooting", j), "Panel3", "0", {296, y, 80, kLine});
+        t.label(num("mark", j), "Panel3", "", {386, y, 170, kLine});
+    }
+
+    t.panel("Panel45", pg, {16, 344, 929, 80});
+    const std::array<const char*, 3> lines{
+        "You get a substantial amount of money for finishing in top 3 positions",
+        "But, if you end up in two bottom places at the end of a season,",
+        "you're gonna get your butt kicked outa the league"};
+    for (int i = 0; i < 3; ++i)
+        t.label(num("Label", 76 + i), "Panel45", lines[i], {12, 8 + i * 22, 905, kLine});
+}
+
+// ---------------------------------------------------------------- page Schedule
+
+void buildSchedulePage(TableBuilder& t) {
+    const std::string pg = "TabSheet8";
+    t.page(pg, "PageControl1", "Schedule", "page_schedule.jpg");
+
+    t.panel("Panel4", pg, {16, 16, 700, 204});
+    t.label("Label34", "Panel4", "Next round", {16, 10, 200, kLine}, Bold);
+    for (int k = 1; k <= 5; ++k) {
+        const int y = 42 + (k - 1) * 30;
+        t.label(num("rteam", 2 * k - 1), "Panel4", "", {16, y, 206, kLine}, RightAligned);
+        t.label(num("Label", 80 + k), "Panel4", "vs", {226, y, 30, kLine}, Centered);
+        t.label(num("rteam", 2 * k), "Panel4", "", {260, y, 206, kLine});
+    }
+    t.label("Label35", "Panel4", "Favorites to win:", {480, 10, 200, kLine}, Bold);
+    for (int k = 1; k <= 5; ++k)
+        t.label(num("win", k), "Panel4", "", {480, 42 + (k - 1) * 30, 206, kLine});
+}
+
+// ---------------------------------------------------------------- page Next game
+
+void buildNextGamePage(TableBuilder& t) {
+    const std::string pg = "TabSheet9";
+    t.page(pg, "PageControl1", "Next game", "page_nextgame.jpg");
+
+    t.panel("Panel5", pg, {16, 8, 929, 58});
+    t.label("action1", "Panel5", "", {12, 8, 905, 42}).wordWrap = true;
+
+    t.add("RadioGroup5", ControlKind::GroupBox, pg, "Game speed", {600, 80, 200, 110});
+    t.add("fastaction", ControlKind::RadioButton, "RadioGroup5", "Fast", {14, 24, 170, 22});
+    t.add("normalaction", ControlKind::RadioButton, "RadioGroup5", "Normal", {14, 50, 170, 22})
+        .itemIndex = 1;
+    t.add("slowaction", ControlKind::RadioButton, "RadioGroup5", "Slow", {14, 76, 170, 22});
+
+    // The two squads stand at x = 59 and x = 315; the game swaps the pairs.
+    t.panel("Panel38", pg, {59, 80, 496, 38});
+    t.label("hometeam", "Panel38", "", {8, 9, 214, kLine}, Bold | Centered);
+    t.label("Label60", "Panel38", "vs", {230, 9, 36, kLine}, Bold | Centered);
+    t.label("awayteam", "Panel38", "", {274, 9, 214, kLine}, Bold | Centered);
+
+    const auto squad = [&t, &pg](const char* panel, int x, const char* names,
+                                 const char* status) {
+        t.panel(panel, pg, {x, 128, 240, 146});
+        for (int j = 1; j <= 5; ++j)
+            t.label(num(names, j), panel, "", {8, 10 + (j - 1) * 26, 126, kLine});
+        for (int j = 1; j <= 5; ++j)
+            t.label(num(status, j), panel, "", {138, 10 + (j - 1) * 26, 96, kLine}, Italic);
+    };
+    squad("Panel18", 59, "yourplayer", "ystatus");
+    squad("Panel19", 315, "opponent", "ostatus");
+
+    t.panel("Panel39", pg, {600, 204, 200, 40}).visible = false;
+    t.label("Label58", "Panel39", "Time:", {12, 10, 60, kLine}, Bold);
+    t.label("lbltime", "Panel39", "", {76, 10, 100, kLine}, Bold);
+    t.panel("Panel40", pg, {59, 282, 240, 46}).visible = false;
+    t.label("yscore", "Panel40", "0", {8, 8, 224, 30}, Bold | Heading | Centered);
+    t.panel("Panel41", pg, {315, 282, 240, 46}).visible = false;
+    t.label("oscore", "Panel41", "0", {8, 8, 224, 30}, Bold | Heading | Centered);
+
+    t.button("Start", pg, "Start Game", {600, 260, 200, 36});
+}
+
+// ---------------------------------------------------------------- timers
+
+void buildTimers(TableBuilder& t) {
+    ControlSpec& timer = t.add("Timer1", ControlKind::Timer, "TForm1", "", {});
+    timer.interval = 500;
+    timer.enabled = false;
+    ControlSpec& music = t.add("MusicTimer", ControlKind::Timer, "TForm1", "", {});
+    music.interval = 225000;
+    music.enabled = false;
+    t.add("MediaPlayer1", ControlKind::MediaPlayer, "TForm1", "", {}).visible = false;
+}
+
+// ---------------------------------------------------------------- dialogs
+
+void buildDialogs(TableBuilder& t) {
+    // Match results: the club's score on the left, the opponent's on the right,
+    // then the week's income and expenses in two columns.
+    t.dialog("Tresults", "", 640, 438, "results.jpg");
+    const std::string r = "Tresults";
+    t.label("Tresults.yourteam", r, "Your team", {30, 24, 290, 24}, Bold | Larger);
+    t.label("Tresults.yoscore", r, "0", {30, 52, 100, kLine}, Bold);
+    t.label("Tresults.opponentteam", r, "Opponent", {340, 24, 270, 24}, Bold | Larger);
+    t.label("Tresults.opscore", r, "0", {340, 52, 100, kLine}, Bold);
+    t.label("Tresults.lblresult", r, "Result", {30, 96, 580, 26}, Italic | Larger);
+    t.label("Tresults.Label1", r, "Income:", {30, 150, 200, kLine}, Underline | Bold);
+    t.label("Tresults.yourlab", r, "ZRK lab brings:", {30, 178, 330, kLine});
+    t.label("Tresults.cactus", r, "Art production", {30, 206, 330, kLine});
+    t.label("Tresults.sponsordonates", r, "Your sponsor donates:", {30, 234, 330, kLine});
+    t.label("Tresults.Label4", r, "Expenses:", {390, 150, 200, kLine}, Underline | Bold);
+    t.label("Tresults.Training", r, "Training:", {390, 178, 80, kLine});
+    t.label("Tresults.Label2", r, "$", {474, 178, 14, kLine});
+    t.label("Tresults.texpences", r, "0", {490, 178, 120, kLine});
+    t.button("Tresults.Button1", r, "OK", {270, 388, 100, 30});
+
+    t.dialog("Tendseason", "", 536, 198);
+    const std::string e = "Tendseason";
+    t.label("Tendseason.congrat", e, "Season over", {20, 16, 496, 28}, Bold | Italic | Larger);
+    t.label("Tendseason.result", e, "Final place", {20, 56, 496, kLine});
+    t.label("Tendseason.money", e, "", {20, 82, 496, kLine});
+    t.label("Tendseason.Label1", e, "", {20, 108, 496, kLine});
+    t.button("Tendseason.dxButton1", e, "OK", {218, 152, 100, 30});
+
+    t.dialog("TForm4", "Trophy room", 495, 342, "trophy.jpg");
+    const std::string f4 = "TForm4";
+    for (int i = 0; i < 3; ++i)
+        t.label(num("TForm4.Label", i + 1), f4, std::to_string(i + 1) + " Place Trophy",
+                {20 + i * 155, 40, 145, kLine}, Bold | Centered);
+    const std::array<const char*, 3> counts{"TForm4.ft", "TForm4.st", "TForm4.tt"};
+    for (int i = 0; i < 3; ++i)
+        t.label(counts[i], f4, "0", {20 + i * 155, 70, 145, 30}, Bold | Heading | Centered);
+    t.button("TForm4.dxButton1", f4, "ok", {197, 296, 100, 30});
+
+    t.dialog("TForm5", "", 422, 190);
+    t.label("TForm5.Label1", "TForm5", "Message", {20, 40, 382, kLine}, Bold);
+    t.label("TForm5.Label2", "TForm5", "", {20, 68, 382, kLine});
+    t.button("TForm5.dxButton1", "TForm5", "ok", {161, 140, 100, 30});
+
+    // The about picture carries the title and the credits.
+    t.dialog("TAbout", "About", 417, 300, "about.jpg");
+    t.button("TAbout.dxButton1", "TAbout", "ok", {158, 260, 100, 30});
+}
+
+std::vector<ControlSpec> buildTable() {
+    TableBuilder t;
+    buildWindowTop(t);
+    buildTeamPage(t);
+    buildTacticsPage(t);
+    buildTrainingPage(t);
+    buildScoutPage(t);
+    buildGearPage(t);
+    buildFinancesPage(t);
+    buildLeaguePage(t);
+    buildSchedulePage(t);
+    buildNextGamePage(t);
+    buildTimers(t);
+    buildDialogs(t);
+    return t.finish();
+}
+
+}  // namespace
+
+const std::vector<ControlSpec>& layoutTable() {
+    static const std::vector<ControlSpec> table = buildTable();
+    return table;
+}
+
+const ControlSpec* findControl(std::string_view name) {
+    static const std::unordered_map<std::string_view, const ControlSpec*> index = [] {
+        std::unordered_map<std::string_view, const ControlSpec*> m;
+        for (const ControlSpec& c : layoutTable()) m.emplace(c.name, &c);
+        return m;
+    }();
+    const auto it = index.find(name);
+    return it == index.end() ? nullptr : it->second;
+}
+
+const std::vector<std::string>& mainPages() {
+    static const std::vector<std::string> pages = [] {
+        std::vector<std::string> v;
+        for (const ControlSpec& c : layoutTable())
+            if (c.kind == ControlKind::Page && c.parent == "PageControl1") v.push_back(c.name);
+        return v;
+    }();
+    return pages;
+}
+
+}  // namespace splat

@@ -1,0 +1,79 @@
+#pragma once
+// The one description of every control of the main window and of the five
+// dialogs. The Qt window builds its widgets from it and the headless window
+// keeps its state over it, so both always have exactly the same controls.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace splat {
+
+enum class ControlKind {
+    MainWindow,   // TForm1
+    MenuBar,      // MainMenu1
+    MenuItem,     // an item of the menu bar
+    PageControl,  // tabbed pages (PageControl1 and the sub-page controls)
+    Page,         // one page of a page control
+    Panel,        // a plain container
+    GroupBox,     // a titled container (RadioGroup5 "Game speed")
+    Label,        // static or changing text
+    Button,       // push button
+    RadioGroup,   // titled group of exclusive items, chosen by index
+    RadioButton,  // a single radio button (the game-speed choices)
+    Edit,         // one-line text field
+    Picture,      // a decorative JPEG picture
+    Dialog,       // one of the five modal dialogs
+    Timer,        // Timer1, MusicTimer
+    MediaPlayer,  // the invisible music player
+};
+
+// Emphasis of a text; free combination.
+enum TextStyle : int {
+    Plain = 0,
+    Bold = 1,
+    Italic = 2,
+    Underline = 4,
+    Larger = 8,      // one size larger than the base font
+    Centered = 16,   // text centred in its box
+    RightAligned = 32,
+    Light = 64,      // light text, for dark backgrounds
+    Heading = 128,   // clearly larger (headers, banner)
+};
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+};
+
+struct ControlSpec {
+    std::string name;         // objectName; dialog controls are "DIALOG.NAME"
+    ControlKind kind = ControlKind::Label;
+    std::string parent;       // name of the containing control ("" for top level)
+    std::string text;         // fixed text, caption or initial text
+    bool visible = true;      // initially shown
+    bool enabled = true;      // initially enabled
+    Rect rect;                // position and size inside the parent (client area)
+    std::vector<std::string> items;  // items of a radio group
+    int itemIndex = -1;       // radio group: chosen item; radio button: 1 = checked
+    int style = Plain;        // TextStyle flags
+    std::string picture;      // Picture: asset file name; Page/Dialog: background picture
+    int maxLength = 0;        // Edit: most characters accepted (0 = no limit)
+    int interval = 0;         // Timer: interval in milliseconds
+    bool wordWrap = false;    // Label: long text wraps onto the next lines of its box
+};
+
+// Every control in creation order: the main window and its menu first, then
+// the pages in tab order with their children, then the timers and the music
+// player, then the dialogs Tresults, Tendseason, TForm4, TForm5, TAbout.
+const std::vector<ControlSpec>& layoutTable();
+
+// The entry named `name`, or nullptr.
+const ControlSpec* findControl(std::string_view name);
+
+// The pages of PageControl1 in tab order (TabSheet1..TabSheet9).
+const std::vector<std::string>& mainPages();
+
+}  // namespace splat
