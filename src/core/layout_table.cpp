@@ -378,8 +378,8 @@ void buildGearPage(TableBuilder& t) {
     }
 
     t.panel("Panel31", pg, {8, 276, 300, 136});
-    for (int j = 1; j <= 5; ++j) t.label(num("pla", j), "Panel31", "", {26, 10 + (j - 1) * 24, 130, kLine}, Bold);
-    for (int j = 1; j <= 5; ++j) t.label(num("w", j), "Panel31", "", {164, 10 + (j - 1) * 24, 126, kLine});
+    for (int j = 1; j <= 5; ++j) t.label(num("pla", j), "Panel31", "", {26, 10 + (j - 1) * 24, 136, kLine}, Bold);
+    for (int j = 1; j <= 5; ++j) t.label(num("w", j), "Panel31", "", {166, 10 + (j - 1) * 24, 126, kLine});
     const std::array<const char*, 5> pointers{"Label59", "Label61", "Label62", "Label63", "Label64"};
     for (int j = 1; j <= 5; ++j)
         t.label(pointers[j - 1], "Panel31", ">", {8, 10 + (j - 1) * 24, 14, kLine}, Bold).visible =
