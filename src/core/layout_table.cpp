@@ -171,20 +171,20 @@ void buildTeamPage(TableBuilder& t) {
     t.button("Button1", pg, "Trophy room", {16, 324, 140, 30}).visible = false;
 
     // The options panel stands in for the four controls above.
-    t.panel("optionspanel", pg, {16, 16, 929, 280});
-    t.panel("Panel59", "optionspanel", {16, 16, 260, 200});
+    t.panel("optionspanel", pg, {16, 16, 628, 278});
+    t.panel("Panel59", "optionspanel", {16, 16, 290, 200});
     t.label("Label94", "Panel59", "Difficulty level", {12, 10, 200, kLine}, Bold);
     t.radioGroup("RadioGroup1", "Panel59",
                  {"Easy", "Amateur league", "Pro league", "Major league", "Impossible"}, 1,
-                 {12, 36, 236, 152});
-    t.panel("Panel61", "optionspanel", {292, 16, 260, 104});
+                 {12, 36, 266, 152});
+    t.panel("Panel61", "optionspanel", {322, 16, 290, 92});
     t.label("Label95", "Panel61", "Games per season", {12, 10, 200, kLine}, Bold);
     t.add("deadline", ControlKind::Edit, "Panel61", "20", {12, 42, 90, 26});
     t.button("dxButton2", "Panel61", "Enter", {114, 41, 90, kButtonH});
-    t.panel("Panel62", "optionspanel", {568, 16, 260, 104});
+    t.panel("Panel62", "optionspanel", {322, 124, 290, 92});
     t.label("Label96", "Panel62", "Your team's name", {12, 10, 200, kLine}, Bold);
     t.add("text", ControlKind::Edit, "Panel62", "Your team", {12, 42, 200, 26}).maxLength = 20;
-    t.button("dxButton1", "optionspanel", "Ok", {292, 232, 100, 30});
+    t.button("dxButton1", "optionspanel", "Ok", {512, 232, 100, 30});
 }
 
 // ---------------------------------------------------------------- page Tactics
@@ -324,7 +324,7 @@ void buildScoutPage(TableBuilder& t) {
     const std::string pg = "TabSheet4";
     t.page(pg, "PageControl1", "Scout", "page_scout.jpg");
 
-    t.panel("Panel23", pg, {16, 16, 300, 156}).visible = false;
+    t.panel("Panel23", pg, {16, 16, 300, 184}).visible = false;
     t.label("newname", "Panel23", "", {12, 10, 276, kLine}, Bold);
     t.label("Label20", "Panel23", "Shooting accuracy", {12, 42, 150, kLine});
     t.label("newshooting", "Panel23", "0", {170, 42, 110, kLine});
@@ -341,7 +341,7 @@ void buildScoutPage(TableBuilder& t) {
     for (int j = 1; j <= 5; ++j)
         t.button(num("replace", j), "Panel24", "replace", {192, 11 + (j - 1) * 34, 96, kButtonH});
 
-    t.panel("Panel25", pg, {648, 16, 297, 130}).visible = false;
+    t.panel("Panel25", pg, {648, 16, 297, 184}).visible = false;
     t.label("cname", "Panel25", "", {12, 10, 273, kLine}, Bold);
     t.label("Label26", "Panel25", "Shooting training", {12, 42, 150, kLine});
     t.label("cshooting", "Panel25", "0", {170, 42, 110, kLine});
@@ -351,9 +351,9 @@ void buildScoutPage(TableBuilder& t) {
     t.label("dollarCPrice", "Panel25", "$", {170, 94, 14, kLine});
     t.label("cprice", "Panel25", "0", {186, 94, 100, kLine});
 
-    t.button("playersearch", pg, "Search for a player ( $100 )", {16, 188, 240, 30});
-    t.button("coachsearch", pg, "Search for a coach ( $150 )", {648, 160, 240, 30});
-    t.button("replaceyourcoach", pg, "Replace your coach", {648, 200, 240, 30}).visible = false;
+    t.button("playersearch", pg, "Search for a player ( $100 )", {16, 216, 240, 30});
+    t.button("coachsearch", pg, "Search for a coach ( $150 )", {648, 216, 240, 30});
+    t.button("replaceyourcoach", pg, "Replace your coach", {648, 256, 240, 30}).visible = false;
 }
 
 // ---------------------------------------------------------------- page Gear
@@ -639,9 +639,9 @@ void buildDialogs(TableBuilder& t) {
     t.dialog("Tresults", "", 640, 438, "results.jpg");
     const std::string r = "Tresults";
     t.label("Tresults.yourteam", r, "Your team", {30, 24, 290, 24}, Bold | Larger);
-    t.label("Tresults.yoscore", r, "0", {30, 52, 100, kLine}, Bold);
+    t.label("Tresults.yoscore", r, "0", {30, 52, 100, 24}, Bold | Larger);
     t.label("Tresults.opponentteam", r, "Opponent", {340, 24, 270, 24}, Bold | Larger);
-    t.label("Tresults.opscore", r, "0", {340, 52, 100, kLine}, Bold);
+    t.label("Tresults.opscore", r, "0", {340, 52, 100, 24}, Bold | Larger);
     t.label("Tresults.lblresult", r, "Result", {30, 96, 580, 26}, Italic | Larger);
     t.label("Tresults.Label1", r, "Income:", {30, 150, 200, kLine}, Underline | Bold);
     t.label("Tresults.yourlab", r, "ZRK lab brings:", {30, 178, 330, kLine});
