@@ -1,0 +1,120 @@
+#pragma once
+// The game: owns the state and carries every handler of the window's controls,
+// named after the control and its event. The handlers live in the files of
+// their subsystem (core, league, match, management); the window reaches them
+// through the binding table (core/bindings.h).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/audio.h"
+#include "core/clock.h"
+#include "core/game_state.h"
+#include "core/random_source.h"
+#include "core/settings_store.h"
+#include "core/window.h"
+
+namespace splat {
+
+class Game {
+public:
+    Game(Window& window, Audio& audio, SettingsStore& settings, Clock& clock);
+
+    GameState& state() { return s_; }
+    const GameState& state() const { return s_; }
+    RandomSource& randomSource() { return rng_; }
+    // True once the game has closed its main window (game over, relegation).
+    bool closed() const { return closed_; }
+    bool optionsOpen() const { return optionsOpen_; }
+
+    // --- Start-up (core/startup.cpp) ---
+    // Team name and seed, settings, sound caption, music, first start.
+    void startUp();
+
+    // --- Random source (core/game.cpp) ---
+    int32_t random(int32_t n) { return rng_.random(n); }
+    void reseed();
+
+    // --- New game and world generation (core/new_game.cpp) ---
+    void firstStartGeneration();
+    void newGameGeneration();
+    void Newgame1Click();          // newGameCommand: "New game" menu item
+    void levelchange(int item);    // difficultyChanged: RadioGroup1
+
+    // --- Options panel (core/options.cpp) ---
+    void OptionsClick();           // toggleOptions: "Options" menu item
+    void btncloseClick();          // "Ok" of the options panel
+    void OptionsClose();           // every change of page
+    void openOptions();
+    void closeOptions();
+    void toggleOptions();
+    void denterClick();            // enterGamesPerSeason: "Enter"
+    void doneClick(std::string_view text);  // teamNameChanged: every change of `text`
+
+    // --- Dialog openers (core/dialog_openers.cpp) ---
+    void Button1Click();           // "Trophy room"
+    void About1Click();            // "About"
+
+    // --- Settings, music and effects (core/settings.cpp, core/music.cpp) ---
+    void readSettings();
+    void writeSetting(std::string_view key, bool on);
+    void musicStartUp();
+    void musicloop();              // MusicTimer tick
+    void MusicOff1Click();         // toggleMusic
+    void SoundOff1Click();         // toggleSound
+    void effect(std::string_view file);
+
+    // --- League (league/pairings.cpp, league/league_table.cpp, league/season_end.cpp) ---
+    void drawPairings();
+    void sortTable();
+    void addPoints(int32_t team, int32_t n);
+    void settleSeason();
+
+    // --- Match (match/match_start.cpp, match/match_tick.cpp, match/settlement.cpp) ---
+    void StartClick();
+    void fastactionClick();
+    void normalactionClick();
+    void slowactionClick();
+    void nextaction();             // Timer1 tick
+    void eliminateOurs();
+    void eliminateTheirs();
+    void pickUpOurs();
+    void pickUpTheirs();
+    void settleMatch();
+
+    // --- Training selectors (core/training_selectors.cpp): no handler of
+    // their own; the chosen level is kept in the state for the week's step.
+    void shootingSelected(int item);
+    void tacticsSelected(int item);
+
+    // --- Views (core/view_refresh.cpp, core/team_inspection.cpp) ---
+    void refreshViews();
+    void inspectRow(int row);
+    void teamClick(int row);       // team1Click .. team10Click
+
+    // --- Shared helpers (core/game.cpp) ---
+    // teamName for team 1, the fixed team name otherwise.
+    const std::string& displayName(int32_t team) const;
+    // cash += delta, saturating, and lblcash shows it.
+    void changeCash(int64_t delta);
+    void showCash();
+    // Closes the main window for good.
+    void closeMainWindow();
+
+    Window& window() { return win_; }
+    Audio& audio() { return audio_; }
+    SettingsStore& settings() { return settings_; }
+
+private:
+    GameState s_;
+    Window& win_;
+    Audio& audio_;
+    SettingsStore& settings_;
+    Clock& clock_;
+    RandomSource rng_;
+    bool closed_ = false;
+    bool optionsOpen_ = false;
+};
+
+}  // namespace splat

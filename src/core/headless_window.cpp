@@ -1,0 +1,217 @@
+#include "core/headless_window.h"
+
+namespace splat {
+
+HeadlessWindow::HeadlessWindow() {
+    const auto& table = layoutTable();
+    controls_.reserve(table.size());
+    for (const ControlSpec& spec : table) {
+        ControlState c;
+        c.spec = &spec;
+        c.text = spec.text;
+        c.visible = spec.visible;
+        c.enabled = spec.enabled;
+        c.x = spec.rect.x;
+        c.itemIndex = spec.itemIndex;
+        c.interval = spec.interval;
+        index_.emplace(spec.name, controls_.size());
+        controls_.push_back(std::move(c));
+    }
+}
+
+const ControlState* HeadlessWindow::control(std::string_view name) const {
+    auto it = index_.find(std::string(name));
+    return it == index_.end() ? nullptr : &controls_[it->second];
+}
+
+ControlState* HeadlessWindow::control(std::string_view name) {
+    auto it = index_.find(std::string(name));
+    return it == index_.end() ? nullptr : &controls_[it->second];
+}
+
+ControlState* HeadlessWindow::target(std::string_view name) {
+    ControlState* c = control(name);
+    if (!c) unknown_.emplace(name);
+    return c;
+}
+
+void HeadlessWindow::setText(std::string_view name, std::string_view text) {
+    if (ControlState* c = target(name)) c->text = text;
+}
+
+std::string HeadlessWindow::text(std::string_view name) const {
+    const ControlState* c = control(name);
+    return c ? c->text : std::string();
+}
+
+void HeadlessWindow::setVisible(std::string_view name, bool visible) {
+    if (ControlState* c = target(name)) c->visible = visible;
+}
+
+void HeadlessWindow::setEnabled(std::string_view name, bool enabled) {
+    if (ControlState* c = target(name)) c->enabled = enabled;
+}
+
+void HeadlessWindow::setX(std::string_view name, int x) {
+    if (ControlState* c = target(name)) c->x = x;
+}
+
+void HeadlessWindow::setItemIndex(std::string_view name, int index) {
+    if (ControlState* c = target(name)) c->itemIndex = index;
+}
+
+void HeadlessWindow::setChecked(std::string_view name, bool checked) {
+    ControlState* c = target(name);
+    if (!c) return;
+    c->itemIndex = checked ? 1 : 0;
+    if (!checked) return;
+    // Radio buttons of one container are exclusive.
+    for (ControlState& other : controls_) {
+        if (&other != c && other.spec->kind == ControlKind::RadioButton && other.spec->parent == c->spec->parent) {
+            other.itemIndex = 0;
+        }
+    }
+}
+
+std::pair<std::string, int> HeadlessWindow::pageOf(std::string_view page) const {
+    const ControlState* c = control(page);
+    if (!c || c->spec->kind != ControlKind::Page) return {std::string(), -1};
+    const std::string& owner = c->spec->parent;
+    int i = 0;
+    for (const ControlState& other : controls_) {
+        if (other.spec->kind != ControlKind::Page || other.spec->parent != owner) continue;
+        if (&other == c) return {owner, i};
+        ++i;
+    }
+    return {owner, -1};
+}
+
+std::vector<std::string> HeadlessWindow::pages(std::string_view pageControl) const {
+    std::vector<std::string> out;
+    for (const ControlState& c : controls_) {
+        if (c.spec->kind == ControlKind::Page && c.spec->parent == pageControl) out.push_back(c.spec->name);
+    }
+    return out;
+}
+
+int HeadlessWindow::currentPage(std::string_view pageControl) const {
+    const ControlState* c = control(pageControl);
+    return c ? c->currentPage : -1;
+}
+
+bool HeadlessWindow::selectPage(std::string_view pageControl, int index) {
+    ControlState* c = control(pageControl);
+    if (!c || c->currentPage == index) return false;
+    c->currentPage = index;
+    return true;
+}
+
+void HeadlessWindow::showPage(std::string_view page) {
+    if (!target(page)) return;
+    auto [owner, index] = pageOf(page);
+    if (index >= 0) selectPage(owner, index);
+}
+
+bool HeadlessWindow::visible(std::string_view name) const {
+    const ControlState* c = control(name);
+    return c && c->visible;
+}
+
+bool HeadlessWindow::enabled(std::string_view name) const {
+    const ControlState* c = control(name);
+    return c && c->enabled;
+}
+
+int HeadlessWindow::x(std::string_view name) const {
+    const ControlState* c = control(name);
+    return c ? c->x : 0;
+}
+
+int HeadlessWindow::itemIndex(std::string_view name) const {
+    const ControlState* c = control(name);
+    return c ? c->itemIndex : -1;
+}
+
+int HeadlessWindow::timerInterval(std::string_view timer) const {
+    const ControlState* c = control(timer);
+    return c ? c->interval : 0;
+}
+
+bool HeadlessWindow::usable(std::string_view name) const {
+    if (closed_) return false;
+    const ControlState* c = control(name);
+    if (!c) return false;
+    for (int depth = 0; c && depth < 64; ++depth) {
+        const ControlKind kind = c->spec->kind;
+        if (kind == ControlKind::Dialog) return false;  // dialogs close at once
+        if (kind != ControlKind::Page && kind != ControlKind::MainWindow && (!c->visible || !c->enabled)) {
+            return false;
+        }
+        if (c->spec->parent.empty()) break;
+        c = control(c->spec->parent);
+    }
+    return true;
+}
+
+void HeadlessWindow::message(std::string_view text, std::string_view caption) {
+    WindowEvent e;
+    e.type = WindowEvent::Type::Message;
+    e.caption = caption.empty() ? "Splat League" : std::string(caption);
+    e.text = text;
+    emit(e);
+}
+
+bool HeadlessWindow::question(std::string_view text, std::string_view caption) {
+    bool yes = false;
+    if (!answers_.empty()) {
+        yes = answers_.front();
+        answers_.pop_front();
+    }
+    WindowEvent e;
+    e.type = WindowEvent::Type::Question;
+    e.caption = caption.empty() ? "Splat League" : std::string(caption);
+    e.text = text;
+    e.flag = yes;
+    emit(e);
+    return yes;
+}
+
+void HeadlessWindow::showDialog(std::string_view name) {
+    if (!target(name)) return;
+    WindowEvent e;
+    e.type = WindowEvent::Type::Dialog;
+    e.name = name;
+    const std::string prefix = std::string(name) + ".";
+    for (const ControlState& c : controls_) {
+        if (c.spec->kind != ControlKind::Label) continue;
+        if (c.spec->name.compare(0, prefix.size(), prefix) != 0) continue;
+        e.labels.emplace_back(c.spec->name.substr(prefix.size()), c.text);
+    }
+    emit(e);
+}
+
+void HeadlessWindow::setTimerEnabled(std::string_view timer, bool enabled) {
+    ControlState* c = target(timer);
+    if (!c || c->enabled == enabled) return;
+    c->enabled = enabled;
+    WindowEvent e;
+    e.type = WindowEvent::Type::Timer;
+    e.name = timer;
+    e.flag = enabled;
+    e.interval = c->interval;
+    emit(e);
+}
+
+void HeadlessWindow::setTimerInterval(std::string_view timer, int milliseconds) {
+    if (ControlState* c = target(timer)) c->interval = milliseconds;
+}
+
+void HeadlessWindow::closeMain() {
+    if (closed_) return;
+    closed_ = true;
+    WindowEvent e;
+    e.type = WindowEvent::Type::Closed;
+    emit(e);
+}
+
+}  // namespace splat

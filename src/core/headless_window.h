@@ -1,0 +1,112 @@
+#pragma once
+// A window without a screen: it keeps every control of the layout table
+// (text, visibility, enabled state, x, chosen item, page in front) and reports
+// message boxes, questions, dialogs, timers and the closing of the window as
+// events. Tests and the driver run the game against it.
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "core/layout_table.h"
+#include "core/window.h"
+
+namespace splat {
+
+struct ControlState {
+    const ControlSpec* spec = nullptr;
+    std::string text;
+    bool visible = true;
+    bool enabled = true;
+    int x = 0;
+    int itemIndex = -1;   // radio group: chosen item; radio button: 1 = checked
+    int currentPage = 0;  // page control: index of the page in front
+    int interval = 0;     // timer
+};
+
+struct WindowEvent {
+    enum class Type { Message, Question, Dialog, Timer, Closed };
+    Type type = Type::Message;
+    std::string name;     // dialog or timer
+    std::string caption;
+    std::string text;
+    bool flag = false;    // question: the answer; timer: on
+    int interval = 0;     // timer
+    std::vector<std::pair<std::string, std::string>> labels;  // dialog: short name, text
+};
+
+class HeadlessWindow final : public Window {
+public:
+    using Listener = std::function<void(const WindowEvent&)>;
+
+    HeadlessWindow();
+
+    void setListener(Listener listener) { listener_ = std::move(listener); }
+    // The answer to the next question (No when none is queued).
+    void queueAnswer(bool yes) { answers_.push_back(yes); }
+
+    // Window seam.
+    void setText(std::string_view name, std::string_view text) override;
+    std::string text(std::string_view name) const override;
+    void setVisible(std::string_view name, bool visible) override;
+    void setEnabled(std::string_view name, bool enabled) override;
+    void setX(std::string_view name, int x) override;
+    void setItemIndex(std::string_view name, int index) override;
+    void setChecked(std::string_view name, bool checked) override;
+    void showPage(std::string_view page) override;
+    void message(std::string_view text, std::string_view caption) override;
+    bool question(std::string_view text, std::string_view caption) override;
+    void showDialog(std::string_view name) override;
+    void setTimerEnabled(std::string_view timer, bool enabled) override;
+    void setTimerInterval(std::string_view timer, int milliseconds) override;
+    void closeMain() override;
+
+    // Queries.
+    const std::vector<ControlState>& controls() const { return controls_; }
+    const ControlState* control(std::string_view name) const;
+    ControlState* control(std::string_view name);
+    bool visible(std::string_view name) const;
+    bool enabled(std::string_view name) const;
+    int x(std::string_view name) const;
+    int itemIndex(std::string_view name) const;
+    bool timerEnabled(std::string_view timer) const { return enabled(timer); }
+    int timerInterval(std::string_view timer) const;
+    bool mainClosed() const { return closed_; }
+    // Names the game addressed that the layout table does not have.
+    const std::set<std::string>& unknownNames() const { return unknown_; }
+
+    // Whether a player could use the control now: it and every container
+    // around it are shown and enabled. Pages that are not in front do not
+    // count as hidden, since the player can always bring them forward.
+    bool usable(std::string_view name) const;
+
+    // The page control holding `page`, and the page's index in it.
+    std::pair<std::string, int> pageOf(std::string_view page) const;
+    // The index of the page in front of `pageControl`.
+    int currentPage(std::string_view pageControl) const;
+    // The pages of `pageControl` in tab order.
+    std::vector<std::string> pages(std::string_view pageControl) const;
+    // Brings page `index` of `pageControl` forward; true when it changed.
+    bool selectPage(std::string_view pageControl, int index);
+
+private:
+    // The control a setter addresses; an unknown name is remembered.
+    ControlState* target(std::string_view name);
+    void emit(const WindowEvent& e) {
+        if (listener_) listener_(e);
+    }
+
+    std::vector<ControlState> controls_;
+    std::unordered_map<std::string, size_t> index_;
+    std::deque<bool> answers_;
+    Listener listener_;
+    std::set<std::string> unknown_;
+    bool closed_ = false;
+};
+
+}  // namespace splat

@@ -1,0 +1,313 @@
+#include <string>
+
+#include "core/game.h"
+#include "core/person_names.h"
+
+namespace splat {
+namespace {
+
+const char* const kTeamNames[kTeams + 1] = {
+    "",
+    "Your team",
+    "Boston Guns",
+    "San Diego Marksmen",
+    "Toronto Amateurs",
+    "Detroit Madmen",
+    "New York PD",
+    "Los Angeles Freaks",
+    "Carolina Demons",
+    "Fargo Freezers",
+    "Chicago Geniuses",
+};
+
+const char* const kMarkerNames[kMarkers + 1] = {
+    "None",        "Basic gun",   "MB gun",      "SniperMark",  "Neotron tech", "Cheetah action",
+    "Piranha gun", "Diamond pro", "Viper Epump", "Lightening",  "Hell Furlong", "Tech demon",
+};
+
+const char* const kOrbNames[kOrbs + 1] = {
+    "",
+    "Orb of Accuracy",
+    "Orb of Wisdom",
+    "Orb of Lore",
+    "Orb of Chaos",
+    "Orb of Acid",
+    "Orb of Training pool",
+};
+
+std::string numbered(const char* stem, int n) {
+    return stem + std::to_string(n);
+}
+
+}  // namespace
+
+// --- Pieces shared by the first start and a new game ---------------------
+
+namespace {
+
+// The chemist every game starts with.
+void hireStartingChemist(Game& g) {
+    GameState& s = g.state();
+    s.chemistName = kStartingChemistName;
+    s.chemistDegree = 1;
+    s.chemistExperience = g.random(2) + 15;
+    s.chemistKnowledge = g.random(5) + 50;
+}
+
+void clearBoosts(Game& g, bool showDealButtons) {
+    GameState& s = g.state();
+    for (int j = 1; j <= kPlayers; ++j) {
+        s.shootingBoost[j] = 0;
+        s.tacticsBoost[j] = 0;
+        if (showDealButtons) g.window().setVisible(numbered("boost", j), true);
+        g.window().setText(numbered("pagrees", j), "");
+    }
+}
+
+void clearOrbs(Game& g) {
+    for (int k = 1; k <= kOrbs; ++k) {
+        g.state().hasOrb[k] = 0;
+        g.window().setVisible(numbered("buya", k), true);
+        g.window().setText(numbered("lorb", k), "");
+    }
+}
+
+// The Gear page's ">" marker stands in front of player 1.
+void selectFirstPlayer(Game& g) {
+    g.state().selectedPlayer = 1;
+    static const char* const pointers[kPlayers + 1] = {"", "Label59", "Label61", "Label62", "Label63", "Label64"};
+    for (int j = 1; j <= kPlayers; ++j) g.window().setVisible(pointers[j], j == 1);
+}
+
+void resetSponsorOffers(Game& g, bool showOffers) {
+    GameState& s = g.state();
+    s.sponsorName = "None";
+    g.window().setText("yoursponsor", s.sponsorName);
+    for (int k = 1; k <= kSponsors; ++k) {
+        g.window().setText(numbered("Label", 35 + k), s.sponsorCompany[k]);
+        if (showOffers) {
+            g.window().setVisible(numbered("Panel", 26 + k), true);
+            g.window().setVisible(numbered("apply", k), true);
+        }
+        g.window().setVisible(numbered("dump", k), false);
+        g.window().setText(numbered("result", k), "");
+    }
+}
+
+void showArt(Game& g) {
+    const GameState& s = g.state();
+    g.window().setText("peyotelevel", std::to_string(s.artLevel));
+    g.window().setText("peyoteincome", std::to_string(s.artIncome));
+    g.window().setText("peyoteup", std::to_string(s.artUpgradePrice));
+}
+
+void resetLaboratory(Game& g) {
+    GameState& s = g.state();
+    s.labLevel = 0;
+    s.securityLevel = 0;
+    s.labYield = 0;
+    s.labUpgradePrice = 500;
+    s.securityUpgradePrice = 100;
+    g.window().setText("lbllab", std::to_string(s.labLevel));
+    g.window().setText("lblsecurity", std::to_string(s.securityLevel));
+    g.window().setText("llcost", std::to_string(s.labUpgradePrice));
+    g.window().setText("slcost", std::to_string(s.securityUpgradePrice));
+    g.window().setText("lblincome", std::to_string(s.labYield));
+}
+
+void hideSearchOffers(Game& g) {
+    for (const char* name : {"Panel23", "Panel24", "Panel25", "replaceyourcoach"}) g.window().setVisible(name, false);
+}
+
+void normalGameSpeed(Game& g) {
+    g.state().gameSpeed = 500;
+    g.window().setTimerInterval("Timer1", 500);
+    g.window().setChecked("normalaction", true);
+}
+
+// The coach's skills and the weekly cost of each training level, drawn
+// shooting 1, tactics 1, shooting 2, ... and shown on the Training page.
+void drawCoachAndTrainingCosts(Game& g) {
+    GameState& s = g.state();
+    s.coachShooting = g.random(10) + 20;
+    s.coachTactics = g.random(10) + 20;
+    for (int level = 1; level <= 3; ++level) {
+        s.shootingTrainingCost[level] = g.random(10) + 2 * level * s.coachShooting;
+        s.tacticsTrainingCost[level] = g.random(10) + 2 * level * s.coachTactics;
+    }
+    s.shootingTrainingLevel = 0;
+    s.tacticsTrainingLevel = 0;
+    Window& w = g.window();
+    w.setItemIndex("shooting", 0);
+    w.setItemIndex("tactics", 0);
+    w.setText("coachname", s.coachName);
+    w.setText("straining", std::to_string(s.coachShooting));
+    w.setText("ttraining", std::to_string(s.coachTactics));
+    w.setText("snone", "0");
+    w.setText("tnone", "0");
+    w.setText("sbasic", std::to_string(s.shootingTrainingCost[1]));
+    w.setText("sregular", std::to_string(s.shootingTrainingCost[2]));
+    w.setText("sadvanced", std::to_string(s.shootingTrainingCost[3]));
+    w.setText("tbasic", std::to_string(s.tacticsTrainingCost[1]));
+    w.setText("tregular", std::to_string(s.tacticsTrainingCost[2]));
+    w.setText("tadvanced", std::to_string(s.tacticsTrainingCost[3]));
+}
+
+// Names dealt, ratings and markers drawn, the table set up, sorted and the
+// first week drawn; then the kick-off names and a refresh.
+void dealTheLeague(Game& g, bool fillConstantTables) {
+    GameState& s = g.state();
+    for (int t = 1; t <= kTeams; ++t) {
+        for (int p = 1; p <= kPlayers; ++p) s.playerNames[t][p] = s.roster[5 * (t - 1) + p];
+    }
+    if (fillConstantTables) {
+        for (int m = 0; m <= kMarkers; ++m) s.markerNames[m] = kMarkerNames[m];
+        for (int t = 1; t <= kTeams; ++t) s.teamNames[t] = kTeamNames[t];
+    }
+    for (int t = 1; t <= kTeams; ++t) {
+        for (int p = 1; p <= kPlayers; ++p) {
+            Player& pl = s.players[t][p];
+            pl.shooting = g.random(10) + 20;
+            pl.tactics = g.random(10) + 20;
+            pl.hits = 0;
+            pl.flagsPickedUp = 0;
+            pl.flagsHung = 0;
+        }
+    }
+    for (int t = 1; t <= kTeams; ++t) {
+        for (int p = 1; p <= kPlayers; ++p) s.players[t][p].marker = g.random(2) + 1;
+    }
+    for (int t = 1; t <= kTeams; ++t) {
+        for (int p = 1; p <= kPlayers; ++p) {
+            Player& pl = s.players[t][p];
+            pl.slot2 = pl.slot3 = pl.slot5 = pl.slot6 = 0;
+            pl.slots10to19.fill(0);
+        }
+    }
+    for (int i = 1; i <= kTeams; ++i) {
+        s.tablePoints[i] = 0;
+        s.tableTeam[i] = 11 - i;
+    }
+    g.sortTable();
+    g.drawPairings();
+    const Pairing& yours = s.pairings[s.yourPairing];
+    g.window().setText("hometeam", g.displayName(yours.first));
+    g.window().setText("awayteam", g.displayName(yours.second));
+    g.refreshViews();
+}
+
+void showSeason(Game& g) {
+    g.window().setText("weeknumber", std::to_string(g.state().week));
+    g.window().setText("lblseason", std::to_string(g.state().season));
+}
+
+}  // namespace
+
+// --- First start ----------------------------------------------------------
+
+void Game::firstStartGeneration() {
+    s_.trainingPoints = 30;
+    for (int j = 1; j <= kPlayers; ++j) {
+        s_.priorityShootingBonus[j] = 0;
+        s_.priorityFlagBonus[j] = 0;
+    }
+    hireStartingChemist(*this);  // drawn before the reseed: 16 and 54 at every start
+    for (int i = 1; i <= kChemistRosterSize; ++i) s_.chemistRoster[i] = chemistNames()[i - 1];
+    clearBoosts(*this, false);
+    openOptions();
+    clearOrbs(*this);
+    reseed();
+    selectFirstPlayer(*this);
+    s_.difficulty = 4;
+    s_.trophies1st = s_.trophies2nd = s_.trophies3rd = 0;
+    s_.gamesPerSeason = 20;
+    s_.season = 1;
+    for (int k = 1; k <= kOrbs; ++k) s_.orbNames[k] = kOrbNames[k];
+
+    s_.orbPrice[1] = random(300) + 800;
+    s_.orbPrice[2] = random(300) + 700;
+    s_.orbPrice[3] = random(500) + 2000;
+    s_.orbPrice[4] = random(2000) + 4000;
+    s_.orbPrice[5] = random(3000) + 4500;
+    s_.orbPrice[5] = random(3000) + 4500;  // the Orb of Acid's price is drawn twice
+    s_.orbPrice[6] = random(1500) + 2000;
+
+    static const int kMarkerBase[kMarkers + 1] = {0, 90, 190, 350, 700, 900, 1300, 1700, 2500, 4000, 5000, 8000};
+    static const int kMarkerSpread[kMarkers + 1] = {0, 20, 50, 100, 200, 100, 100, 200, 500, 200, 200, 2000};
+    s_.markerPrice[0] = 0;
+    for (int m = 1; m <= kMarkers; ++m) s_.markerPrice[m] = random(kMarkerSpread[m]) + kMarkerBase[m];
+
+    s_.unbeatenRun = 0;
+    s_.week = 1;
+
+    static const char* const kCompanies[kSponsors + 1] = {"", "Zov edero", "Ravurerod evi", "Dad oraziviv",
+                                                          kFourthSponsorName};
+    static const int kAmounts[kSponsors + 1] = {0, 150, 200, 300, 400};
+    for (int k = 1; k <= kSponsors; ++k) {
+        s_.sponsorCompany[k] = kCompanies[k];
+        s_.sponsorAmount[k] = kAmounts[k];
+    }
+    resetSponsorOffers(*this, false);
+
+    s_.artLevel = 0;
+    s_.artIncome = 0;
+    s_.artUpgradePrice = 350;
+    showArt(*this);
+    resetLaboratory(*this);
+    hideSearchOffers(*this);
+    normalGameSpeed(*this);
+    s_.cash = 2000;
+    showCash();
+    showSeason(*this);
+
+    for (int i = 1; i <= kRosterSize; ++i) s_.roster[i] = rosterNames()[i - 1];
+    s_.coachName = kStartingCoachName;
+    drawCoachAndTrainingCosts(*this);
+    dealTheLeague(*this, true);
+}
+
+// --- New game ---------------------------------------------------------------
+
+void Game::newGameGeneration() {
+    s_.trainingPoints = 30;
+    hireStartingChemist(*this);
+    clearBoosts(*this, true);
+    s_.artIncome = 0;
+    s_.artLevel = 0;
+    s_.artUpgradePrice = 500;
+    showArt(*this);
+    clearOrbs(*this);
+    s_.trophies1st = s_.trophies2nd = s_.trophies3rd = 0;
+    for (const char* label : {"TForm4.ft", "TForm4.st", "TForm4.tt"}) win_.setText(label, "0");
+    s_.season = 1;
+    selectFirstPlayer(*this);
+    s_.unbeatenRun = 0;
+    s_.week = 1;
+    showSeason(*this);
+    s_.sponsorBase = 0;
+    resetSponsorOffers(*this, true);
+    resetLaboratory(*this);
+    hideSearchOffers(*this);
+    normalGameSpeed(*this);
+    s_.cash = 2000;
+    showCash();
+    s_.coachName = kStartingCoachName;
+    drawCoachAndTrainingCosts(*this);
+    dealTheLeague(*this, false);
+}
+
+void Game::Newgame1Click() {
+    if (!win_.question("Are you sure?", "New game")) return;
+    win_.setEnabled("Panel59", true);
+    win_.setEnabled("Panel61", true);
+    newGameGeneration();
+}
+
+void Game::levelchange(int item) {
+    if (!win_.question("This will start a new game. Go ahead?", "Warning")) return;
+    static const int kDifficulty[] = {2, 4, 5, 6, 7};
+    if (item >= 0 && item < 5) s_.difficulty = kDifficulty[item];
+    newGameGeneration();
+}
+
+}  // namespace splat

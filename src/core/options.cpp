@@ -1,0 +1,54 @@
+#include "core/game.h"
+#include "core/text_input.h"
+
+namespace splat {
+namespace {
+constexpr const char* kStandIns[] = {"Panel1", "Panel56", "Panel58", "Button1"};
+constexpr size_t kTeamNameLength = 20;
+}  // namespace
+
+void Game::openOptions() {
+    optionsOpen_ = true;
+    win_.setVisible("optionspanel", true);
+    for (const char* name : kStandIns) win_.setVisible(name, false);
+    win_.showPage("TabSheet1");
+}
+
+void Game::closeOptions() {
+    optionsOpen_ = false;
+    win_.setVisible("optionspanel", false);
+    for (const char* name : kStandIns) win_.setVisible(name, true);
+}
+
+void Game::toggleOptions() {
+    if (optionsOpen_) {
+        closeOptions();
+    } else {
+        openOptions();
+    }
+}
+
+void Game::OptionsClick() { toggleOptions(); }
+void Game::btncloseClick() { closeOptions(); }
+void Game::OptionsClose() { closeOptions(); }
+
+void Game::denterClick() {
+    const ParsedNumber n = parseWholeNumber(win_.text("deadline"));
+    if (n.reading == NumberReading::NotANumber) {
+        win_.message("Invalid value", "");
+        return;
+    }
+    if (n.reading == NumberReading::TooLarge || n.value < 20 || n.value > 70) {
+        win_.message("the value is off limits", "");
+        return;
+    }
+    s_.gamesPerSeason = n.value;
+    win_.message("ok", "");
+}
+
+void Game::doneClick(std::string_view text) {
+    s_.teamName = limitCharacters(text, kTeamNameLength);
+    refreshViews();
+}
+
+}  // namespace splat

@@ -1,0 +1,14 @@
+#include "core/game.h"
+
+namespace splat {
+
+void Game::startUp() {
+    s_.teamName = "Your team";
+    rng_.seed(1);
+    readSettings();
+    win_.setText("SoundOff1", s_.soundOn ? "Sound On" : "Sound Off");
+    musicStartUp();
+    firstStartGeneration();
+}
+
+}  // namespace splat

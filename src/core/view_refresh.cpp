@@ -1,0 +1,211 @@
+// The refresh: rewrites the labels of every page from the state, draws the
+// new training-point and boost prices and derives the week's opponent, the
+// supporters' favourite, the favourites to win and the sides of the Next
+// game page.
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "core/game.h"
+#include "core/saturating.h"
+
+namespace splat {
+namespace {
+
+const char* const kDegreeTexts[7] = {
+    "",
+    "school dropout",
+    "high school diploma",
+    "college dropout",
+    "Bachelor of Chemestry",
+    "Master degree in Chemestry",
+    "Ph.D. in Chemestry",
+};
+
+// Label families indexed 1..5 by player.
+using Names5 = std::array<const char*, 6>;
+constexpr Names5 kPositionNames = {"", "firstplayer", "secondplayer", "thirdplayer", "fourthplayer", "fifthplayer"};
+constexpr Names5 kOpponentNames = {"", "fopponent", "sopponent", "topponent", "fourthopponent", "fifthopponent"};
+constexpr Names5 kBoostNames = {"", "firstboost", "secondboost", "thirdboost", "fourthboost", "fifthboost"};
+
+// Names like "ystatus3" built once, so the refresh does not assemble them.
+struct Family {
+    explicit Family(const char* stem, int count = 5) {
+        for (int i = 1; i <= count; ++i) names[i] = stem + std::to_string(i);
+    }
+    const std::string& operator[](int i) const { return names[i]; }
+    std::array<std::string, 12> names;
+};
+
+int32_t strength(const GameState& s, int32_t team) {
+    int64_t sum = 0;
+    for (int p = 1; p <= kPlayers; ++p) sum += int64_t{s.players[team][p].shooting} + s.players[team][p].tactics;
+    return clampToInt32(sum);
+}
+
+const std::string& markerName(const GameState& s, int32_t marker) {
+    return s.markerNames[marker >= 0 && marker <= kMarkers ? marker : 0];
+}
+
+}  // namespace
+
+void Game::refreshViews() {
+    static const Family pp("pp"), boostprice("boostprice"), ot("ot"), ft("ft"), fh("fh");
+    static const Family playername("playername"), sfam("s"), shoot("shoot"), mfam("m");
+    static const Family pla("pla"), wfam("w"), pl("pl"), teamLabel("team", 10), teampoints("teampoints", 10);
+    static const Family yourplayer("yourplayer"), ystatus("ystatus"), opponent("opponent"), ostatus("ostatus");
+    static const Family rteam("rteam", 10), win("win");
+    static const Family price("price", kMarkers), aprice("aprice", kOrbs);
+
+    GameState& s = s_;
+    Window& w = win_;
+    const auto& ours = s.players[1];
+    const auto& ourNames = s.playerNames[1];
+
+    // 1. The week's opponent.
+    const Pairing& yours = s.pairings[s.yourPairing];
+    s.opponentTeam = yours.first == 1 ? yours.second : yours.first;
+    const int32_t opp = s.opponentTeam;
+
+    // 2. Price of ten training points.
+    s.trainingPriceBase = clampToInt32((2 * (int64_t{s.coachShooting} + s.coachTactics)) / 3);
+    const int64_t reduced = int64_t{s.trainingPriceBase} - random(s.trainingPriceBase / 4);
+    s.trainingPointsPrice = clampToInt32((7 * reduced) / 2);
+    w.setText("tpprice", std::to_string(s.trainingPointsPrice));
+    w.setText("tpnumber", std::to_string(s.trainingPoints));
+
+    // 3. A chemist found by a search is no longer offered.
+    w.setVisible("Panel68", false);
+    w.setVisible("buychemist", false);
+
+    // 4. The chemist.
+    w.setText("chemistname", s.chemistName);
+    if (s.chemistDegree >= 1 && s.chemistDegree <= 6) w.setText("degree", kDegreeTexts[s.chemistDegree]);
+    w.setText("exp", std::to_string(s.chemistExperience));
+    w.setText("knowledge", std::to_string(s.chemistKnowledge));
+
+    // 5. Names on the tactics pages.
+    for (int j = 1; j <= kPlayers; ++j) {
+        w.setText(pp[j], ourNames[j]);
+        w.setText(kBoostNames[j], ourNames[j]);
+    }
+
+    // 6. Boost prices: 3.5, 4.5 or 5.5 times the player's ratings.
+    for (int j = 1; j <= kPlayers; ++j) {
+        const int64_t sum = int64_t{ours[j].shooting} + ours[j].tactics;
+        s.boostPrice[j] = clampToInt32(((2 * int64_t{random(3)} + 7) * sum) / 2);
+        w.setText(boostprice[j], std::to_string(s.boostPrice[j]));
+    }
+
+    // 7. Season statistics.
+    for (int j = 1; j <= kPlayers; ++j) {
+        w.setText(ot[j], std::to_string(ours[j].hits));
+        w.setText(ft[j], std::to_string(ours[j].flagsPickedUp));
+        w.setText(fh[j], std::to_string(ours[j].flagsHung));
+    }
+
+    // 8. The supporters' favourite: most hits and flags, the lower number first on a tie.
+    for (int j = 1; j <= kPlayers; ++j) {
+        s.fanScore[j] = clampToInt32(int64_t{ours[j].hits} + 2 * int64_t{ours[j].flagsPickedUp} +
+                                     2 * int64_t{ours[j].flagsHung});
+        s.fanOrder[j] = j;
+    }
+    std::stable_sort(s.fanOrder.begin() + 1, s.fanOrder.end(),
+                     [&s](int32_t a, int32_t b) { return s.fanScore[a] > s.fanScore[b]; });
+    w.setText("sf", ourNames[s.fanOrder[1]]);
+
+    // 9. The match display is reset.
+    w.setVisible("Panel39", false);
+    w.setVisible("Panel40", false);
+    w.setVisible("Panel41", false);
+    w.setText("lbltime", "");
+    w.setText("yscore", "0");
+    w.setText("oscore", "0");
+
+    // 10. Header.
+    w.setText("yteamname", s.teamName);
+
+    // 11. Team page.
+    for (int j = 1; j <= kPlayers; ++j) {
+        w.setText(playername[j], ourNames[j]);
+        w.setText(sfam[j], std::to_string(ours[j].shooting));
+        w.setText(shoot[j], std::to_string(ours[j].tactics));
+        w.setText(mfam[j], markerName(s, ours[j].marker));
+    }
+
+    // 12. Positions page.
+    for (int j = 1; j <= kPlayers; ++j) w.setText(kPositionNames[j], ourNames[j]);
+    w.setText("opteam", s.teamNames[opp]);
+    for (int j = 1; j <= kPlayers; ++j) w.setText(kOpponentNames[j], s.playerNames[opp][j]);
+
+    // 13. Gear page and the sale value of the selected player's marker.
+    for (int j = 1; j <= kPlayers; ++j) {
+        w.setText(pla[j], ourNames[j]);
+        w.setText(wfam[j], markerName(s, ours[j].marker));
+    }
+    const int sel = s.selectedPlayer >= 1 && s.selectedPlayer <= kPlayers ? s.selectedPlayer : 1;
+    w.setText("splayer", ourNames[sel]);
+    const int32_t m = ours[sel].marker;
+    const int64_t markerPrice = m >= 1 && m <= kMarkers ? s.markerPrice[m] : 0;
+    s.markerSalePrice = clampToInt32(2 * markerPrice / 3);
+    w.setText("wprice", m != 0 ? "$" + std::to_string(s.markerSalePrice) : std::string());
+
+    // 14. Shop prices.
+    for (int n = 1; n <= kMarkers; ++n) w.setText(price[n], "Price: $" + std::to_string(s.markerPrice[n]));
+    for (int n = 1; n <= kOrbs; ++n) w.setText(aprice[n], "Price:  $" + std::to_string(s.orbPrice[n]));
+
+    // 15. Scout page.
+    for (int j = 1; j <= kPlayers; ++j) w.setText(pl[j], ourNames[j]);
+
+    // 16. League table.
+    for (int i = 1; i <= kTeams; ++i) {
+        w.setText(teamLabel[i], displayName(s.tableTeam[i]));
+        w.setText(teampoints[i], std::to_string(s.tablePoints[i]));
+    }
+
+    // 17. The inspection panel shows the club at the top.
+    inspectRow(1);
+
+    // 18. Next game page: both squads, no status.
+    for (int j = 1; j <= kPlayers; ++j) {
+        w.setText(yourplayer[j], ourNames[j]);
+        w.setText(ystatus[j], "");
+        w.setText(opponent[j], s.playerNames[opp][j]);
+        w.setText(ostatus[j], "");
+    }
+
+    // 19. Schedule.
+    for (int k = 1; k <= kPairings; ++k) {
+        w.setText(rteam[2 * k - 1], displayName(s.pairings[k].first));
+        w.setText(rteam[2 * k], displayName(s.pairings[k].second));
+    }
+
+    // 20. Favourites to win: the squads' ratings alone.
+    for (int k = 1; k <= kPairings; ++k) {
+        s.homeStrength = strength(s, s.pairings[k].first);
+        s.awayStrength = strength(s, s.pairings[k].second);
+        if (s.homeStrength > s.awayStrength) {
+            w.setText(win[k], displayName(s.pairings[k].first));
+        } else if (s.homeStrength < s.awayStrength) {
+            w.setText(win[k], displayName(s.pairings[k].second));
+        } else {
+            w.setText(win[k], "even chances");
+        }
+    }
+
+    // 21. The first team of the pairing stands on the left of the Next game page.
+    constexpr int kLeft = 59;
+    constexpr int kRight = 315;
+    const bool weAreFirst = yours.first == 1;
+    w.setX("Panel18", weAreFirst ? kLeft : kRight);
+    w.setX("Panel40", weAreFirst ? kLeft : kRight);
+    w.setX("Panel19", weAreFirst ? kRight : kLeft);
+    w.setX("Panel41", weAreFirst ? kRight : kLeft);
+
+    // 22. Match heading.
+    w.setText("hometeam", displayName(yours.first));
+    w.setText("awayteam", displayName(yours.second));
+}
+
+}  // namespace splat

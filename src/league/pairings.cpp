@@ -1,0 +1,37 @@
+// The week's five pairings: every team drawn once.
+
+#include <algorithm>
+#include <array>
+
+#include "core/game.h"
+
+namespace splat {
+
+void Game::drawPairings() {
+    std::array<int32_t, 2 * kPairings> drawn{};  // the teams drawn so far; 0 = empty slot
+    const auto alreadyDrawn = [&drawn](int32_t team) {
+        return std::find(drawn.begin(), drawn.end(), team) != drawn.end();
+    };
+    s_.yourPairing = 0;
+    for (int e = 1; e <= kPairings; ++e) {
+        int32_t a = 0;
+        int32_t b = 0;
+        do {
+            do {
+                a = random(10) + 1;
+            } while (alreadyDrawn(a));
+            do {
+                b = random(10) + 1;
+            } while (alreadyDrawn(b));
+        } while (a == b);
+        s_.pairings[e] = Pairing{a, b};
+        drawn[2 * (e - 1)] = a;
+        drawn[2 * (e - 1) + 1] = b;
+        if (a == 1 || b == 1) s_.yourPairing = e;
+    }
+    const Pairing& yours = s_.pairings[s_.yourPairing];
+    s_.opponentTeam = yours.first == 1 ? yours.second : yours.first;
+    refreshViews();
+}
+
+}  // namespace splat

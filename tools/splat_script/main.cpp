@@ -1,0 +1,61 @@
+// splat-script: plays the game headless from a script.
+//   splat-script [--clock SECONDS] [--settings FILE] [SCRIPT]
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "splat_script/script_runner.h"
+
+namespace {
+
+int usage(std::string_view problem) {
+    std::cerr << "splat-script: " << problem << "\n"
+              << "usage: splat-script [--clock SECONDS] [--settings FILE] [SCRIPT]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int64_t clock = 1000000000;
+    std::string settingsFile;
+    std::string scriptFile;
+    bool haveScript = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--clock" || arg == "--settings") {
+            if (i + 1 >= argc) return usage(std::string(arg) + " needs a value");
+            const std::string_view value = argv[++i];
+            if (arg == "--settings") {
+                settingsFile = value;
+                continue;
+            }
+            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), clock);
+            if (ec != std::errc() || end != value.data() + value.size()) return usage("bad --clock value");
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return usage("unknown option " + std::string(arg));
+        } else if (haveScript) {
+            return usage("only one script");
+        } else {
+            scriptFile = arg;
+            haveScript = true;
+        }
+    }
+
+    std::ifstream file;
+    if (haveScript) {
+        file.open(scriptFile);
+        if (!file) return usage("cannot read " + scriptFile);
+    }
+    std::unique_ptr<splat::SettingsStore> settings;  // the settings file comes with the settings work
+    (void)settingsFile;
+
+    splat::script::ScriptRunner runner(std::cout, std::move(settings), clock);
+    runner.start();
+    runner.run(haveScript ? static_cast<std::istream&>(file) : std::cin);
+    return 0;
+}
