@@ -1,0 +1,156 @@
+// The headless driver as a person uses it: a script in, events and JSON out.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/layout_table.h"
+
+namespace {
+
+struct DriverRun {
+    std::string out;
+    int status = -1;
+    // The printed lines, without the music player's (start-up plays music).
+    std::vector<std::string> lines() const {
+        std::vector<std::string> v;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);) {
+            if (line.rfind("music ", 0) != 0) v.push_back(line);
+        }
+        return v;
+    }
+    // The JSON after `prefix` on the first line that starts with it.
+    nlohmann::json json(const std::string& prefix) const {
+        for (const auto& line : lines()) {
+            if (line.rfind(prefix, 0) == 0) return nlohmann::json::parse(line.substr(prefix.size()));
+        }
+        return nullptr;
+    }
+};
+
+DriverRun runDriver(const std::string& script, const std::string& args = "") {
+    const std::string path = ::testing::TempDir() + "splat_driver_test.script";
+    std::ofstream(path) << script;
+    const std::string command = std::string(SPLAT_SCRIPT_EXE) + " " + args + " " + path + " 2>&1";
+    DriverRun r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[65536];
+    size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+TEST(Driver, DumpViewListsEveryControl) {
+    const DriverRun r = runDriver("dump view\n");
+    EXPECT_EQ(r.status, 0);
+    const auto view = r.json("view ");
+    ASSERT_TRUE(view.is_object());
+    for (const auto& spec : splat::layoutTable()) EXPECT_TRUE(view.contains(spec.name)) << spec.name;
+    EXPECT_EQ(view.size(), splat::layoutTable().size());
+    EXPECT_EQ(view["Panel18"]["x"].get<int>() + view["Panel19"]["x"].get<int>(), 59 + 315);
+    EXPECT_EQ(view["RadioGroup1"]["index"], 1);
+    EXPECT_EQ(view["RadioGroup1"]["items"][4], "Impossible");
+    EXPECT_EQ(view["optionspanel"]["visible"], true);
+}
+
+TEST(Driver, StateUsesTheGameNamesAndOneBasedArrays) {
+    const DriverRun r = runDriver("dump state\n", "--clock 42");
+    const auto state = r.json("state ");
+    ASSERT_TRUE(state.is_object());
+    EXPECT_EQ(state["cash"], 2000);
+    EXPECT_EQ(state["markerNames"].size(), 12u);
+    EXPECT_EQ(state["markerNames"][0], "None");
+    EXPECT_EQ(state["markerPrice"].size(), 11u);
+    EXPECT_EQ(state["players"].size(), 10u);
+    EXPECT_EQ(state["players"][0].size(), 5u);
+    EXPECT_TRUE(state["players"][0][0].contains("flagsPickedUp"));
+    EXPECT_EQ(state["pairings"].size(), 5u);
+    EXPECT_EQ(state["tableTeam"][0], 10);
+    EXPECT_EQ(state["hasOrb"][0], 0);
+    EXPECT_EQ(state["chemistExperience"], 16);
+    // The same clock gives the same world.
+    EXPECT_EQ(runDriver("dump state\n", "--clock 42").json("state "), state);
+    EXPECT_NE(runDriver("dump state\n", "--clock 43").json("state "), state);
+}
+
+TEST(Driver, ClicksOnlyWhatAPlayerCouldClick) {
+    const DriverRun r = runDriver(
+        "click Panel1\n"
+        "click Trophy\n"
+        "click Button1\n"          // hidden behind the options panel
+        "click dxButton1\n"        // Ok closes the panel
+        "click Button1\n"          // now it opens the trophy room
+        "page 3\n"
+        "select RadioGroup1 9\n"
+        "bogus line\n"
+        "dump lblcash\n");
+    EXPECT_EQ(r.status, 0);
+    const auto lines = r.lines();
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "error: Panel1 cannot be clicked now");
+    EXPECT_EQ(lines[1], "error: no control named Trophy");
+    EXPECT_EQ(lines[2], "error: Button1 cannot be clicked now");
+    EXPECT_EQ(lines[3].rfind("dialog TForm4 {", 0), 0u);
+    EXPECT_EQ(lines[4].rfind("error: select RadioGroup1 needs an item index", 0), 0u);
+    EXPECT_EQ(lines[5], "error: unknown command bogus");
+    EXPECT_EQ(lines[6], "text lblcash \"2000\"");
+}
+
+TEST(Driver, QuestionsTypingAndPages) {
+    const DriverRun r = runDriver(
+        "answer yes\n"
+        "select RadioGroup1 0\n"
+        "select RadioGroup1 2\n"
+        "type text Sunday League Splatters\n"
+        "type deadline 45\n"
+        "click dxButton2\n"
+        "page 6\n"
+        "dump state\n"
+        "dump view\n");
+    const auto lines = r.lines();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(nlohmann::json::parse(lines[0].substr(9)),
+              (nlohmann::json{{"caption", "Warning"}, {"text", "This will start a new game. Go ahead?"}, {"answer", "yes"}}));
+    EXPECT_EQ(nlohmann::json::parse(lines[1].substr(9))["answer"], "no");
+    EXPECT_EQ(lines[2], R"(message {"caption":"Splat League","text":"ok"})");
+    const auto state = r.json("state ");
+    EXPECT_EQ(state["difficulty"], 2);
+    EXPECT_EQ(state["teamName"], "Sunday League Splatt");
+    EXPECT_EQ(state["gamesPerSeason"], 45);
+    const auto view = r.json("view ");
+    EXPECT_EQ(view["optionspanel"]["visible"], false);
+    EXPECT_EQ(view["Panel1"]["visible"], true);
+    EXPECT_EQ(view["yteamname"]["text"], "Sunday League Splatt");
+    EXPECT_EQ(view["RadioGroup1"]["index"], 2);
+}
+
+TEST(Driver, BadArgumentsAndUnreadableScripts) {
+    EXPECT_EQ(runDriver("", "--clock").status, 2);
+    EXPECT_EQ(runDriver("", "--clock abc").status, 2);
+    EXPECT_EQ(runDriver("", "--frobnicate").status, 2);
+    const std::string command = std::string(SPLAT_SCRIPT_EXE) + " /nonexistent/script.txt 2>/dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+TEST(Driver, ReadsTheScriptFromStandardInput) {
+    const std::string command = "printf 'dump weeknumber\\n' | " + std::string(SPLAT_SCRIPT_EXE) + " | grep -v '^music '";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[256] = {};
+    const size_t n = fread(buffer, 1, sizeof buffer - 1, pipe);
+    EXPECT_EQ(pclose(pipe), 0);
+    EXPECT_EQ(std::string(buffer, n), "text weeknumber \"1\"\n");
+}
+
+}  // namespace
