@@ -20,12 +20,12 @@ HeadlessWindow::HeadlessWindow() {
 }
 
 const ControlState* HeadlessWindow::control(std::string_view name) const {
-    auto it = index_.find(std::string(name));
+    auto it = index_.find(name);
     return it == index_.end() ? nullptr : &controls_[it->second];
 }
 
 ControlState* HeadlessWindow::control(std::string_view name) {
-    auto it = index_.find(std::string(name));
+    auto it = index_.find(name);
     return it == index_.end() ? nullptr : &controls_[it->second];
 }
 

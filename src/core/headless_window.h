@@ -102,7 +102,12 @@ private:
     }
 
     std::vector<ControlState> controls_;
-    std::unordered_map<std::string, size_t> index_;
+    // Looked up by string_view without building a string.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, size_t, NameHash, std::equal_to<>> index_;
     std::deque<bool> answers_;
     Listener listener_;
     std::set<std::string> unknown_;

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs when they are missing (through
+# sudo when not root), then configures and builds it in ./build.
+# Quick when everything is already there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake pkg-config                  # compiler and build
+  qt6-base-dev libgl-dev                            # the window (Qt 6 Widgets, JPEG plugin)
+  libsdl2-mixer-dev                                 # music and effects
+  libsimpleini-dev                                  # the settings file
+  nlohmann-json3-dev                                # the headless driver's JSON
+  libgtest-dev libbenchmark-dev                     # tests and benchmarks
+  fonts-dejavu-core                                 # the window's font
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+if [ ! -f build/CMakeCache.txt ]; then
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build build -j"$jobs"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up and builds the game when needed, then runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+cd build
+ctest --output-on-failure -j"$(nproc 2>/dev/null || echo 2)"
