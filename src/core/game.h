@@ -88,6 +88,41 @@ public:
     void shootingSelected(int item);
     void tacticsSelected(int item);
 
+    // --- Team management (management/*.cpp) ---
+    // Scout page (management/scouting_market.cpp).
+    void playersearchClick();
+    void replaceClick(int k);      // replace1Click .. replace5Click
+    void coachsearchClick();
+    void replaceyourcoachClick();
+    // Training page (management/training.cpp).
+    void buytpClick();
+    // Gear page (management/gear_shop.cpp).
+    void plaClick(int k);          // pla1Click .. pla5Click
+    void buyMarker(int m);         // buy1Click .. buy11Click
+    void sellweaponClick();
+    void changem12Click();         // both rows of marker-swap buttons
+    void changem23Click();
+    void changem34Click();
+    void changem45Click();
+    void changem51Click();
+    void buyOrb(int k);            // buya1Click .. buya6Click
+    // Finances page (management/finances.cpp).
+    void labupgradeClick();
+    void securityupgradeClick();
+    void Button6Click();           // chemist search (dxButton13)
+    void buychemistClick();
+    void upgradeClick();           // art production (dxButton12)
+    void applyClick(int s);        // apply1Click .. apply4Click
+    void dumpClick(int s);         // dump1Click .. dump4Click
+    // Tactics page (management/tactics.cpp).
+    void Button2Click();           // position swap 1-2 (dxButton8)
+    void Button3Click();           // 2-3
+    void Button4Click();           // 3-4
+    void Button5Click();           // 4-5
+    void boostClick(int k);        // boost1Click .. boost5Click
+    void prClick(int k, int item); // pr1Click .. pr5Click
+    // --- end of team management ---
+
     // --- Views (core/view_refresh.cpp, core/team_inspection.cpp) ---
     void refreshViews();
     void inspectRow(int row);
