@@ -1,0 +1,61 @@
+// Kick-off of the week's match and the three game speeds.
+
+#include "core/game.h"
+
+namespace splat {
+
+namespace {
+
+constexpr int kSlowMs = 800;
+constexpr int kNormalMs = 500;
+constexpr int kFastMs = 300;
+
+void setSpeed(Game& g, int milliseconds) {
+    g.state().gameSpeed = milliseconds;
+    g.window().setTimerInterval("Timer1", milliseconds);
+}
+
+}  // namespace
+
+void Game::StartClick() {
+    for (int j = 1; j <= kPlayers; ++j) {
+        if (s_.players[1][j].marker == 0) {
+            win_.message("At least one of your players got no marker", "No marker alert");
+            return;
+        }
+    }
+
+    win_.setVisible("Panel39", true);
+    win_.setVisible("Panel40", true);
+    win_.setVisible("Panel41", true);
+    win_.setVisible("Start", false);
+
+    s_.matchOver = 0;
+    s_.ourFlagCarrier = 0;
+    s_.theirFlagCarrier = 0;
+
+    win_.setTimerEnabled("Timer1", true);
+
+    s_.ourScore = 0;
+    s_.theirScore = 0;
+    win_.setText("yscore", "");
+    win_.setText("oscore", "");
+
+    for (int j = 1; j <= kPlayers; ++j) {
+        s_.ourOut[j] = 0;
+        s_.theirOut[j] = 0;
+        s_.ourHasFlag[j] = 0;
+        s_.theirHasFlag[j] = 0;
+    }
+
+    // The kind of the last exchange played is kept on purpose.
+    s_.matchPhase = 0;
+    s_.matchMinute = 1;
+    win_.setText("lbltime", "1");
+}
+
+void Game::fastactionClick() { setSpeed(*this, kFastMs); }
+void Game::normalactionClick() { setSpeed(*this, kNormalMs); }
+void Game::slowactionClick() { setSpeed(*this, kSlowMs); }
+
+}  // namespace splat

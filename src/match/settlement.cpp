@@ -1,0 +1,307 @@
+// The end of a match settles the whole week in one go: result and prize, the
+// other four games of the week, the season end when it is due, the growth of
+// the computer-run teams, training, the weekly accounts and the results
+// dialog; then the next week's pairings are drawn.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/game.h"
+#include "core/saturating.h"
+
+namespace splat {
+
+namespace {
+
+constexpr int32_t kOrbLore = 3;
+constexpr int32_t kOrbAcid = 5;
+constexpr int32_t kOrbTrainingPool = 6;
+
+struct PriceRule {
+    int32_t base;
+    int32_t spread;
+};
+
+constexpr std::array<PriceRule, kMarkers> kMarkerPrices{{
+    {90, 20}, {190, 50}, {350, 100}, {700, 200}, {900, 100}, {1300, 100},
+    {1700, 200}, {2500, 500}, {4000, 200}, {8000, 200}, {15000, 2000},
+}};
+
+// In shop order: Accuracy, Wisdom, Lore, Chaos, Acid, Training pool.
+constexpr std::array<PriceRule, kOrbs> kOrbPrices{{
+    {800, 300}, {700, 300}, {2000, 500}, {4000, 2000}, {4500, 3000}, {2000, 1500},
+}};
+
+std::string num(int64_t v) { return std::to_string(v); }
+
+void setDialogText(Game& g, const char* label, const std::string& text) {
+    g.window().setText(std::string("Tresults.") + label, text);
+}
+
+// Step 1: the boosts were for this match only.
+void clearBoosts(Game& g) {
+    GameState& s = g.state();
+    for (int j = 1; j <= kPlayers; ++j) {
+        s.shootingBoost[j] = 0;
+        s.tacticsBoost[j] = 0;
+        g.window().setText("pagrees" + num(j), "");
+        g.window().setVisible("boost" + num(j), true);
+    }
+}
+
+// Step 2: this week's shop prices.
+void drawShopPrices(Game& g) {
+    GameState& s = g.state();
+    for (int i = 1; i <= kMarkers; ++i) {
+        s.markerPrice[i] = kMarkerPrices[i - 1].base + g.random(kMarkerPrices[i - 1].spread);
+    }
+    for (int i = 1; i <= kOrbs; ++i) {
+        s.orbPrice[i] = kOrbPrices[i - 1].base + g.random(kOrbPrices[i - 1].spread);
+    }
+}
+
+// Step 5: points, prize and the result sentence of the player's game.
+void settleOwnGame(Game& g) {
+    GameState& s = g.state();
+    std::string line;
+    if (s.theirScore > s.ourScore) {
+        g.addPoints(s.opponentTeam, 3);
+        s.matchPrize = g.random(50);
+        s.unbeatenRun = 0;
+        line = "Your team loses the game and gets " + num(s.matchPrize) + "$ for it";
+    } else if (s.theirScore == s.ourScore) {
+        g.addPoints(s.opponentTeam, 1);
+        g.addPoints(1, 1);
+        s.matchPrize = 100 + g.random(100);
+        s.unbeatenRun += 1;
+        line = "Your team ties the game and gets " + num(s.matchPrize) + "$ for it";
+    } else {
+        g.addPoints(1, 3);
+        s.matchPrize = 300 + g.random(150);
+        s.unbeatenRun += 1;
+        g.effect("success.wav");
+        line = "Your team wins the game and gets $" + num(s.matchPrize) + " for it";
+    }
+    setDialogText(g, "lblresult", line);
+    g.changeCash(s.matchPrize);
+}
+
+int32_t strengthOf(const GameState& s, int32_t team) {
+    int64_t sum = 0;
+    for (int j = 1; j <= kPlayers; ++j) sum += int64_t{s.players[team][j].shooting} + s.players[team][j].tactics;
+    return clampToInt32(sum);
+}
+
+// Step 6: the four games the player does not watch give league points only.
+// Each game counts its own fifteen duels.
+void simulateOtherGames(Game& g) {
+    GameState& s = g.state();
+    for (int e = 1; e <= kPairings; ++e) {
+        const Pairing p = s.pairings[e];
+        if (p.first == 1 || p.first == s.opponentTeam) continue;
+        s.homeStrength = strengthOf(s, p.first);
+        s.awayStrength = strengthOf(s, p.second);
+        s.homeTally = 0;
+        s.awayTally = 0;
+        for (int duel = 0; duel < 15; ++duel) {
+            const int64_t h = int64_t{g.random(30)} + s.homeStrength;
+            const int64_t a = int64_t{g.random(30)} + s.awayStrength;
+            if (h > a) {
+                s.homeTally += 1;
+            } else {
+                s.awayTally += 1;
+            }
+        }
+        if (s.homeTally > s.awayTally) {
+            g.addPoints(p.first, 3);
+        } else if (s.homeTally == s.awayTally) {
+            g.addPoints(p.first, 1);
+            g.addPoints(p.second, 1);
+        } else {
+            g.addPoints(p.second, 3);
+        }
+    }
+}
+
+// One weekly growth step of a computer-run player's rating.
+void grow(Game& g, int32_t& rating) {
+    const int32_t r = g.random(g.state().difficulty + 10);
+    if (r > 8) rating += 1;
+    if (r > 11) rating += 1;
+}
+
+// Step 9: the computer-run teams improve every week.
+void growComputerTeams(Game& g) {
+    GameState& s = g.state();
+    for (int team = 2; team <= kTeams; ++team) {
+        for (int j = 1; j <= kPlayers; ++j) {
+            Player& p = s.players[team][j];
+            grow(g, p.shooting);
+            grow(g, p.tactics);
+            if (g.random(20) > 18 && p.marker < kMarkers) p.marker += 1;
+        }
+    }
+}
+
+// One training draw for one rating: above 55 two points buy +2, then above
+// 20 one more point buys +1.
+void train(Game& g, int32_t& rating, int32_t level, int32_t coach) {
+    GameState& s = g.state();
+    int32_t c = g.random(clampToInt32(8 * int64_t{level} + coach / 2));
+    if (s.hasOrb[kOrbLore]) c += g.random(7);
+    if (c > 55 && s.trainingPoints >= 2) {
+        rating += 2;
+        s.trainingPoints -= 2;
+    }
+    if (c > 20 && s.trainingPoints >= 1) {
+        rating += 1;
+        s.trainingPoints -= 1;
+    }
+}
+
+// Step 11.
+void trainOurPlayers(Game& g) {
+    GameState& s = g.state();
+    for (int j = 1; j <= kPlayers; ++j) {
+        Player& p = s.players[1][j];
+        train(g, p.shooting, s.shootingTrainingLevel, s.coachShooting);
+        train(g, p.tactics, s.tacticsTrainingLevel, s.coachTactics);
+    }
+}
+
+// Step 12: without a sponsor, the four offers are on the table again.
+void reopenSponsorOffers(Game& g) {
+    static constexpr std::array<const char*, 4> kPanels{"Panel27", "Panel29", "Panel30", "Panel28"};
+    for (const char* panel : kPanels) g.window().setVisible(panel, true);
+    for (int k = 1; k <= 4; ++k) {
+        g.window().setText("result" + num(k), "");
+        g.window().setVisible("apply" + num(k), true);
+    }
+}
+
+int32_t levelCost(const Indexed<int32_t, 3>& costs, int32_t level) {
+    return level >= 1 && level <= 3 ? costs[level] : 0;
+}
+
+// Step 13.
+void payTraining(Game& g) {
+    GameState& s = g.state();
+    s.trainingExpenses = clampToInt32(int64_t{levelCost(s.shootingTrainingCost, s.shootingTrainingLevel)} +
+                                      levelCost(s.tacticsTrainingCost, s.tacticsTrainingLevel));
+    g.changeCash(-int64_t{s.trainingExpenses});
+    setDialogText(g, "texpences", num(s.trainingExpenses));
+}
+
+// Step 14.
+void collectSponsor(Game& g) {
+    GameState& s = g.state();
+    if (s.sponsorBase > 0) {
+        s.sponsorDonation = clampToInt32(int64_t{s.sponsorBase} + g.random(s.sponsorBase / 5));
+        g.changeCash(s.sponsorDonation);
+        setDialogText(g, "sponsordonates", s.sponsorName + " donates: $" + num(s.sponsorDonation));
+    } else {
+        setDialogText(g, "sponsordonates", "");
+    }
+}
+
+// Step 15.
+void collectArt(Game& g) {
+    GameState& s = g.state();
+    if (s.artLevel > 0) {
+        g.changeCash(s.artIncome);
+        setDialogText(g, "cactus", "Art production brings $" + num(s.artIncome));
+    } else {
+        setDialogText(g, "cactus", "");
+    }
+}
+
+// Step 16: the lab brings its yield unless somebody breaks in. Every level
+// of security takes 5 from the range of the draw; once the range is used up
+// no thief gets in any more.
+void runLab(Game& g) {
+    GameState& s = g.state();
+    const int32_t range = clampToInt32(100 - 5 * int64_t{s.securityLevel});
+    const int32_t x = g.random(range);
+    if (x > 50 && s.labLevel > 0 && range > 0) {
+        setDialogText(g, "yourlab", "Some dude broke into the lab and stole ZRK");
+    } else if (s.labLevel > 0) {
+        int64_t income = s.labYield;
+        income -= g.random(s.labYield / 5);
+        income += g.random(s.labYield / 5);
+        if (s.hasOrb[kOrbAcid]) income += (income / 100) * 30;
+        g.changeCash(income);
+        setDialogText(g, "yourlab", "ZRK lab brings $" + num(clampToInt32(income)));
+    } else {
+        setDialogText(g, "yourlab", "");
+    }
+}
+
+// Step 18: new candidates can be searched for in the new week.
+void reopenMarket(Game& g) {
+    Window& w = g.window();
+    w.setVisible("playersearch", true);
+    w.setVisible("coachsearch", true);
+    w.setVisible("Panel23", false);
+    w.setVisible("Panel24", false);
+    w.setVisible("Panel25", false);
+    w.setVisible("replaceyourcoach", false);
+    w.setEnabled("Panel59", false);
+    w.setEnabled("Panel61", false);
+}
+
+}  // namespace
+
+void Game::settleMatch() {
+    clearBoosts(*this);
+    drawShopPrices(*this);
+
+    s_.week += 1;
+    win_.setText("weeknumber", num(s_.week));
+
+    // The final scores, all-out bonuses included.
+    setDialogText(*this, "yourteam", s_.teamName);
+    setDialogText(*this, "opponentteam", s_.teamNames[s_.opponentTeam]);
+    setDialogText(*this, "yoscore", num(s_.ourScore));
+    setDialogText(*this, "opscore", num(s_.theirScore));
+
+    settleOwnGame(*this);
+    simulateOtherGames(*this);
+
+    if (s_.week == s_.gamesPerSeason) {
+        settleSeason();
+        if (closed()) return;
+    }
+    win_.setText("weeknumber", num(s_.week));
+
+    growComputerTeams(*this);
+    if (s_.hasOrb[kOrbTrainingPool]) s_.trainingPoints = clampToInt32(int64_t{s_.trainingPoints} + 10);
+    trainOurPlayers(*this);
+    if (s_.sponsorBase == 0) reopenSponsorOffers(*this);
+
+    payTraining(*this);
+    collectSponsor(*this);
+    collectArt(*this);
+    runLab(*this);
+
+    if (s_.cash < 0) {
+        win_.setText("TForm5.Label1", "You got no more cash to manage the team.");
+        win_.setText("TForm5.Label2", "It sucks, but the game is over!");
+        win_.showDialog("TForm5");
+        closeMainWindow();
+        return;
+    }
+
+    reopenMarket(*this);
+    win_.showDialog("Tresults");
+
+    win_.setVisible("Start", true);
+    win_.setText("action1", "");
+    sortTable();
+    drawPairings();
+    refreshViews();
+    win_.setText("yscore", "");
+    win_.setText("oscore", "");
+}
+
+}  // namespace splat
