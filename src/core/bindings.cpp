@@ -1,6 +1,7 @@
 #include "core/bindings.h"
 
 #include "core/game.h"
+#include "management/management_bindings.h"
 
 namespace splat {
 namespace {
@@ -48,6 +49,9 @@ std::vector<Binding> makeBindings() {
     b.push_back(click("fastaction", &Game::fastactionClick));
     b.push_back(click("normalaction", &Game::normalactionClick));
     b.push_back(click("slowaction", &Game::slowactionClick));
+
+    // Team management: scout, training, gear, finances and tactics pages.
+    addManagementBindings(b);
 
     // Timers.
     b.push_back(on("Timer1", Signal::Tick, [](Game& g, int, std::string_view) { g.nextaction(); }));

@@ -1,0 +1,24 @@
+// Art production: each level bought adds $50 a week and makes the next level
+// 1.7 times dearer.
+
+#include <string>
+
+#include "core/game.h"
+#include "management/price_math.h"
+
+namespace splat {
+
+void Game::upgradeClick() {
+    GameState& s = s_;
+    if (!management::canPay(s, s.artUpgradePrice)) return;
+    changeCash(-int64_t{s.artUpgradePrice});
+    s.artIncome = management::plusSaturating(s.artIncome, 50);
+    // 1.7 x price truncated, one lower when the product is whole.
+    s.artUpgradePrice = clampToInt32((17 * int64_t{s.artUpgradePrice} - 1) / 10);
+    s.artLevel = management::plusSaturating(s.artLevel, 1);
+    win_.setText("peyotelevel", std::to_string(s.artLevel));
+    win_.setText("peyoteincome", std::to_string(s.artIncome));
+    win_.setText("peyoteup", std::to_string(s.artUpgradePrice));
+}
+
+}  // namespace splat

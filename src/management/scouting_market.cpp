@@ -1,0 +1,137 @@
+// The Scout page: paid searches for a player or a coach, and hiring the
+// candidate found. Both searches reseed the random source from the clock, so
+// two searches within the same second turn up the same candidate.
+
+#include <string>
+
+#include "core/game.h"
+#include "management/control_names.h"
+#include "management/price_math.h"
+
+namespace splat {
+
+using management::canPay;
+using management::numbered;
+
+namespace {
+constexpr int kPlayerSearchFee = 100;
+constexpr int kCoachSearchFee = 150;
+}  // namespace
+
+void Game::playersearchClick() {
+    GameState& s = s_;
+    // The squad's mean rating bounds the candidate's skills.
+    int64_t squad = 0;
+    for (int j = 1; j <= kPlayers; ++j) squad += int64_t{s.players[1][j].shooting} + s.players[1][j].tactics;
+    s.searchQuality = clampToInt32(squad / 10);
+    if (!canPay(s, kPlayerSearchFee)) return;
+
+    changeCash(-kPlayerSearchFee);
+    win_.setVisible("Panel23", true);
+    win_.setVisible("Panel24", true);
+    reseed();
+
+    const int32_t r = random(50);
+    s.scoutedPlayerName = s.roster[50 + r];
+    Player& candidate = s.scoutedPlayer;
+    candidate.shooting = clampToInt32(int64_t{random(s.searchQuality)} + 20);
+    candidate.tactics = clampToInt32(int64_t{random(s.searchQuality)} + 20);
+    candidate.marker = random(5) + 1;
+    const int64_t a = random(6);
+    const int64_t b = random(6);
+    s.scoutedPlayerPrice = clampToInt32((a + 12) * candidate.shooting + (b + 12) * candidate.tactics +
+                                        100 * int64_t{candidate.marker});
+
+    win_.setText("newprice", std::to_string(s.scoutedPlayerPrice));
+    win_.setText("newname", s.scoutedPlayerName);
+    win_.setText("newshooting", std::to_string(candidate.shooting));
+    win_.setText("newtactics", std::to_string(candidate.tactics));
+    win_.setText("newweapon", s.markerNames[candidate.marker]);
+}
+
+void Game::replaceClick(int k) {
+    if (k < 1 || k > kPlayers) return;
+    GameState& s = s_;
+    if (!canPay(s, s.scoutedPlayerPrice)) return;
+
+    // The candidate can be hired only once; hiring into the first position
+    // also takes the search away until the next match.
+    win_.setVisible("Panel23", false);
+    win_.setVisible("Panel24", false);
+    if (k == 1) win_.setVisible("playersearch", false);
+    changeCash(-int64_t{s.scoutedPlayerPrice});
+
+    // The leaving player and his marker are gone.
+    s.playerNames[1][k] = s.scoutedPlayerName;
+    Player& newcomer = s.players[1][k];
+    newcomer.shooting = s.scoutedPlayer.shooting;
+    newcomer.tactics = s.scoutedPlayer.tactics;
+    newcomer.marker = s.scoutedPlayer.marker;
+    newcomer.hits = 0;
+    newcomer.flagsPickedUp = 0;
+    newcomer.flagsHung = 0;
+    refreshViews();
+
+    // A boost paid to the leaving player does not pass to the newcomer.
+    s.shootingBoost[k] = 0;
+    s.tacticsBoost[k] = 0;
+    win_.setVisible(numbered("boost", k), true);
+    win_.setText(numbered("pagrees", k), "");
+}
+
+void Game::coachsearchClick() {
+    GameState& s = s_;
+    if (!canPay(s, kCoachSearchFee)) return;
+    s.searchQuality = clampToInt32((int64_t{s.coachShooting} + s.coachTactics) / 2);
+    changeCash(-kCoachSearchFee);
+    win_.setVisible("Panel25", true);
+    win_.setVisible("replaceyourcoach", true);
+    win_.setVisible("coachsearch", false);  // one coach search a week
+    reseed();
+
+    const int32_t r = random(10);
+    s.scoutedCoachName = s.roster[50 + r];
+    s.scoutedCoachShooting = clampToInt32(int64_t{random(s.searchQuality)} + 20);
+    s.scoutedCoachTactics = clampToInt32(int64_t{random(s.searchQuality)} + 20);
+    const int64_t a = random(6);
+    const int64_t b = random(6);
+    s.scoutedCoachPrice = clampToInt32((a + 10) * s.scoutedCoachShooting + (b + 10) * s.scoutedCoachTactics);
+
+    win_.setText("cprice", std::to_string(s.scoutedCoachPrice));
+    win_.setText("cname", s.scoutedCoachName);
+    win_.setText("cshooting", std::to_string(s.scoutedCoachShooting));
+    win_.setText("ctactics", std::to_string(s.scoutedCoachTactics));
+}
+
+void Game::replaceyourcoachClick() {
+    GameState& s = s_;
+    if (!canPay(s, s.scoutedCoachPrice)) return;
+    win_.setVisible("Panel25", false);
+    win_.setVisible("replaceyourcoach", false);
+    changeCash(-int64_t{s.scoutedCoachPrice});
+
+    s.coachName = s.scoutedCoachName;
+    s.coachShooting = s.scoutedCoachShooting;
+    s.coachTactics = s.scoutedCoachTactics;
+    win_.setText("coachname", s.coachName);
+    win_.setText("straining", std::to_string(s.coachShooting));
+    win_.setText("ttraining", std::to_string(s.coachTactics));
+
+    // The new coach charges his own weekly rates: drawn shooting 1, tactics 1,
+    // shooting 2, ... The chosen levels stay as they are.
+    for (int level = 1; level <= 3; ++level) {
+        s.shootingTrainingCost[level] = clampToInt32(int64_t{random(10)} + 2LL * level * s.coachShooting);
+        s.tacticsTrainingCost[level] = clampToInt32(int64_t{random(10)} + 2LL * level * s.coachTactics);
+    }
+    win_.setText("snone", "0");
+    win_.setText("tnone", "0");
+    win_.setText("sbasic", std::to_string(s.shootingTrainingCost[1]));
+    win_.setText("sregular", std::to_string(s.shootingTrainingCost[2]));
+    win_.setText("sadvanced", std::to_string(s.shootingTrainingCost[3]));
+    win_.setText("tbasic", std::to_string(s.tacticsTrainingCost[1]));
+    win_.setText("tregular", std::to_string(s.tacticsTrainingCost[2]));
+    win_.setText("tadvanced", std::to_string(s.tacticsTrainingCost[3]));
+    refreshViews();
+}
+
+}  // namespace splat

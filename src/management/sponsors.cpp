@@ -1,0 +1,89 @@
+// Sponsors: applying to one of the four companies and dropping the sponsor.
+
+#include <string>
+
+#include "core/game.h"
+#include "management/control_names.h"
+#include "management/price_math.h"
+
+namespace splat {
+
+using management::canPay;
+using management::numbered;
+
+namespace {
+
+struct SponsorTerms {
+    int fee;              // paid with every application, accepted or not
+    int runThreshold;     // random(2) + unbeatenRun must reach it
+    int pointsThreshold;  // league points per week played must reach it
+    int dumpCost;
+};
+
+constexpr SponsorTerms kTerms[kSponsors + 1] = {
+    {0, 0, 0, 0},
+    {300, 2, 1, 400},
+    {500, 3, 1, 300},
+    {1000, 3, 2, 200},
+    {1500, 4, 2, 100},
+};
+
+bool validSponsor(int s) { return s >= 1 && s <= kSponsors; }
+
+// League points of team 1, read from its row of the table.
+int32_t ourPoints(const GameState& s) {
+    for (int row = 1; row <= kTeams; ++row) {
+        if (s.tableTeam[row] == 1) return s.tablePoints[row];
+    }
+    return 0;
+}
+
+}  // namespace
+
+void Game::applyClick(int sp) {
+    GameState& s = s_;
+    if (!validSponsor(sp)) return;
+    const SponsorTerms& terms = kTerms[sp];
+    if (!canPay(s, terms.fee)) return;
+    changeCash(-terms.fee);
+    for (int other = 1; other <= kSponsors; ++other) {
+        if (other != sp) win_.setVisible(numbered("Panel", 26 + other), false);
+    }
+    win_.setVisible(numbered("apply", sp), false);
+
+    s.pointsPerGame = s.week >= 1 ? ourPoints(s) / s.week : 0;
+    // The run test always draws; the last draw is made only when the run and
+    // the points tests have passed.
+    bool accepted = int64_t{random(2)} + s.unbeatenRun >= terms.runThreshold;
+    accepted = accepted && s.pointsPerGame >= terms.pointsThreshold;
+    accepted = accepted && random(50) > 10;
+
+    const std::string& company = s.sponsorCompany[sp];
+    if (accepted) {
+        s.sponsorName = company;
+        s.sponsorBase = s.sponsorAmount[sp];
+        win_.setText(numbered("result", sp), company + " agrees");
+        win_.setText("yoursponsor", company);
+        win_.setVisible(numbered("dump", sp), true);
+    } else {
+        win_.setText(numbered("result", sp), company + " is not convinced");
+    }
+}
+
+void Game::dumpClick(int sp) {
+    GameState& s = s_;
+    if (!validSponsor(sp)) return;
+    if (!canPay(s, kTerms[sp].dumpCost)) return;
+    changeCash(-kTerms[sp].dumpCost);
+    s.sponsorName = "None";
+    s.sponsorBase = 0;
+    win_.setText("yoursponsor", s.sponsorName);
+    for (int k = 1; k <= kSponsors; ++k) {
+        win_.setVisible(numbered("Panel", 26 + k), true);
+        win_.setVisible(numbered("apply", k), true);
+        win_.setText(numbered("result", k), "");
+    }
+    win_.setVisible(numbered("dump", sp), false);
+}
+
+}  // namespace splat

@@ -1,0 +1,19 @@
+// The Training page's purchase: ten training points at the price of the last
+// refresh. Buying does not refresh, so the price holds for the next lot too.
+
+#include <string>
+
+#include "core/game.h"
+#include "management/price_math.h"
+
+namespace splat {
+
+void Game::buytpClick() {
+    GameState& s = s_;
+    if (!management::canPay(s, s.trainingPointsPrice)) return;
+    changeCash(-int64_t{s.trainingPointsPrice});
+    s.trainingPoints = management::plusSaturating(s.trainingPoints, 10);
+    win_.setText("tpnumber", std::to_string(s.trainingPoints));
+}
+
+}  // namespace splat
