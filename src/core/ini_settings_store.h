@@ -1,0 +1,40 @@
+#pragma once
+// The settings file: an INI file read and written one key at a time. Writing
+// a key changes that key and keeps the rest of the file (other keys, other
+// sections, comments, their order); the file and its folder are created when
+// needed, and a file that cannot be written is left alone.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/settings_store.h"
+
+namespace splat {
+
+class IniSettingsStore final : public SettingsStore {
+public:
+    explicit IniSettingsStore(std::string path) : path_(std::move(path)) {}
+
+    const std::string& path() const { return path_; }
+
+    // The value of `key` in `section` (both compared without regard to case),
+    // nothing when the file, the section or the key is missing or the file
+    // cannot be read.
+    std::optional<std::string> read(std::string_view section, std::string_view key) const override;
+    // Sets `key` in `section` to `value`. The new file replaces the old one in
+    // one step, so a failure midway never leaves half a file. Returns false
+    // when the file or its folder cannot be written; the file is then as it
+    // was.
+    bool write(std::string_view section, std::string_view key, std::string_view value) override;
+
+private:
+    std::string path_;
+};
+
+// Where the game keeps its settings: $XDG_CONFIG_HOME/splat-league/vormel.ini,
+// or ~/.config/splat-league/vormel.ini when XDG_CONFIG_HOME is unset, empty
+// or not an absolute path.
+std::string defaultSettingsPath();
+
+}  // namespace splat

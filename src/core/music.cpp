@@ -1,0 +1,72 @@
+#include <string>
+
+#include "core/game.h"
+
+namespace splat {
+
+namespace {
+
+constexpr std::string_view kMusicFile = "Paint.mp3";
+
+// Opens the piece and plays it from its beginning. A piece that cannot be
+// opened leaves the music off for the run: the player is told once, the timer
+// stays off and the settings file keeps its value, so the next start tries
+// again.
+bool startMusic(Game& game) {
+    std::string error;
+    if (!game.audio().musicOpen(kMusicFile, error)) {
+        if (error.empty()) error = "The music file " + std::string(kMusicFile) + " cannot be played.";
+        game.state().musicOn = 0;
+        game.window().setText("MusicOff1", "Music Off");
+        game.window().setTimerEnabled("MusicTimer", false);
+        game.window().message(error, "");
+        return false;
+    }
+    game.audio().musicPlay();
+    game.window().setText("MusicOff1", "Music On");
+    game.window().setTimerEnabled("MusicTimer", true);
+    return true;
+}
+
+}  // namespace
+
+void Game::musicStartUp() {
+    if (s_.musicOn) {
+        startMusic(*this);
+    } else {
+        win_.setText("MusicOff1", "Music Off");
+        win_.setTimerEnabled("MusicTimer", false);
+    }
+}
+
+// A finished piece starts again from its beginning; a playing one goes on.
+void Game::musicloop() {
+    if (s_.musicOn) audio_.musicPlay();
+}
+
+void Game::MusicOff1Click() {
+    if (s_.musicOn) {
+        s_.musicOn = 0;
+        audio_.musicStop();
+        win_.setText("MusicOff1", "Music Off");
+        win_.setTimerEnabled("MusicTimer", false);
+    } else {
+        s_.musicOn = 1;
+        // Opening again puts the piece back at its beginning.
+        if (!startMusic(*this)) return;
+    }
+    writeSetting("Music", s_.musicOn != 0);
+}
+
+// Turning the sound off lets an effect that is playing finish.
+void Game::SoundOff1Click() {
+    s_.soundOn = s_.soundOn ? 0 : 1;
+    win_.setText("SoundOff1", s_.soundOn ? "Sound On" : "Sound Off");
+    writeSetting("Sound", s_.soundOn != 0);
+}
+
+void Game::effect(std::string_view file) {
+    if (s_.soundOn) audio_.playEffect(file);
+}
+
+}  // namespace splat

@@ -1,0 +1,29 @@
+#include "core/game.h"
+#include "core/setting_value.h"
+
+namespace splat {
+
+namespace {
+
+constexpr std::string_view kSection = "Settings";
+
+// A missing key and a text that is no integer both mean on.
+bool readSwitch(const SettingsStore& store, std::string_view key) {
+    std::optional<std::string> text = store.read(kSection, key);
+    return !text || parseSwitchValue(*text).value_or(true);
+}
+
+}  // namespace
+
+void Game::readSettings() {
+    s_.soundOn = readSwitch(settings_, "Sound") ? 1 : 0;
+    s_.musicOn = readSwitch(settings_, "Music") ? 1 : 0;
+}
+
+// A file that cannot be written does not stop the game: the switch has
+// already changed for this run.
+void Game::writeSetting(std::string_view key, bool on) {
+    settings_.write(kSection, key, on ? "1" : "0");
+}
+
+}  // namespace splat
