@@ -1,0 +1,64 @@
+#pragma once
+// A page control whose tabs are flat buttons 97 pixels wide (wider when a
+// caption needs it) that wrap to more rows when the control is too narrow;
+// the pages fill the area below the tab rows, one in front at a time.
+
+#include <QAbstractButton>
+#include <QWidget>
+#include <vector>
+
+namespace splat::ui {
+
+class FlatTab : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit FlatTab(QWidget* parent);
+    void setCurrent(bool current);
+    bool isCurrent() const { return current_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool current_ = false;
+};
+
+class FlatPageControl : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kTabWidth = 97;
+    static constexpr int kTabHeight = 26;
+
+    explicit FlatPageControl(QWidget* parent = nullptr);
+
+    // Adds `page` (it becomes a child of this control) with its tab caption.
+    void addPage(QWidget* page, const QString& caption);
+    int count() const { return static_cast<int>(pages_.size()); }
+    QWidget* page(int index) const;
+    FlatTab* tab(int index) const;
+    int indexOf(const QWidget* page) const;
+    int currentIndex() const { return current_; }
+    // Brings a page to the front without emitting pageChosen.
+    void setCurrentIndex(int index);
+    void setCaption(int index, const QString& caption);
+    int tabRows() const { return rows_; }
+
+Q_SIGNALS:
+    // The player brought another page to the front.
+    void pageChosen(int index);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void relayout();
+    void choose(int index);
+
+    std::vector<FlatTab*> tabs_;
+    std::vector<QWidget*> pages_;
+    int current_ = -1;
+    int rows_ = 1;
+};
+
+}  // namespace splat::ui

@@ -1,0 +1,78 @@
+#include "ui/game_label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/theme.h"
+
+namespace splat::ui {
+
+GameLabel::GameLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void GameLabel::setLight(bool light) {
+    light_ = light;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, light ? QColor(Qt::white) : theme::kInk);
+    setPalette(p);
+}
+
+void GameLabel::setClickable(bool clickable) {
+    clickable_ = clickable;
+    if (clickable) {
+        setCursor(Qt::PointingHandCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+int GameLabel::textFlags() const {
+    int flags = static_cast<int>(alignment());
+    if (wordWrap()) flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+void GameLabel::paintEvent(QPaintEvent* event) {
+    const QString t = text();
+    if (!t.isEmpty() && (chip_ || light_)) {
+        QPainter p(this);
+        p.setFont(font());
+        const QRect area = contentsRect();
+        if (chip_) {
+            QRect box = p.fontMetrics().boundingRect(area, textFlags(), t).adjusted(-4, -1, 4, 1);
+            box = box.intersected(rect());
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(Qt::NoPen);
+            p.setBrush(theme::kChip);
+            p.drawRoundedRect(box, 4, 4);
+        }
+        if (light_) {
+            p.setPen(QColor(0, 0, 0, 190));
+            p.drawText(area.translated(1, 1), textFlags(), t);
+        }
+    }
+    QLabel::paintEvent(event);
+}
+
+void GameLabel::mousePressEvent(QMouseEvent* event) {
+    if (clickable_ && event->button() == Qt::LeftButton) {
+        pressed_ = true;
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void GameLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (clickable_ && pressed_ && event->button() == Qt::LeftButton) {
+        pressed_ = false;
+        event->accept();
+        if (rect().contains(event->position().toPoint())) Q_EMIT clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace splat::ui

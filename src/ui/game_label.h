@@ -1,0 +1,40 @@
+#pragma once
+// A label of the game: plain text (never markup, since team and player names
+// come from the player), the emphasis of the layout table, and a click signal
+// for the few labels the player can click.
+
+#include <QLabel>
+
+namespace splat::ui {
+
+class GameLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit GameLabel(QWidget* parent = nullptr);
+
+    // Light text with a dark shadow, for texts on the banner.
+    void setLight(bool light);
+    // A soft light backing behind the text, for texts standing on a picture.
+    void setChip(bool chip) { chip_ = chip; }
+    // Reacts to clicks with `clicked` and shows a pointing hand.
+    void setClickable(bool clickable);
+    bool isClickable() const { return clickable_; }
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int textFlags() const;
+
+    bool light_ = false;
+    bool chip_ = false;
+    bool clickable_ = false;
+    bool pressed_ = false;
+};
+
+}  // namespace splat::ui

@@ -1,0 +1,27 @@
+#pragma once
+// The main window TForm1: fixed size, minimize but no maximize, and a signal
+// once its first frame has been painted.
+
+#include <QMainWindow>
+
+namespace splat::ui {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QSize size);
+
+    // Places the window in the middle of its screen's free area.
+    void centreOnScreen();
+
+Q_SIGNALS:
+    void firstFramePainted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool painted_ = false;
+};
+
+}  // namespace splat::ui

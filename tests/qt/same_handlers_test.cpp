@@ -1,0 +1,101 @@
+// A click in the Qt window does exactly what the driver's click does: for
+// every clickable control of the main window, one game clicked through Qt and
+// one through the binding table on the headless window end in the same view.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "core/layout_table.h"
+#include "qt/qt_game.h"
+
+namespace splat::testing {
+namespace {
+
+// Brings every page around `name` to the front, in both windows alike.
+void revealPagesOf(const std::string& name, QtGame& qt, HeadlessGame& headless) {
+    for (const ControlSpec* spec = findControl(name); spec != nullptr; spec = findControl(spec->parent)) {
+        if (spec->kind == ControlKind::Page) {
+            qt.window.showPage(spec->name);
+            headless.window.showPage(spec->name);
+        }
+    }
+}
+
+void expectSameView(const QtGame& qt, const HeadlessGame& headless) {
+    for (const ControlSpec& spec : layoutTable()) {
+        if (spec.kind == ControlKind::Timer) {
+            EXPECT_EQ(qt.window.timer(spec.name)->isActive(), headless.window.timerEnabled(spec.name)) << spec.name;
+            continue;
+        }
+        EXPECT_EQ(qt.window.text(spec.name), headless.window.text(spec.name)) << spec.name;
+        const QWidget* w = qt.widget(spec.name);
+        if (w == nullptr || spec.kind == ControlKind::Page || spec.kind == ControlKind::Dialog ||
+            spec.kind == ControlKind::MainWindow || spec.kind == ControlKind::MenuBar) {
+            continue;
+        }
+        EXPECT_EQ(!w->isHidden(), headless.window.visible(spec.name)) << spec.name;
+        EXPECT_EQ(w->isEnabled(), headless.window.enabled(spec.name)) << spec.name;
+        if (spec.kind != ControlKind::Page) {
+            EXPECT_EQ(w->x(), headless.window.x(spec.name)) << spec.name;
+        }
+    }
+}
+
+std::vector<std::string> clickableControls() {
+    std::vector<std::string> names;
+    for (const Binding& b : bindings()) {
+        const ControlSpec* spec = findControl(b.control);
+        if (b.signal != Signal::Click || spec == nullptr) continue;
+        if (spec->kind == ControlKind::MenuItem || spec->kind == ControlKind::Button ||
+            spec->kind == ControlKind::Label || spec->kind == ControlKind::RadioButton) {
+            names.push_back(b.control);
+        }
+    }
+    return names;
+}
+
+TEST(SameHandlers, EveryClickableControlDoesWhatTheDriverDoes) {
+    int compared = 0;
+    for (const std::string& name : clickableControls()) {
+        for (bool optionsClosed : {false, true}) {
+            SCOPED_TRACE(name + (optionsClosed ? " (options closed)" : " (options open)"));
+            QtGame qt;
+            HeadlessGame headless;
+            if (optionsClosed) {
+                qt.window.control("Options")->action->trigger();
+                findBinding("Options", Signal::Click)->handler(headless.game, 0, "");
+            }
+            revealPagesOf(name, qt, headless);
+            const ControlSpec* spec = findControl(name);
+            if (spec->kind != ControlKind::MenuItem && !headless.window.usable(name)) continue;
+            if (spec->kind == ControlKind::MenuItem) {
+                qt.window.control(name)->action->trigger();
+            } else {
+                QWidget* w = qt.widget(name);
+                ASSERT_TRUE(w->isVisible()) << "the player cannot reach it";
+                clickWidget(w);
+            }
+            findBinding(name, Signal::Click)->handler(headless.game, 0, "");
+            expectSameView(qt, headless);
+            // The same boxes and dialogs came up, in the same order.
+            std::vector<std::string> qtModals;
+            for (const ShownModal& m : qt.window.shown) qtModals.push_back(m.name.empty() ? m.text : m.name);
+            std::vector<std::string> headlessModals;
+            for (const WindowEvent& e : headless.events) {
+                if (e.type == WindowEvent::Type::Dialog) headlessModals.push_back(e.name);
+                if (e.type == WindowEvent::Type::Message || e.type == WindowEvent::Type::Question) {
+                    headlessModals.push_back(e.text);
+                }
+            }
+            EXPECT_EQ(qtModals, headlessModals);
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 20);
+}
+
+}  // namespace
+}  // namespace splat::testing

@@ -1,0 +1,153 @@
+// Renders every page of the main window and every dialog to PNG files in the
+// build tree (screenshots/), so that anyone can look at the finished window,
+// and checks that no text is cut off by its box.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+#include "core/layout_table.h"
+#include "qt/qt_game.h"
+#include "ui/flat_page_control.h"
+#include "ui/game_dialog.h"
+#include "ui/game_label.h"
+#include "ui/main_window.h"
+#include "ui/surfaces.h"
+
+namespace splat::testing {
+namespace {
+
+QString shotPath(const QString& file) {
+    QDir().mkpath(QStringLiteral(SPLAT_SCREENSHOT_DIR));
+    return QStringLiteral(SPLAT_SCREENSHOT_DIR "/") + file;
+}
+
+void save(QWidget* w, const QString& file) {
+    QTest::qWait(1);
+    const QPixmap shot = w->grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(shotPath(file))) << file.toStdString();
+}
+
+// Fills the changing labels of the dialogs the way the game does.
+void fillDialogs(ui::QtWindow& w) {
+    w.setText("Tresults.yourteam", "Red Rockets");
+    w.setText("Tresults.yoscore", "3");
+    w.setText("Tresults.opponentteam", "San Diego Marksmen");
+    w.setText("Tresults.opscore", "1");
+    w.setText("Tresults.lblresult", "You won! You get $600");
+    w.setText("Tresults.yourlab", "ZRK lab brings: $450");
+    w.setText("Tresults.cactus", "Art production brings: $120");
+    w.setText("Tresults.sponsordonates", "Your sponsor donates: $300");
+    w.setText("Tresults.texpences", "87");
+    w.setText("Tendseason.congrat", "Congratulations!");
+    w.setText("Tendseason.result", "Your team finished in 2 place");
+    w.setText("Tendseason.money", "You get $5000 prize money");
+    w.setText("Tendseason.Label1", "A new season begins");
+    w.setText("TForm5.Label1", "You ran out of cash.");
+    w.setText("TForm5.Label2", "Game over.");
+}
+
+TEST(Screenshots, EveryPageAndDialogRendersToAPicture) {
+    QtGame g;
+    ui::MainWindow& main = g.window.mainWindow();
+    save(&main, QStringLiteral("page_1_team_options.png"));
+    clickWidget(g.widget("dxButton1"));  // close the options: the squad comes back
+    const char* const slugs[] = {"team", "tactics", "training", "scout", "gear",
+                                 "finances", "league_table", "schedule", "next_game"};
+    const std::vector<std::string>& pages = mainPages();
+    ASSERT_EQ(pages.size(), 9u);
+    // Show the hidden offers too, so that every control is in some picture.
+    for (const char* name : {"Panel23", "Panel24", "Panel25", "replaceyourcoach", "Panel68", "buychemist",
+                             "Panel39", "Panel40", "Panel41", "dump1"}) {
+        g.window.setVisible(name, true);
+    }
+    for (size_t i = 0; i < pages.size(); ++i) {
+        g.window.showPage(pages[i]);
+        save(&main, QStringLiteral("page_%1_%2.png").arg(i + 1).arg(QString::fromLatin1(slugs[i])));
+    }
+    // The sub-pages beyond the first ones.
+    const std::pair<const char*, const char*> subPages[] = {
+        {"boostPage", "page_2_tactics_boost.png"},      {"flagPriorityPage", "page_2_tactics_flag.png"},
+        {"markerPage11", "page_5_gear_marker11.png"},   {"orbPage6", "page_5_gear_orb6.png"},
+        {"sponsorsPage", "page_6_finances_sponsors.png"}, {"artPage", "page_6_finances_art.png"},
+        {"chemistSearchPage", "page_6_finances_chemist.png"},
+    };
+    for (const auto& [page, file] : subPages) {
+        const ControlSpec* spec = findControl(page);
+        ASSERT_NE(spec, nullptr) << page;
+        for (const ControlSpec* s = spec; s != nullptr; s = findControl(s->parent))
+            if (s->kind == ControlKind::Page) g.window.showPage(s->name);
+        save(&main, QString::fromLatin1(file));
+    }
+    fillDialogs(g.window);
+    for (const char* name : {"Tresults", "Tendseason", "TForm4", "TForm5", "TAbout"}) {
+        ui::GameDialog* d = g.window.dialog(name);
+        d->show();
+        save(d, QStringLiteral("dialog_%1.png").arg(QString::fromLatin1(name)));
+        d->hide();
+    }
+    for (const char* file : {"page_1_team.png", "page_9_next_game.png", "dialog_Tresults.png"})
+        EXPECT_TRUE(QFileInfo::exists(shotPath(QString::fromLatin1(file)))) << file;
+}
+
+// The room a text needs in its control's font.
+int neededWidth(const QFont& font, const QString& text) { return QFontMetrics(font).horizontalAdvance(text); }
+
+TEST(Screenshots, NoFixedTextIsCutOffByItsBox) {
+    QtGame g;
+    for (const ControlSpec& spec : layoutTable()) {
+        QWidget* w = g.widget(spec.name);
+        if (w == nullptr || spec.text.empty()) continue;
+        const QString text = QString::fromStdString(spec.text);
+        SCOPED_TRACE(spec.name);
+        if (spec.kind == ControlKind::Label && !spec.wordWrap) {
+            auto* label = qobject_cast<QLabel*>(w);
+            EXPECT_LE(neededWidth(label->font(), text), label->contentsRect().width());
+            EXPECT_LE(QFontMetrics(label->font()).height(), label->height());
+        } else if (spec.kind == ControlKind::Button) {
+            EXPECT_LE(neededWidth(w->font(), text) + 12, w->width());
+        } else if (spec.kind == ControlKind::RadioButton) {
+            EXPECT_LE(neededWidth(w->font(), text) + 28, w->width());
+        } else if (spec.kind == ControlKind::Page) {
+            auto* pc = g.window.pageControl(spec.parent);
+            auto* tab = pc->tab(pc->indexOf(w));
+            QFont bold = tab->font();
+            bold.setBold(true);
+            EXPECT_LE(neededWidth(bold, text) + 8, tab->width());
+        }
+    }
+    // The items of the radio groups fit inside their group.
+    for (const ControlSpec& spec : layoutTable()) {
+        if (spec.kind != ControlKind::RadioGroup) continue;
+        auto* box = qobject_cast<QGroupBox*>(g.widget(spec.name));
+        for (QAbstractButton* item : g.window.control(spec.name)->group->buttons()) {
+            EXPECT_LE(item->sizeHint().width(), box->contentsRect().width()) << spec.name;
+            EXPECT_LE(item->geometry().bottom(), box->height()) << spec.name;
+        }
+    }
+}
+
+TEST(Screenshots, MissingPicturesLeaveTheWindowStanding) {
+    // A picture that is not there shows nothing; the control stays in place.
+    ui::PictureView view(nullptr, QStringLiteral("no-such-picture.jpg"));
+    view.resize(50, 40);
+    EXPECT_FALSE(view.hasPicture());
+    EXPECT_FALSE(view.grab().isNull());
+    // A broken file decodes to nothing either.
+    const QString broken = shotPath(QStringLiteral("broken.jpg"));
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\xff\xd8\xff\xe0 not really a picture");
+    f.close();
+    ui::PictureView brokenView(nullptr, broken);
+    EXPECT_FALSE(brokenView.hasPicture());
+}
+
+}  // namespace
+}  // namespace splat::testing
