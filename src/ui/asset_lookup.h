@@ -1,7 +1,7 @@
 #pragma once
-// Where the game's pictures are found: beside the program (or in an assets
-// folder there), then in the installed data folder, then in the working
-// directory.
+// Where the game's pictures are found: the places of the game's files
+// (beside the program, the installed data folder, the working directory, each
+// with its assets folder).
 
 #include <QString>
 

@@ -14,10 +14,9 @@
 #include "core/audio.h"
 #include "core/clock.h"
 #include "core/game.h"
-#include "core/settings_store.h"
-#if __has_include("core/ini_settings_store.h")
 #include "core/ini_settings_store.h"
-#define SPLAT_HAVE_INI_SETTINGS 1
+#ifdef SPLAT_HAVE_SDL_AUDIO
+#include "audio/sdl_audio.h"
 #endif
 #include "ui/main_window.h"
 #include "ui/qt_window.h"
@@ -32,12 +31,12 @@ bool exitAfterFirstFrame() {
 
 int run(QApplication& app) {
     splat::ui::QtWindow window;
-#ifdef SPLAT_HAVE_INI_SETTINGS
     splat::IniSettingsStore settings(splat::defaultSettingsPath());
+#ifdef SPLAT_HAVE_SDL_AUDIO
+    splat::SdlAudio audio;
 #else
-    splat::MemorySettingsStore settings;
+    splat::SilentAudio audio;  // a build without the audio backend
 #endif
-    splat::SilentAudio audio;
     splat::SystemClock clock;
     splat::Game game(window, audio, settings, clock);
     window.bind(game);
