@@ -50,8 +50,9 @@ void Game::playersearchClick() {
 }
 
 void Game::replaceClick(int k) {
-    if (k < 1 || k > kPlayers) return;
     GameState& s = s_;
+    // Nobody to hire before the first search.
+    if (k < 1 || k > kPlayers || s.scoutedPlayerName.empty()) return;
     if (!canPay(s, s.scoutedPlayerPrice)) return;
 
     // The candidate can be hired only once; hiring into the first position
@@ -105,7 +106,7 @@ void Game::coachsearchClick() {
 
 void Game::replaceyourcoachClick() {
     GameState& s = s_;
-    if (!canPay(s, s.scoutedCoachPrice)) return;
+    if (s.scoutedCoachName.empty() || !canPay(s, s.scoutedCoachPrice)) return;
     win_.setVisible("Panel25", false);
     win_.setVisible("replaceyourcoach", false);
     changeCash(-int64_t{s.scoutedCoachPrice});

@@ -200,6 +200,23 @@ TEST(PlayerHire, OneDollarShortChangesNothing) {
     EXPECT_EQ(s.playerNames[1][3], s.scoutedPlayerName);
 }
 
+TEST(Scouting, NoHireBeforeASearch) {
+    HeadlessGame h;
+    GameState& s = h.state();
+    s.cash = 1000;
+    const auto players = s.players[1];
+    const auto names = s.playerNames[1];
+    const std::string coach = s.coachName;
+    const int coachShooting = s.coachShooting;
+    h.game.replaceClick(2);
+    h.game.replaceyourcoachClick();
+    EXPECT_EQ(s.cash, 1000);
+    EXPECT_EQ(s.players[1], players);
+    EXPECT_EQ(s.playerNames[1], names);
+    EXPECT_EQ(s.coachName, coach);
+    EXPECT_EQ(s.coachShooting, coachShooting);
+}
+
 TEST(CoachSearch, OncePerWeekAndNeedsTheWholeFee) {
     HeadlessGame h;
     GameState& s = h.state();
