@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -339,12 +340,51 @@ TEST_F(Exchange, TheSetUpDrawsActorsOrbDiceRollAndWordingInThisOrder) {
     }
 }
 
-TEST_F(Exchange, EdgesTruncateTowardZero) {
+TEST_F(Exchange, EdgesTruncateTowardZeroAndStayInRange) {
     setTeam(s, 1, 20, 23, 1);
     setTeam(s, 2, 23, 20, 1);
     setUpExchangeAt(h, 1400000000);
     EXPECT_EQ(s.shootingEdge, -4);  // 1.5 x -3
     EXPECT_EQ(s.tacticsEdge, 4);    // 1.5 x 3
+
+    // Ratings far beyond any season's growth saturate instead of wrapping.
+    const int32_t huge = std::numeric_limits<int32_t>::max() - 5;
+    setTeam(s, 1, huge, huge, 11);
+    setTeam(s, 2, -huge, -huge, 0);
+    s.hasOrb[1] = s.hasOrb[2] = s.hasOrb[4] = 1;
+    for (int64_t second = 1400000001; second < 1400000010; ++second) {
+        setUpExchangeAt(h, second);
+        EXPECT_EQ(s.shootingEdge, std::numeric_limits<int32_t>::max());
+        EXPECT_EQ(s.tacticsEdge, std::numeric_limits<int32_t>::max());
+        h.game.nextaction();
+        h.game.nextaction();
+    }
+}
+
+TEST_F(Exchange, AHangAttemptIsAnnouncedForTheCarrierWhoeverActs) {
+    s.ourFlagCarrier = 3;
+    s.ourHasFlag[3] = 1;
+    setTeam(s, 1, 20, 100, 1);  // tactics edge 120: always kind 7
+    int otherActor = 0;
+    for (int64_t second = 1450000000; second < 1450000020; ++second) {
+        setUpExchangeAt(h, second);
+        ASSERT_EQ(s.exchangeKind, 7);
+        EXPECT_EQ(h.text("action1"), s.playerNames[1][3] + " makes a move to grab the flag !  ");
+        otherActor += s.ourActor != 3;
+    }
+    EXPECT_GT(otherActor, 0);
+
+    s.ourFlagCarrier = 0;
+    s.ourHasFlag[3] = 0;
+    s.theirFlagCarrier = 2;
+    s.theirHasFlag[2] = 1;
+    setTeam(s, 1, 20, 20, 1);
+    setTeam(s, 2, 20, 120, 1);  // tactics edge -150: always kind 8
+    for (int64_t second = 1450000000; second < 1450000020; ++second) {
+        setUpExchangeAt(h, second);
+        ASSERT_EQ(s.exchangeKind, 8);
+        EXPECT_EQ(h.text("action1"), s.playerNames[2][2] + " makes a move to grab the flag !  ");
+    }
 }
 
 TEST_F(Exchange, OurPickUpScoresTenShowsTheFlagAndPlaysNice) {
