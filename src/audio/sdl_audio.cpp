@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 namespace splat {
 
@@ -12,6 +13,22 @@ constexpr int kEffectChannel = 0;
 
 bool openMixer() {
     return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
+}
+
+// ALSA's own error handler: says nothing.
+void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// On a machine without a sound card ALSA prints its failures to stderr while
+// SDL looks for a device. The game falls back to silence without a word, so
+// ALSA's messages go to a handler that drops them. SDL loads the same ALSA
+// library later and so shares the handler; the library stays loaded.
+void quietAlsa() {
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+    if (alsa == nullptr) return;
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetErrorHandler = int (*)(ErrorHandler);
+    auto setHandler = reinterpret_cast<SetErrorHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
+    if (setHandler != nullptr) setHandler(&silentAlsaError);
 }
 
 // Starts SDL's audio with the driver SDL chooses and opens the mixer on it.
@@ -31,6 +48,7 @@ SdlAudio::SdlAudio(std::vector<std::string> directories) : directories_(std::mov
 bool SdlAudio::openDevice() {
     // SDL must leave SIGINT and SIGTERM alone so that they still end the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    quietAlsa();
     if (startAudio()) return true;
 
     // No sound device here: play into SDL's silent driver instead. The hint

@@ -54,13 +54,19 @@ void configure(CSimpleIniA& ini) {
     ini.SetSpaces(false);  // key=value, as the game has always written it
 }
 
-// Removes the line of the end marker and the blank lines that the marker's
-// section header brought to the start of the text.
+// Removes the line of the end marker and the blank lines that its section
+// brought to the start and the end of the text.
 void removeEndMarker(std::string& text) {
     std::string line = "[" + std::string(kEndMarker) + "]\n";
     if (size_t at = text.find(line); at != std::string::npos) text.erase(at, line.size());
     size_t first = text.find_first_not_of('\n');
-    text.erase(0, first == std::string::npos ? text.size() : first);
+    if (first == std::string::npos) {
+        text.clear();
+        return;
+    }
+    text.erase(0, first);
+    text.erase(text.find_last_not_of('\n') + 1);
+    text += '\n';
 }
 
 // Writes `text` to `target` through a temporary file in the same folder that

@@ -1,0 +1,590 @@
+// The settings file and the two audio switches: how a switch is read, how the
+// INI file is read and rewritten, and what the music and sound menu items do
+// with the file, the music player and the effects.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/asset_path.h"
+#include "core/clock.h"
+#include "core/game.h"
+#include "core/headless_window.h"
+#include "core/ini_settings_store.h"
+#include "core/recording_audio.h"
+#include "core/setting_value.h"
+#include "headless_game.h"
+#include "match_helpers.h"
+
+namespace fs = std::filesystem;
+
+namespace splat {
+namespace {
+
+// A fresh folder for one test, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = ::testing::TempDir() + "splat_settings_XXXXXX";
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void writeFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// ---------------------------------------------------------------------------
+// One switch's text
+
+TEST(SwitchValue, DecimalIntegers) {
+    EXPECT_EQ(parseSwitchValue("1"), true);
+    EXPECT_EQ(parseSwitchValue("0"), false);
+    EXPECT_EQ(parseSwitchValue("000"), false);
+    EXPECT_EQ(parseSwitchValue("-3"), true);
+    EXPECT_EQ(parseSwitchValue("+0"), false);
+    EXPECT_EQ(parseSwitchValue("-0"), false);
+    EXPECT_EQ(parseSwitchValue(" 0\t"), false);
+    EXPECT_EQ(parseSwitchValue("10"), true);
+    // Far beyond any integer type: still a non-zero integer, no overflow.
+    EXPECT_EQ(parseSwitchValue("99999999999999999999999999999"), true);
+    EXPECT_EQ(parseSwitchValue(std::string(5000, '0')), false);
+}
+
+TEST(SwitchValue, Hexadecimal) {
+    EXPECT_EQ(parseSwitchValue("0x10"), true);
+    EXPECT_EQ(parseSwitchValue("0X1f"), true);
+    EXPECT_EQ(parseSwitchValue("0x0"), false);
+    EXPECT_EQ(parseSwitchValue("0x00"), false);
+    EXPECT_EQ(parseSwitchValue("0xA"), true);
+}
+
+TEST(SwitchValue, TextThatIsNoIntegerGivesNothing) {
+    for (const char* text : {"abc", "", " ", "0x", "0xg", "1a", "1 2", "--1", "+", "1.0", "on", "x10", "0x 1"}) {
+        EXPECT_EQ(parseSwitchValue(text), std::nullopt) << '"' << text << '"';
+    }
+    // Hexadecimal digits are not decimal ones.
+    EXPECT_EQ(parseSwitchValue("1f"), std::nullopt);
+}
+
+// ---------------------------------------------------------------------------
+// The INI file
+
+TEST(IniSettingsStore, MissingFileReadsNothingAndStaysMissing) {
+    TempFolder dir;
+    IniSettingsStore store((dir.path() / "vormel.ini").string());
+    EXPECT_EQ(store.read("Settings", "Sound"), std::nullopt);
+    EXPECT_FALSE(fs::exists(dir.path() / "vormel.ini"));
+}
+
+TEST(IniSettingsStore, ReadsKeysOfTheirSectionOnly) {
+    TempFolder dir;
+    const fs::path file = dir.path() / "vormel.ini";
+    writeFile(file, "[Other]\nSound=7\n\n[settings]\n sound = 0x10 \nMusic=0\n");
+    IniSettingsStore store(file.string());
+    EXPECT_EQ(store.read("Settings", "Sound"), "0x10");  // names without regard to case, value trimmed
+    EXPECT_EQ(store.read("Settings", "Music"), "0");
+    EXPECT_EQ(store.read("Other", "Sound"), "7");
+    EXPECT_EQ(store.read("Other", "Music"), std::nullopt);
+    EXPECT_EQ(store.read("Missing", "Sound"), std::nullopt);
+}
+
+TEST(IniSettingsStore, GarbageLinesAreSkipped) {
+    TempFolder dir;
+    const fs::path file = dir.path() / "vormel.ini";
+    writeFile(file, "this is not ini\n=no key\n[unclosed\n\x01\x02\xff\xfe\n[Settings]\nnoise\nMusic=0\n");
+    IniSettingsStore store(file.string());
+    EXPECT_EQ(store.read("Settings", "Music"), "0");
+    EXPECT_EQ(store.read("Settings", "Sound"), std::nullopt);
+}
+
+TEST(IniSettingsStore, BinaryGarbageReadsAsMissingKeys) {
+    TempFolder dir;
+    const fs::path file = dir.path() / "vormel.ini";
+    std::string bytes;
+    uint32_t x = 12345;
+    for (int i = 0; i < 100000; ++i) {
+        x = x * 1103515245u + 12345u;
+        bytes += static_cast<char>(x >> 24);
+    }
+    writeFile(file, bytes);
+    IniSettingsStore store(file.string());
+    EXPECT_EQ(store.read("Settings", "Sound"), std::nullopt);
+    EXPECT_EQ(store.read("Settings", "Music"), std::nullopt);
+    // Rewriting repairs it into a readable file.
+    ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+    EXPECT_EQ(store.read("Settings", "Sound"), "0");
+}
+
+TEST(IniSettingsStore, TenMegabyteFileIsReadAndRewrittenWhole) {
+    TempFolder dir;
+    const fs::path file = dir.path() / "vormel.ini";
+    std::string text = "; a very long file\n[Filler]\n";
+    int keys = 0;
+    while (text.size() < 10u * 1024u * 1024u) {
+        text += "key" + std::to_string(keys++) + "=some filler text to make the file long\n";
+    }
+    text += "[Settings]\nSound=0\n";
+    writeFile(file, text);
+
+    IniSettingsStore store(file.string());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(store.read("Settings", "Sound"), "0");
+    EXPECT_EQ(store.read("Settings", "Music"), std::nullopt);
+    ASSERT_TRUE(store.write("Settings", "Music", "1"));
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 10.0);
+
+    EXPECT_EQ(store.read("Settings", "Music"), "1");
+    EXPECT_EQ(store.read("Settings", "Sound"), "0");
+    EXPECT_EQ(store.read("Filler", "key0"), "some filler text to make the file long");
+    EXPECT_EQ(store.read("Filler", "key" + std::to_string(keys - 1)), "some filler text to make the file long");
+    auto keyLines = [](const std::string& t) { return std::count(t.begin(), t.end(), '='); };
+    EXPECT_EQ(keyLines(readFile(file)), keyLines(text) + 1);
+}
+
+TEST(IniSettingsStore, WriteChangesOneKeyAndKeepsTheRest) {
+    TempFolder dir;
+    const fs::path file = dir.path() / "vormel.ini";
+    const std::string before =
+        "; written by hand\n"
+        "\n"
+        "[Other]\n"
+        "; about the colour\n"
+        "Colour=blue\n"
+        "Sound=1\n"
+        "\n"
+        "[Settings]\n"
+        "Sound=1\n"
+        "; the music switch\n"
+        "Music=1\n"
+        "Extra=keep me\n"
+        "\n"
+        "[Last]\n"
+        "x=9\n"
+        "; the end\n";
+    writeFile(file, before);
+    IniSettingsStore store(file.string());
+    ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+
+    std::string after = readFile(file);
+    // Every line but the one key is still there, in the same order.
+    std::string expected = before;
+    expected.replace(expected.find("[Settings]\nSound=1"), 18, "[Settings]\nSound=0");
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> v;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty()) v.push_back(line);
+        }
+        return v;
+    };
+    EXPECT_EQ(lines(after), lines(expected)) << after;
+    EXPECT_EQ(store.read("Other", "Sound"), "1");
+}
+
+TEST(IniSettingsStore, NewKeyJoinsItsSectionAndNewSectionComesLast) {
+    TempFolder dir;
+    const fs::path file = dir.path() / "vormel.ini";
+    writeFile(file, "[Settings]\nSound=0\n[Other]\na=1\n");
+    IniSettingsStore store(file.string());
+    ASSERT_TRUE(store.write("Settings", "Music", "1"));
+    ASSERT_TRUE(store.write("Third", "k", "v"));
+    const std::string after = readFile(file);
+    EXPECT_LT(after.find("Sound=0"), after.find("Music=1"));
+    EXPECT_LT(after.find("Music=1"), after.find("[Other]"));
+    EXPECT_LT(after.find("a=1"), after.find("[Third]"));
+    EXPECT_EQ(store.read("Settings", "Sound"), "0");
+}
+
+TEST(IniSettingsStore, WriteCreatesTheFileAndItsFolders) {
+    TempFolder dir;
+    const fs::path file = dir.path() / "config" / "splat-league" / "vormel.ini";
+    IniSettingsStore store(file.string());
+    ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+    EXPECT_EQ(readFile(file), "[Settings]\nSound=0\n");
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1);
+}
+
+TEST(IniSettingsStore, UnwritablePlaceFailsAndChangesNothing) {
+    TempFolder dir;
+    // A file stands where the folder should be: no folder can be made there.
+    writeFile(dir.path() / "blocker", "not a folder");
+    IniSettingsStore blocked((dir.path() / "blocker" / "vormel.ini").string());
+    EXPECT_FALSE(blocked.write("Settings", "Sound", "0"));
+    EXPECT_EQ(readFile(dir.path() / "blocker"), "not a folder");
+    EXPECT_EQ(blocked.read("Settings", "Sound"), std::nullopt);
+
+    // A folder stands where the file should be.
+    fs::create_directory(dir.path() / "vormel.ini");
+    IniSettingsStore folder((dir.path() / "vormel.ini").string());
+    EXPECT_FALSE(folder.write("Settings", "Sound", "0"));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "vormel.ini"));
+}
+
+TEST(IniSettingsStore, WritesThroughASymbolicLinkAndKeepsPermissions) {
+    TempFolder dir;
+    const fs::path real = dir.path() / "real.ini";
+    const fs::path link = dir.path() / "vormel.ini";
+    writeFile(real, "[Settings]\nSound=1\n");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(real, link);
+
+    IniSettingsStore store(link.string());
+    ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFile(real), "[Settings]\nSound=0\n");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(IniSettingsStore, DefaultPathFollowsXdgConfigHome) {
+    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedXdg = oldXdg ? oldXdg : "";
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedHome = oldHome ? oldHome : "";
+
+    ::setenv("HOME", "/home/player", 1);
+    ::setenv("XDG_CONFIG_HOME", "/tmp/xdg", 1);
+    EXPECT_EQ(defaultSettingsPath(), "/tmp/xdg/splat-league/vormel.ini");
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    EXPECT_EQ(defaultSettingsPath(), "/home/player/.config/splat-league/vormel.ini");
+    ::setenv("XDG_CONFIG_HOME", "relative/path", 1);  // only absolute paths count
+    EXPECT_EQ(defaultSettingsPath(), "/home/player/.config/splat-league/vormel.ini");
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(defaultSettingsPath(), "/home/player/.config/splat-league/vormel.ini");
+
+    if (oldXdg) ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+    if (oldHome) ::setenv("HOME", savedHome.c_str(), 1);
+    else ::unsetenv("HOME");
+}
+
+// ---------------------------------------------------------------------------
+// The game with a settings file and a recording music player
+
+// A game over a real settings file in a temporary folder and the recording
+// audio backend, which finds files in `assets` only.
+struct FileGame {
+    explicit FileGame(bool withMusicFile = true)
+        : settingsPath(dir.path() / "splat-league" / "vormel.ini"),
+          store(settingsPath.string()),
+          audio([this](std::string_view line) { audioLines.emplace_back(line); }, {(dir.path() / "assets").string()}) {
+        fs::create_directories(dir.path() / "assets");
+        if (withMusicFile) writeFile(dir.path() / "assets" / "Paint.mp3", "a piece");
+        writeFile(dir.path() / "assets" / "nice.wav", "an effect");
+        window.setListener([this](const WindowEvent& e) { events.push_back(e); });
+    }
+
+    void writeSettings(const std::string& text) {
+        fs::create_directories(settingsPath.parent_path());
+        writeFile(settingsPath, text);
+    }
+    std::string settingsText() const { return readFile(settingsPath); }
+    std::vector<WindowEvent> messages() const {
+        std::vector<WindowEvent> out;
+        for (const auto& e : events) {
+            if (e.type == WindowEvent::Type::Message) out.push_back(e);
+        }
+        return out;
+    }
+
+    TempFolder dir;
+    fs::path settingsPath;
+    IniSettingsStore store;
+    std::vector<std::string> audioLines;
+    RecordingAudio audio;
+    HeadlessWindow window;
+    FixedClock clock;
+    Game game{window, audio, store, clock};
+    std::vector<WindowEvent> events;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST(SettingsAtStartUp, NoFileMeansBothOnAndNothingWritten) {
+    FileGame g;
+    g.game.startUp();
+    EXPECT_EQ(g.game.state().soundOn, 1);
+    EXPECT_EQ(g.game.state().musicOn, 1);
+    EXPECT_EQ(g.window.text("SoundOff1"), "Sound On");
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
+    EXPECT_TRUE(g.window.timerEnabled("MusicTimer"));
+    EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play"}));
+    EXPECT_FALSE(fs::exists(g.settingsPath));
+}
+
+TEST(SettingsAtStartUp, SoundOffWithoutMusicKeyStartsSilentEffectsAndPlayingMusic) {
+    FileGame g;
+    g.writeSettings("[Settings]\nSound=0\n");
+    g.game.startUp();
+    EXPECT_EQ(g.window.text("SoundOff1"), "Sound Off");
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
+    EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play"}));
+    EXPECT_TRUE(g.window.timerEnabled("MusicTimer"));
+    g.game.effect("nice.wav");
+    EXPECT_EQ(g.audioLines.size(), 2u);
+    EXPECT_EQ(g.settingsText(), "[Settings]\nSound=0\n");  // start-up writes nothing
+}
+
+TEST(SettingsAtStartUp, KeyFormsAsTheGameReadsThem) {
+    struct Case {
+        const char* file;
+        int sound;
+        int music;
+    };
+    const Case cases[] = {
+        {"[Settings]\nSound=1\nMusic=0\n", 1, 0},
+        {"[Settings]\nSound=0x10\nMusic=0x0\n", 1, 0},
+        {"[Settings]\nSound=abc\nMusic=\n", 1, 1},
+        {"[Settings]\nSound=-1\nMusic=00\n", 1, 0},
+        {"[Other]\nSound=0\nMusic=0\n", 1, 1},
+        {"garbage\n\x01\x02\n[Settings\nSound=0\n", 1, 1},
+    };
+    for (const Case& c : cases) {
+        FileGame g;
+        g.writeSettings(c.file);
+        g.game.startUp();
+        EXPECT_EQ(g.game.state().soundOn, c.sound) << c.file;
+        EXPECT_EQ(g.game.state().musicOn, c.music) << c.file;
+        EXPECT_EQ(g.window.text("SoundOff1"), c.sound ? "Sound On" : "Sound Off") << c.file;
+        EXPECT_EQ(g.window.text("MusicOff1"), c.music ? "Music On" : "Music Off") << c.file;
+        EXPECT_EQ(g.window.timerEnabled("MusicTimer"), c.music == 1) << c.file;
+        EXPECT_EQ(g.audioLines.empty(), c.music == 0) << c.file;
+    }
+}
+
+TEST(SoundToggle, TwiceLeavesOneAndSoundOn) {
+    FileGame g;
+    g.game.startUp();
+    g.game.SoundOff1Click();
+    EXPECT_EQ(g.window.text("SoundOff1"), "Sound Off");
+    EXPECT_EQ(g.game.state().soundOn, 0);
+    EXPECT_EQ(g.settingsText(), "[Settings]\nSound=0\n");
+    g.game.SoundOff1Click();
+    EXPECT_EQ(g.window.text("SoundOff1"), "Sound On");
+    EXPECT_EQ(g.game.state().soundOn, 1);
+    EXPECT_EQ(g.settingsText(), "[Settings]\nSound=1\n");
+    // The music went on undisturbed.
+    EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play"}));
+}
+
+TEST(SoundToggle, WritesOnlyItsKeyAndKeepsCommentAndForeignSection) {
+    FileGame g;
+    g.writeSettings("; my settings\n[Foreign]\nName=kept\n\n[Settings]\nMusic=1\nSound=1\n");
+    g.game.startUp();
+    g.game.SoundOff1Click();
+    const std::string text = g.settingsText();
+    EXPECT_NE(text.find("; my settings\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Foreign]\nName=kept\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Settings]\nMusic=1\nSound=0\n"), std::string::npos) << text;
+    EXPECT_LT(text.find("[Foreign]"), text.find("[Settings]"));
+}
+
+TEST(SoundToggle, SoundOffPlaysNoEffectAndOnAgainPlaysTheNextOne) {
+    FileGame g;
+    g.game.startUp();
+    g.audioLines.clear();
+    g.game.SoundOff1Click();
+    g.game.effect("nice.wav");
+    EXPECT_TRUE(g.audioLines.empty());
+    g.game.SoundOff1Click();
+    g.game.effect("nice.wav");
+    EXPECT_EQ(g.audioLines, (Lines{"effect nice.wav"}));
+}
+
+TEST(SoundToggle, NoEffectOfAWholeMatchWithSoundOff) {
+    // The same match with sound on plays effects, with sound off none.
+    auto effectsOfAMatch = [](bool soundOff) {
+        testing::HeadlessGame h;
+        testing::quietWeek(h);
+        if (soundOff) h.game.SoundOff1Click();
+        h.audio.calls.clear();
+        testing::playMatch(h);
+        return std::count_if(h.audio.calls.begin(), h.audio.calls.end(),
+                             [](const std::string& c) { return c.rfind("effect ", 0) == 0; });
+    };
+    EXPECT_GT(effectsOfAMatch(false), 0);
+    EXPECT_EQ(effectsOfAMatch(true), 0);
+}
+
+TEST(MusicToggle, OffStopsAndOnRestartsFromTheBeginning) {
+    FileGame g;
+    g.game.startUp();
+    g.audioLines.clear();
+
+    g.game.MusicOff1Click();
+    EXPECT_EQ(g.audioLines, (Lines{"music stop"}));
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music Off");
+    EXPECT_FALSE(g.window.timerEnabled("MusicTimer"));
+    EXPECT_EQ(g.game.state().musicOn, 0);
+    EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=0\n");
+
+    g.game.musicloop();  // the timer is off, but a stray tick must not play
+    EXPECT_EQ(g.audioLines.size(), 1u);
+
+    g.game.MusicOff1Click();
+    // Opening again is what puts the piece back at its beginning.
+    EXPECT_EQ(g.audioLines, (Lines{"music stop", "music open Paint.mp3", "music play"}));
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
+    EXPECT_TRUE(g.window.timerEnabled("MusicTimer"));
+    EXPECT_EQ(g.game.state().musicOn, 1);
+    EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=1\n");
+}
+
+TEST(MusicToggle, TickPlaysOnWhileTheMusicIsOn) {
+    FileGame g;
+    g.game.startUp();
+    g.audioLines.clear();
+    g.game.musicloop();
+    EXPECT_EQ(g.audioLines, (Lines{"music play"}));
+}
+
+TEST(MusicFailure, MissingPieceAtStartUpLeavesTheGameRunningWithMusicOff) {
+    FileGame g(false);
+    g.writeSettings("[Settings]\nMusic=1\n");
+    g.game.startUp();
+
+    const auto messages = g.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, assetNotFoundMessage("Paint.mp3"));
+    EXPECT_EQ(messages[0].caption, "Splat League");  // the application title
+    EXPECT_EQ(g.game.state().musicOn, 0);
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music Off");
+    EXPECT_FALSE(g.window.timerEnabled("MusicTimer"));
+    EXPECT_TRUE(g.audioLines.empty());
+    // The file keeps its value, so the next start tries again.
+    EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=1\n");
+    // The game goes on: the world is there and the options panel is open.
+    EXPECT_FALSE(g.game.closed());
+    EXPECT_TRUE(g.game.optionsOpen());
+    EXPECT_FALSE(g.game.state().teamNames[2].empty());
+
+    g.game.musicloop();
+    EXPECT_TRUE(g.audioLines.empty());
+    EXPECT_EQ(g.messages().size(), 1u);
+}
+
+TEST(MusicFailure, MissingPieceWhenTurnedOnShowsTheErrorOnceAndWritesNothing) {
+    FileGame g(false);
+    g.writeSettings("[Settings]\nMusic=0\n");
+    g.game.startUp();
+    EXPECT_TRUE(g.messages().empty());
+
+    g.game.MusicOff1Click();
+    ASSERT_EQ(g.messages().size(), 1u);
+    EXPECT_EQ(g.messages()[0].text, assetNotFoundMessage("Paint.mp3"));
+    EXPECT_EQ(g.game.state().musicOn, 0);
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music Off");
+    EXPECT_FALSE(g.window.timerEnabled("MusicTimer"));
+    EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=0\n");
+
+    // Once the piece is there, the next try works.
+    writeFile(g.dir.path() / "assets" / "Paint.mp3", "a piece");
+    g.game.MusicOff1Click();
+    EXPECT_EQ(g.messages().size(), 1u);
+    EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play"}));
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
+    EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=1\n");
+}
+
+TEST(UnwritableSettings, TogglesStillWorkForTheRun) {
+    FileGame g;
+    // The settings folder cannot be created: a file is in its way.
+    writeFile(g.settingsPath.parent_path(), "in the way");
+    g.game.startUp();
+
+    g.game.SoundOff1Click();
+    EXPECT_EQ(g.window.text("SoundOff1"), "Sound Off");
+    g.game.effect("nice.wav");
+    g.game.MusicOff1Click();
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music Off");
+    EXPECT_FALSE(g.window.timerEnabled("MusicTimer"));
+    g.game.MusicOff1Click();
+    EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
+    g.game.SoundOff1Click();
+    g.game.effect("nice.wav");
+
+    EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play", "music stop", "music open Paint.mp3",
+                                   "music play", "effect nice.wav"}));
+    EXPECT_TRUE(g.messages().empty());
+    EXPECT_FALSE(g.game.closed());
+    EXPECT_EQ(readFile(g.settingsPath.parent_path()), "in the way");
+}
+
+// ---------------------------------------------------------------------------
+// The recording backend and the asset lookup it shares with the real one
+
+TEST(AssetLookup, FirstFolderThatHoldsTheFileWins) {
+    TempFolder dir;
+    fs::create_directories(dir.path() / "a");
+    fs::create_directories(dir.path() / "b");
+    fs::create_directories(dir.path() / "c" / "Paint.mp3");  // a folder, not a file
+    writeFile(dir.path() / "b" / "Paint.mp3", "b");
+    writeFile(dir.path() / "a" / "nice.wav", "a");
+    writeFile(dir.path() / "b" / "nice.wav", "b");
+    const std::vector<std::string> folders = {(dir.path() / "c").string(), (dir.path() / "a").string(),
+                                              (dir.path() / "b").string()};
+    EXPECT_EQ(findAsset("Paint.mp3", folders), (dir.path() / "b" / "Paint.mp3").string());
+    EXPECT_EQ(findAsset("nice.wav", folders), (dir.path() / "a" / "nice.wav").string());
+    EXPECT_EQ(findAsset("org1.wav", folders), "");
+    EXPECT_EQ(findAsset("../b/nice.wav", folders), "");
+    EXPECT_EQ(findAsset("", folders), "");
+}
+
+TEST(AssetLookup, SearchesBesideTheProgramThenDataFolderThenWorkingDirectory) {
+    const std::vector<std::string> dirs = assetDirectories();
+    ASSERT_EQ(dirs.size(), 3u);
+    EXPECT_EQ(dirs[0], fs::read_symlink("/proc/self/exe").parent_path().string());
+    EXPECT_EQ(fs::path(dirs[1]).filename(), "splat-league");
+    EXPECT_EQ(dirs[2], fs::current_path().string());
+    const std::vector<std::string> folders = assetFolders();
+    ASSERT_EQ(folders.size(), 6u);
+    EXPECT_EQ(folders[0], dirs[0]);
+    EXPECT_EQ(folders[1], dirs[0] + "/assets");
+}
+
+TEST(RecordingAudio, ReportsWhatWouldBePlayed) {
+    TempFolder dir;
+    writeFile(dir.path() / "Paint.mp3", "x");
+    writeFile(dir.path() / "smash.wav", "x");
+    Lines lines;
+    RecordingAudio audio([&](std::string_view line) { lines.emplace_back(line); }, {dir.path().string()});
+
+    audio.musicPlay();  // nothing open yet
+    std::string error;
+    EXPECT_TRUE(audio.musicOpen("Paint.mp3", error));
+    audio.musicPlay();
+    audio.musicStop();
+    audio.playEffect("smash.wav");
+    audio.playEffect("org2.wav");  // missing: plays nothing
+    EXPECT_FALSE(audio.musicOpen("Missing.mp3", error));
+    EXPECT_EQ(error, assetNotFoundMessage("Missing.mp3"));
+    audio.musicPlay();  // the failed open closed the piece
+    EXPECT_EQ(lines, (Lines{"music open Paint.mp3", "music play", "music stop", "effect smash.wav"}));
+}
+
+}  // namespace
+}  // namespace splat
