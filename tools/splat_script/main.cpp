@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/ini_settings_store.h"
 #include "splat_script/script_runner.h"
 
 namespace {
@@ -51,8 +52,9 @@ int main(int argc, char** argv) {
         file.open(scriptFile);
         if (!file) return usage("cannot read " + scriptFile);
     }
-    std::unique_ptr<splat::SettingsStore> settings;  // the settings file comes with the settings work
-    (void)settingsFile;
+    // The game's own settings file code; without --settings the switches live for the run only.
+    std::unique_ptr<splat::SettingsStore> settings;
+    if (!settingsFile.empty()) settings = std::make_unique<splat::IniSettingsStore>(settingsFile);
 
     splat::script::ScriptRunner runner(std::cout, std::move(settings), clock);
     runner.start();
