@@ -208,6 +208,7 @@ void showSeason(Game& g) {
 void Game::firstStartGeneration() {
     s_.trainingPoints = 30;
     for (int j = 1; j <= kPlayers; ++j) {
+        s_.flagPriority[j] = 1;  // "regular", as the selectors show
         s_.priorityShootingBonus[j] = 0;
         s_.priorityFlagBonus[j] = 0;
     }

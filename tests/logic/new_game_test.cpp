@@ -34,6 +34,10 @@ TEST(FirstStart, FreshGameValues) {
     EXPECT_EQ(s.teamName, "Your team");
     EXPECT_EQ(s.selectedPlayer, 1);
     EXPECT_EQ(s.gameSpeed, 500);
+    for (int j = 1; j <= kPlayers; ++j) {
+        EXPECT_EQ(s.flagPriority[j], 1);
+        EXPECT_EQ(h.window.itemIndex("pr" + std::to_string(j)), 1);
+    }
     // With all points 0 the table keeps team 10 on top and the player's team last.
     for (int i = 1; i <= kTeams; ++i) EXPECT_EQ(s.tableTeam[i], 11 - i);
     const Pairing& yours = s.pairings[s.yourPairing];
