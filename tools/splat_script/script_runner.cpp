@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/bindings.h"
+#include "core/recording_audio.h"
 #include "core/text_input.h"
 #include "splat_script/state_json.h"
 
@@ -14,22 +15,6 @@ namespace splat::script {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// Prints what the music player and the effects are asked to do.
-class PrintingAudio final : public Audio {
-public:
-    explicit PrintingAudio(std::ostream& out) : out_(out) {}
-    bool musicOpen(std::string_view file, std::string&) override {
-        out_ << "music open " << file << '\n';
-        return true;
-    }
-    void musicPlay() override { out_ << "music play\n"; }
-    void musicStop() override { out_ << "music stop\n"; }
-    void playEffect(std::string_view file) override { out_ << "effect " << file << '\n'; }
-
-private:
-    std::ostream& out_;
-};
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
@@ -59,7 +44,9 @@ bool toLong(std::string_view text, long& value) {
 ScriptRunner::ScriptRunner(std::ostream& out, std::unique_ptr<SettingsStore> settings, int64_t clockSeconds)
     : out_(out),
       settings_(settings ? std::move(settings) : std::make_unique<MemorySettingsStore>()),
-      audio_(std::make_unique<PrintingAudio>(out)),
+      // What the music player and the effects are asked to do, with the files
+      // looked up as the game does (a missing piece fails to open).
+      audio_(std::make_unique<RecordingAudio>([this](std::string_view line) { print(line); })),
       clock_(clockSeconds) {
     game_ = std::make_unique<Game>(window_, *audio_, *settings_, clock_);
     window_.setListener([this](const WindowEvent& e) {
