@@ -36,7 +36,9 @@ struct DriverRun {
 };
 
 DriverRun runDriver(const std::string& script, const std::string& args = "") {
-    const std::string path = ::testing::TempDir() + "splat_driver_test.script";
+    // One file per test: ctest runs the tests of this program side by side.
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string path = ::testing::TempDir() + "splat_driver_" + test->name() + ".script";
     std::ofstream(path) << script;
     const std::string command = std::string(SPLAT_SCRIPT_EXE) + " " + args + " " + path + " 2>&1";
     DriverRun r;
