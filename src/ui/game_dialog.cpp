@@ -43,7 +43,7 @@ void GameDialog::closeEvent(QCloseEvent* event) {
 
 void GameDialog::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QPixmap& pix = background_.scaledTo(size());
+    const QPixmap& pix = background_.at(size());
     if (!pix.isNull()) {
         p.drawPixmap(0, 0, pix);
         return;

@@ -13,6 +13,7 @@ GameLabel::GameLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void GameLabel::setLight(bool light) {
+    if (light_ == light) return;
     light_ = light;
     QPalette p = palette();
     p.setColor(QPalette::WindowText, light ? QColor(Qt::white) : theme::kInk);

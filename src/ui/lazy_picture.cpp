@@ -1,36 +1,17 @@
 #include "ui/lazy_picture.h"
 
-#include <QImageReader>
-
-#include "ui/asset_lookup.h"
+#include "ui/picture_loader.h"
 
 namespace splat::ui {
 
-void LazyPicture::load() {
-    if (tried_) return;
-    tried_ = true;
-    const QString path = findPicture(file_);
-    if (path.isEmpty()) return;
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage image = reader.read();
-    if (!image.isNull()) original_ = QPixmap::fromImage(image);
-}
-
-bool LazyPicture::loaded() {
-    load();
-    return !original_.isNull();
-}
-
-const QPixmap& LazyPicture::scaledTo(QSize size) {
-    load();
-    if (original_.isNull() || size.isEmpty()) return scaled_ = QPixmap();
-    if (scaled_.size() != size) {
-        scaled_ = original_.size() == size
-                      ? original_
-                      : original_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+const QPixmap& LazyPicture::at(QSize size) {
+    if (file_.isEmpty() || size.isEmpty()) return pixmap_ = QPixmap();
+    if (!tried_ || decodedFor_ != size) {
+        tried_ = true;
+        decodedFor_ = size;
+        pixmap_ = QPixmap::fromImage(pictures::take(file_, size));
     }
-    return scaled_;
+    return pixmap_;
 }
 
 }  // namespace splat::ui

@@ -1,7 +1,8 @@
 #pragma once
-// A picture that is decoded the first time it is painted, so that a window
-// with many pictures starts as fast as one without. A missing or broken file
-// gives a null pixmap and the control simply shows no picture.
+// A picture that is decoded the first time it is painted, at the size it is
+// shown at, so that a window with many pictures starts as fast as one
+// without. A missing or broken file gives a null pixmap and the control
+// simply shows no picture.
 
 #include <QPixmap>
 #include <QSize>
@@ -16,17 +17,13 @@ public:
 
     bool isSet() const { return !file_.isEmpty(); }
     const QString& file() const { return file_; }
-    // The picture scaled to `size` (cached), or a null pixmap.
-    const QPixmap& scaledTo(QSize size);
-    // Whether the file was found and decoded (loads it if needed).
-    bool loaded();
+    // The picture at `size`, or a null pixmap.
+    const QPixmap& at(QSize size);
 
 private:
-    void load();
-
     QString file_;
-    QPixmap original_;
-    QPixmap scaled_;
+    QPixmap pixmap_;
+    QSize decodedFor_;
     bool tried_ = false;
 };
 

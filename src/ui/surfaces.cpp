@@ -19,7 +19,7 @@ void PanelWidget::paintEvent(QPaintEvent*) {
 PictureView::PictureView(QWidget* parent, const QString& file) : QWidget(parent), picture_(file) {}
 
 void PictureView::paintEvent(QPaintEvent*) {
-    const QPixmap& pix = picture_.scaledTo(size());
+    const QPixmap& pix = picture_.at(size());
     if (pix.isNull()) return;
     QPainter p(this);
     p.drawPixmap(0, 0, pix);
@@ -31,7 +31,7 @@ PageSurface::PageSurface(QWidget* parent, const QString& background, bool card)
 void PageSurface::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (background_.isSet()) {
-        const QPixmap& pix = background_.scaledTo(size());
+        const QPixmap& pix = background_.at(size());
         if (!pix.isNull()) {
             p.drawPixmap(0, 0, pix);
             return;

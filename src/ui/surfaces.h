@@ -27,8 +27,8 @@ class PictureView : public QWidget {
     Q_OBJECT
 public:
     PictureView(QWidget* parent, const QString& file);
-    // Whether the picture could be decoded (decodes it if it was not yet).
-    bool hasPicture() { return picture_.loaded(); }
+    // Whether the picture could be decoded (decodes it at the view's size if needed).
+    bool hasPicture() { return !picture_.at(size()).isNull(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

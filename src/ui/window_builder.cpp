@@ -14,6 +14,7 @@
 #include "ui/game_dialog.h"
 #include "ui/game_label.h"
 #include "ui/main_window.h"
+#include "ui/picture_loader.h"
 #include "ui/surfaces.h"
 #include "ui/theme.h"
 
@@ -229,6 +230,22 @@ private:
     std::unordered_map<std::string, QWidget*> containers_;
 };
 
+// Whether the entry is on screen in the first frame: shown, and on the first
+// page of every page control around it, and not in a dialog.
+bool shownAtStart(const ControlSpec& spec) {
+    for (const ControlSpec* c = &spec; c != nullptr; c = findControl(c->parent)) {
+        if (!c->visible || c->kind == ControlKind::Dialog) return false;
+        if (c->kind != ControlKind::Page) continue;
+        for (const ControlSpec& sibling : layoutTable()) {
+            if (sibling.kind == ControlKind::Page && sibling.parent == c->parent) {
+                if (&sibling != c) return false;
+                break;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 QString literalCaption(const QString& text) {
@@ -238,6 +255,13 @@ QString literalCaption(const QString& text) {
 }
 
 BuiltWindow buildWindow() {
+    // The pictures of the first frame decode on helper threads meanwhile.
+    for (const ControlSpec& spec : layoutTable()) {
+        if ((spec.kind == ControlKind::Picture || spec.kind == ControlKind::Page) && !spec.picture.empty() &&
+            shownAtStart(spec)) {
+            pictures::prefetch(qs(spec.picture), QSize(spec.rect.w, spec.rect.h));
+        }
+    }
     BuiltWindow out;
     Builder builder(out);
     for (const ControlSpec& spec : layoutTable()) builder.add(spec);
