@@ -151,7 +151,7 @@ concat() {
     "${SOX[@]}" "$@" "${RAW[@]}" "$out"
 }
 
-# A cached bar: bar_file KIND SPEC prints the path for that content.
+# A cached bar: bar_file KIND CONTENT prints the path for that content.
 bar_file() {
     local sum
     sum=$(printf '%s' "$1 $2" | md5sum | cut -c1-16)
