@@ -10,7 +10,7 @@ namespace splat::ui {
 FlatTab::FlatTab(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void FlatTab::setCurrent(bool current) {
@@ -42,11 +42,6 @@ void FlatTab::paintEvent(QPaintEvent*) {
     p.setPen(QPen(current_ ? theme::kAccentDark : theme::kCardBorder, 1));
     p.setBrush(fill);
     p.drawRoundedRect(r, 4, 4);
-    if (hasFocus()) {
-        p.setPen(QPen(ink, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 3, 3);
-    }
     p.setPen(ink);
     p.setFont(font());
     p.drawText(rect().adjusted(0, 0, 0, -1), Qt::AlignCenter, text());

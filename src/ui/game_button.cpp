@@ -34,7 +34,8 @@ void GameButton::paintEvent(QPaintEvent*) {
     p.setPen(QPen(border, 1));
     p.setBrush(fill);
     p.drawRoundedRect(r, 5, 5);
-    if (hasFocus()) {
+    // The focus ring shows when the player moves around with the keyboard.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         p.setPen(QPen(QColor(255, 255, 255, 170), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);

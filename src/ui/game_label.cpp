@@ -77,3 +77,28 @@ void GameLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 }  // namespace splat::ui
+
+namespace splat::ui {
+
+// A clickable name is underlined in the club colour under the pointer.
+void GameLabel::setHovered(bool hovered) {
+    if (!clickable_) return;
+    QFont f = font();
+    f.setUnderline(hovered);
+    setFont(f);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, hovered ? theme::kAccentDark : (light_ ? QColor(Qt::white) : theme::kInk));
+    setPalette(p);
+}
+
+void GameLabel::enterEvent(QEnterEvent* event) {
+    setHovered(true);
+    QLabel::enterEvent(event);
+}
+
+void GameLabel::leaveEvent(QEvent* event) {
+    setHovered(false);
+    QLabel::leaveEvent(event);
+}
+
+}  // namespace splat::ui

@@ -27,9 +27,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     int textFlags() const;
+    void setHovered(bool hovered);
 
     bool light_ = false;
     bool chip_ = false;

@@ -16,10 +16,12 @@ QFont baseFont() {
 }
 
 QFont styledFont(int style) {
+    // Every attribute set explicitly, so that nothing is taken over from a
+    // bold container.
     QFont f = baseFont();
-    if (style & Bold) f.setBold(true);
-    if (style & Italic) f.setItalic(true);
-    if (style & Underline) f.setUnderline(true);
+    f.setBold((style & Bold) != 0);
+    f.setItalic((style & Italic) != 0);
+    f.setUnderline((style & Underline) != 0);
     if (style & Heading) {
         f.setPointSize(f.pointSize() + 6);
     } else if (style & Larger) {

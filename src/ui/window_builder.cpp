@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/card_group_box.h"
 #include "ui/flat_page_control.h"
 #include "ui/game_button.h"
 #include "ui/game_dialog.h"
@@ -42,7 +43,7 @@ public:
         c.text = qs(spec.text);
         switch (spec.kind) {
             case ControlKind::MainWindow: mainWindow(spec, c); break;
-            case ControlKind::MenuBar: c.widget = out_.main->menuBar(); break;
+            case ControlKind::MenuBar: menuBar(c); break;
             case ControlKind::MenuItem: menuItem(spec, c); break;
             case ControlKind::PageControl: c.widget = new FlatPageControl(container(spec)); break;
             case ControlKind::Page: page(spec, c); break;
@@ -123,6 +124,20 @@ private:
         containers_[spec.name] = client;
     }
 
+    void menuBar(BuiltControl& c) {
+        QMenuBar* bar = out_.main->menuBar();
+        QPalette p = bar->palette();
+        p.setColor(QPalette::Window, theme::kNavy.darker(130));
+        p.setColor(QPalette::Button, theme::kNavy.darker(130));
+        p.setColor(QPalette::WindowText, Qt::white);
+        p.setColor(QPalette::ButtonText, Qt::white);
+        p.setColor(QPalette::Highlight, theme::kAccent);
+        p.setColor(QPalette::HighlightedText, Qt::white);
+        bar->setPalette(p);
+        bar->setAutoFillBackground(true);
+        c.widget = bar;
+    }
+
     void menuItem(const ControlSpec& spec, BuiltControl& c) {
         QMenuBar* bar = out_.main->menuBar();
         c.action = new QAction(literalCaption(c.text), bar);
@@ -144,14 +159,7 @@ private:
     }
 
     void groupBox(const ControlSpec& spec, BuiltControl& c) {
-        auto* box = new QGroupBox(literalCaption(c.text), container(spec));
-        QFont f = box->font();
-        f.setBold(true);
-        box->setFont(f);
-        box->setAutoFillBackground(true);
-        QPalette p = box->palette();
-        p.setColor(QPalette::Window, theme::kCard);
-        box->setPalette(p);
+        auto* box = new CardGroupBox(literalCaption(c.text), container(spec));
         c.widget = box;
         containers_[spec.name] = box;
     }
@@ -175,9 +183,10 @@ private:
     }
 
     void radioGroup(const ControlSpec& spec, BuiltControl& c) {
-        auto* box = new QGroupBox(literalCaption(c.text), container(spec));
+        auto* box = new CardGroupBox(literalCaption(c.text), container(spec));
+        box->setFont(theme::baseFont());
         auto* layout = new QVBoxLayout(box);
-        layout->setContentsMargins(10, c.text.isEmpty() ? 6 : 18, 10, 6);
+        layout->setContentsMargins(4, c.text.isEmpty() ? 2 : 24, 4, 2);
         layout->setSpacing(2);
         c.group = new QButtonGroup(box);
         for (size_t i = 0; i < spec.items.size(); ++i) {
@@ -194,6 +203,7 @@ private:
 
     void radioButton(const ControlSpec& spec, BuiltControl& c) {
         auto* r = new QRadioButton(literalCaption(c.text), container(spec));
+        r->setFont(theme::styledFont(spec.style));
         r->setChecked(spec.itemIndex == 1);
         r->setCursor(Qt::PointingHandCursor);
         c.widget = r;
