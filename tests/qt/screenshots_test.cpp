@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -140,13 +141,18 @@ TEST(Screenshots, MissingPicturesLeaveTheWindowStanding) {
     EXPECT_FALSE(view.hasPicture());
     EXPECT_FALSE(view.grab().isNull());
     // A broken file decodes to nothing either.
-    const QString broken = shotPath(QStringLiteral("broken.jpg"));
-    QFile f(broken);
+    const QString broken = QStringLiteral("broken_picture.jpg");  // beside the test program
+    QFile f(QCoreApplication::applicationDirPath() + QLatin1Char('/') + broken);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\xff\xd8\xff\xe0 not really a picture");
     f.close();
     ui::PictureView brokenView(nullptr, broken);
+    brokenView.resize(50, 40);
     EXPECT_FALSE(brokenView.hasPicture());
+    // While a real picture of the game is found and shown.
+    ui::PictureView banner(nullptr, QStringLiteral("banner.jpg"));
+    banner.resize(977, 161);
+    EXPECT_TRUE(banner.hasPicture());
 }
 
 }  // namespace

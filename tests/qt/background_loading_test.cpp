@@ -1,0 +1,118 @@
+// What the start-up does on helper threads: opening the sound device and
+// decoding the pictures of the first frame.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+#include "ui/background_audio.h"
+#include "ui/picture_loader.h"
+
+namespace splat::testing {
+namespace {
+
+class ScriptedAudio final : public Audio {
+public:
+    explicit ScriptedAudio(std::vector<std::string>& log) : log_(log) {}
+    bool musicOpen(std::string_view file, std::string& error) override {
+        log_.push_back("open " + std::string(file));
+        if (file == "missing.mp3") {
+            error = "not found";
+            return false;
+        }
+        return true;
+    }
+    void musicPlay() override { log_.push_back("play"); }
+    void musicStop() override { log_.push_back("stop"); }
+    void playEffect(std::string_view file) override { log_.push_back("effect " + std::string(file)); }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+TEST(BackgroundAudio, OpensTheBackendOnAnotherThreadAndPassesEveryRequestInOrder) {
+    std::vector<std::string> log;
+    std::atomic<bool> onOtherThread{false};
+    const std::thread::id caller = std::this_thread::get_id();
+    ui::BackgroundAudio audio([&]() -> std::unique_ptr<Audio> {
+        onOtherThread = std::this_thread::get_id() != caller;
+        return std::make_unique<ScriptedAudio>(log);
+    });
+    std::string error;
+    EXPECT_TRUE(audio.musicOpen("Paint.mp3", error));
+    audio.musicPlay();
+    audio.playEffect("smash.wav");
+    EXPECT_FALSE(audio.musicOpen("missing.mp3", error));
+    EXPECT_EQ(error, "not found");
+    audio.musicStop();
+    EXPECT_TRUE(onOtherThread);
+    EXPECT_EQ(log, (std::vector<std::string>{"open Paint.mp3", "play", "effect smash.wav", "open missing.mp3", "stop"}));
+}
+
+TEST(BackgroundAudio, AFailureToOpenTheBackendComesOutAtTheFirstRequest) {
+    ui::BackgroundAudio audio([]() -> std::unique_ptr<Audio> { throw std::runtime_error("no audio"); });
+    std::string error;
+    EXPECT_THROW(audio.musicOpen("Paint.mp3", error), std::runtime_error);
+}
+
+TEST(BackgroundAudio, ABackendNobodyUsedIsStillWaitedForAndClosed) {
+    std::atomic<int> made{0};
+    {
+        std::vector<std::string> log;
+        ui::BackgroundAudio audio([&]() -> std::unique_ptr<Audio> {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            ++made;
+            return std::make_unique<ScriptedAudio>(log);
+        });
+    }
+    EXPECT_EQ(made, 1);
+}
+
+// A picture of our own beside the test program, where the game's lookup
+// finds it by name: left half red, right half blue.
+QString writePicture(const QString& name, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width() / 2; ++x) image.setPixelColor(x, y, Qt::red);
+    EXPECT_TRUE(image.save(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name, "JPG", 95));
+    return name;
+}
+
+TEST(PictureLoader, DecodesAJpegAtTheSizeItIsShownAt) {
+    const QString path = writePicture(QStringLiteral("loader_test.jpg"), QSize(200, 100));
+    const QImage full = ui::pictures::decode(path, QSize());
+    ASSERT_FALSE(full.isNull());
+    EXPECT_EQ(full.size(), QSize(200, 100));
+    const QImage half = ui::pictures::decode(path, QSize(100, 50));
+    EXPECT_EQ(half.size(), QSize(100, 50));
+    EXPECT_GT(QColor(half.pixel(10, 25)).red(), 200);
+    EXPECT_GT(QColor(half.pixel(90, 25)).blue(), 200);
+    const QImage wider = ui::pictures::decode(path, QSize(300, 120));
+    EXPECT_EQ(wider.size(), QSize(300, 120));
+}
+
+TEST(PictureLoader, APrefetchedPictureIsTheSameAsOneDecodedOnTheSpot) {
+    const QString path = writePicture(QStringLiteral("prefetch_test.jpg"), QSize(120, 80));
+    ui::pictures::prefetch(path, QSize(60, 40));
+    const QImage fetched = ui::pictures::take(path, QSize(60, 40));
+    ASSERT_FALSE(fetched.isNull());
+    EXPECT_EQ(fetched, ui::pictures::decode(path, QSize(60, 40)));
+    // Taken once; a second take decodes afresh and gives the same.
+    EXPECT_EQ(ui::pictures::take(path, QSize(60, 40)), fetched);
+}
+
+TEST(PictureLoader, MissingAndBrokenFilesGiveNoPicture) {
+    EXPECT_TRUE(ui::pictures::decode(QStringLiteral("no-such-picture.jpg"), QSize(10, 10)).isNull());
+    ui::pictures::prefetch(QStringLiteral("no-such-picture.jpg"), QSize(10, 10));
+    EXPECT_TRUE(ui::pictures::take(QStringLiteral("no-such-picture.jpg"), QSize(10, 10)).isNull());
+}
+
+}  // namespace
+}  // namespace splat::testing
