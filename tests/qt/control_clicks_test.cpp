@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "core/layout_table.h"
 #include "qt/qt_game.h"
@@ -160,6 +162,31 @@ TEST(ControlClicks, TheSpeedButtonsSetTheMatchTimer) {
     clickWidget(g.widget("fastaction"));
     EXPECT_EQ(g.game.state().gameSpeed, 300);
     EXPECT_FALSE(qobject_cast<QRadioButton*>(g.widget("normalaction"))->isChecked());
+}
+
+TEST(ControlClicks, BothRowsOfMarkerSwapButtonsSwapTheSameMarkers) {
+    QtGame g;
+    clickWidget(g.widget("dxButton1"));  // close the options: the Team page row comes back
+    const GameState& s = g.game.state();
+    auto markers = [&] {
+        std::vector<int> m;
+        for (int j = 1; j <= 5; ++j) m.push_back(s.players[1][j].marker);
+        return m;
+    };
+    const std::vector<int> start = markers();
+    ASSERT_NE(start[0], start[1]) << "players 1 and 2 should carry different markers at the start";
+    clickWidget(g.widget("dxButton15"));  // "1-2" on the Team page
+    std::vector<int> swapped = start;
+    std::swap(swapped[0], swapped[1]);
+    EXPECT_EQ(markers(), swapped);
+    EXPECT_EQ(g.text("m1"), s.markerNames[swapped[0]]);
+    g.window.showPage("TabSheet5");
+    clickWidget(g.widget("dxButton3"));  // "1-2" on the Gear page swaps them back
+    EXPECT_EQ(markers(), start);
+    clickWidget(g.widget("dxButton7"));  // "5-1" on the Gear page
+    g.window.showPage("TabSheet1");
+    clickWidget(g.widget("dxButton19"));  // "5-1" on the Team page undoes it
+    EXPECT_EQ(markers(), start);
 }
 
 }  // namespace
