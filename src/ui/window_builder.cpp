@@ -233,6 +233,8 @@ private:
         c.timer = new QTimer(out_.main.get());
         c.timer->setObjectName(qs(spec.name));
         c.timer->setInterval(spec.interval);
+        // The music's restart must come on time, not within a few percent.
+        c.timer->setTimerType(Qt::PreciseTimer);
         if (spec.enabled) c.timer->start();
     }
 
