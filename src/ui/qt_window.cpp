@@ -279,7 +279,9 @@ void QtWindow::showPage(std::string_view page) {
 
 int QtWindow::runModal(QDialog& dialog) { return dialog.exec(); }
 
+// Once the game has closed the main window nothing more comes up.
 void QtWindow::message(std::string_view text, std::string_view caption) {
+    if (mainClosed_) return;
     QMessageBox box(QMessageBox::NoIcon, caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(caption),
                     qs(text), QMessageBox::Ok, &mainWindow());
     box.setTextFormat(Qt::PlainText);
@@ -287,6 +289,7 @@ void QtWindow::message(std::string_view text, std::string_view caption) {
 }
 
 bool QtWindow::question(std::string_view text, std::string_view caption) {
+    if (mainClosed_) return false;
     QMessageBox box(QMessageBox::Question, caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(caption),
                     qs(text), QMessageBox::Yes | QMessageBox::No, &mainWindow());
     box.setTextFormat(Qt::PlainText);

@@ -114,7 +114,10 @@ TEST(WindowSeam, ClosingTheMainWindowStopsTimersAndLeavesTheWidgetsUsable) {
     g.window.setVisible("Start", false);
     g.window.setTimerEnabled("Timer1", true);
     EXPECT_FALSE(g.window.timer("Timer1")->isActive());
-    g.window.showDialog("TForm5");  // no dialog comes up any more
+    g.window.showDialog("TForm5");  // no dialog or box comes up any more
+    g.window.message("late", "");
+    g.window.answers.push_back(true);
+    EXPECT_FALSE(g.window.question("late?", ""));
     EXPECT_TRUE(g.window.shown.empty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 1000));
     // Clicks that arrive late reach no handler.
