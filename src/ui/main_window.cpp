@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace splat::ui {
 
@@ -19,12 +20,24 @@ void MainWindow::centreOnScreen() {
     move(free.center() - QPoint(width() / 2, height() / 2));
 }
 
-void MainWindow::paintEvent(QPaintEvent* event) {
-    QMainWindow::paintEvent(event);
-    if (!painted_) {
-        painted_ = true;
-        Q_EMIT firstFramePainted();
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window paints its whole frame while it handles its first expose;
+    // its own paint event may never come, since its children cover it.
+    if (!watching_ && windowHandle() != nullptr) {
+        watching_ = true;
+        windowHandle()->installEventFilter(this);
     }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!painted_ && watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        painted_ = true;
+        windowHandle()->removeEventFilter(this);
+        // Queued: it comes once the expose, and with it the paint, is through.
+        QMetaObject::invokeMethod(this, [this] { Q_EMIT firstFramePainted(); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace splat::ui

@@ -15,12 +15,15 @@ public:
     void centreOnScreen();
 
 Q_SIGNALS:
+    // Comes once, right after the window's first frame is on the screen.
     void firstFramePainted();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool watching_ = false;
     bool painted_ = false;
 };
 

@@ -36,6 +36,26 @@ TEST(Frames, TheMainWindowIsFixedWithMinimizeButNoMaximizeAndCentred) {
     EXPECT_LE(g.widget("PageControl1")->geometry().bottom(), w.centralWidget()->height());
 }
 
+TEST(Frames, TheMainWindowReportsItsFirstFrameOnceItIsPainted) {
+    QtGame g(false);
+    ui::MainWindow& w = g.window.mainWindow();
+    int reports = 0;
+    bool bannerPainted = false;
+    QObject::connect(&w, &ui::MainWindow::firstFramePainted, [&] {
+        ++reports;
+        // By then the window's contents are in its backing store.
+        const QImage frame = w.grab().toImage();
+        bannerPainted = frame.pixelColor(200, 60) != frame.pixelColor(990, 700);
+    });
+    g.window.showMain();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports > 0; }, 3000));
+    QTest::qWait(50);
+    w.update();
+    QTest::qWait(50);
+    EXPECT_EQ(reports, 1);
+    EXPECT_TRUE(bannerPainted);
+}
+
 struct DialogFrame {
     const char* name;
     QSize client;
