@@ -16,9 +16,7 @@
 #include "core/clock.h"
 #include "core/game.h"
 #include "core/ini_settings_store.h"
-#ifdef SPLAT_HAVE_SDL_AUDIO
-#include "audio/sdl_audio.h"
-#endif
+#include "ui/audio_module.h"
 #include "ui/background_audio.h"
 #include "ui/main_window.h"
 #include "ui/qt_window.h"
@@ -31,16 +29,8 @@ bool exitAfterFirstFrame() {
     return value != nullptr && value[0] == '1' && value[1] == '\0';
 }
 
-int run(QApplication& app) {
+int run(QApplication& app, splat::Audio& audio) {
     splat::IniSettingsStore settings(splat::defaultSettingsPath());
-    // The sound device opens on a helper thread while the window is built.
-    splat::ui::BackgroundAudio audio([]() -> std::unique_ptr<splat::Audio> {
-#ifdef SPLAT_HAVE_SDL_AUDIO
-        return std::make_unique<splat::SdlAudio>();
-#else
-        return std::make_unique<splat::SilentAudio>();  // a build without the audio backend
-#endif
-    });
     splat::ui::QtWindow window;
     splat::SystemClock clock;
     splat::Game game(window, audio, settings, clock);
@@ -67,11 +57,14 @@ int run(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The sound backend loads and opens its device on a helper thread while
+    // the application and its window are set up.
+    splat::ui::BackgroundAudio audio(&splat::ui::openAudioModule);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Splat League"));
     splat::ui::theme::apply(app);
     try {
-        return run(app);
+        return run(app, audio);
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Splat League"), QString::fromUtf8(e.what()));
     } catch (...) {

@@ -1,0 +1,23 @@
+#pragma once
+// Loads the sound backend module (SDL) and opens it. Meant to run on the
+// helper thread of BackgroundAudio. Without the module, or when it cannot be
+// loaded, the game plays silently.
+
+#include <memory>
+
+#include "core/audio.h"
+
+namespace splat::ui {
+
+// The file name of the module, looked up beside the program, then in the
+// installed library folder.
+inline constexpr const char* kAudioModuleFile = "libsplat-sdl-audio.so";
+
+std::unique_ptr<Audio> openAudioModule();
+
+}  // namespace splat::ui
+
+extern "C" {
+splat::Audio* splat_open_audio_module();
+void splat_close_audio_module(splat::Audio* audio);
+}
