@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <memory>
 
 #include "core/audio.h"
@@ -20,6 +19,7 @@
 #include "ui/background_audio.h"
 #include "ui/main_window.h"
 #include "ui/qt_window.h"
+#include "ui/startup_guard.h"
 #include "ui/theme.h"
 
 namespace {
@@ -63,13 +63,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Splat League"));
     splat::ui::theme::apply(app);
-    try {
-        return run(app, audio);
-    } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Splat League"), QString::fromUtf8(e.what()));
-    } catch (...) {
-        QMessageBox::critical(nullptr, QStringLiteral("Splat League"),
-                              QStringLiteral("The game could not start."));
-    }
-    return 1;
+    return splat::ui::runShowingErrors([&] { return run(app, audio); },
+                                       [](const QString& text) {
+                                           QMessageBox::critical(nullptr, QStringLiteral("Splat League"), text);
+                                       });
 }
