@@ -35,23 +35,31 @@ void save(QWidget* w, const QString& file) {
     EXPECT_TRUE(shot.save(shotPath(file))) << file.toStdString();
 }
 
-// Fills the changing labels of the dialogs the way the game does.
-void fillDialogs(ui::QtWindow& w) {
-    w.setText("Tresults.yourteam", "Red Rockets");
-    w.setText("Tresults.yoscore", "3");
-    w.setText("Tresults.opponentteam", "San Diego Marksmen");
-    w.setText("Tresults.opscore", "1");
-    w.setText("Tresults.lblresult", "You won! You get $600");
-    w.setText("Tresults.yourlab", "ZRK lab brings: $450");
-    w.setText("Tresults.cactus", "Art production brings: $120");
-    w.setText("Tresults.sponsordonates", "Your sponsor donates: $300");
-    w.setText("Tresults.texpences", "87");
-    w.setText("Tendseason.congrat", "Congratulations!");
-    w.setText("Tendseason.result", "Your team finished in 2 place");
-    w.setText("Tendseason.money", "You get $5000 prize money");
-    w.setText("Tendseason.Label1", "A new season begins");
-    w.setText("TForm5.Label1", "You ran out of cash.");
-    w.setText("TForm5.Label2", "Game over.");
+// Plays one league game to its end, its dialogs pressed away at once, so
+// that the results dialog holds what the settlement wrote.
+void playOneMatch(QtGame& g) {
+    // A laboratory and an art production bring their lines into the results.
+    for (const char* investment : {"labupgrade", "dxButton12"}) {
+        findBinding(investment, Signal::Click)->handler(g.game, 0, "");
+    }
+    g.window.setItemIndex("shooting", 2);
+    findBinding("shooting", Signal::Select)->handler(g.game, 2, "");
+    const int week = g.game.state().week;
+    findBinding("Start", Signal::Click)->handler(g.game, 0, "");
+    for (int ticks = 0; g.game.state().week == week && ticks < 400; ++ticks) {
+        findBinding("Timer1", Signal::Tick)->handler(g.game, 0, "");
+    }
+    ASSERT_NE(g.game.state().week, week) << "the match did not end";
+}
+
+// The season and game-over dialogs hold texts of their kind.
+void fillEndDialogs(ui::QtWindow& w) {
+    w.setText("Tendseason.congrat", "Congratulations !!!");
+    w.setText("Tendseason.result", "Your team ends 1 season in 2 place");
+    w.setText("Tendseason.money", "You get $5000");
+    w.setText("Tendseason.Label1", "");
+    w.setText("TForm5.Label1", "You got no more cash to manage the team.");
+    w.setText("TForm5.Label2", "It sucks, but the game is over!");
 }
 
 TEST(Screenshots, EveryPageAndDialogRendersToAPicture) {
@@ -86,7 +94,8 @@ TEST(Screenshots, EveryPageAndDialogRendersToAPicture) {
             if (s->kind == ControlKind::Page) g.window.showPage(s->name);
         save(&main, QString::fromLatin1(file));
     }
-    fillDialogs(g.window);
+    playOneMatch(g);
+    fillEndDialogs(g.window);
     for (const char* name : {"Tresults", "Tendseason", "TForm4", "TForm5", "TAbout"}) {
         ui::GameDialog* d = g.window.dialog(name);
         d->show();
