@@ -5,7 +5,8 @@
 #
 #   bench/startup/startup_bench.sh [BUILD_DIR] [RUNS]
 #
-# Needs hyperfine and GNU time (/usr/bin/time). Runs on the offscreen platform.
+# Needs python3 and GNU time (/usr/bin/time). Runs on the offscreen platform,
+# with SDL's silent sound driver.
 # Exits non-zero when the game takes more than 1.5 times the bare window's
 # time or memory.
 set -euo pipefail
@@ -17,7 +18,7 @@ bare=$(realpath "$build/bench/bare_window")
 for exe in "$game" "$bare"; do
   [[ -x $exe ]] || { echo "missing $exe: build first (cmake --build $build)" >&2; exit 2; }
 done
-command -v hyperfine >/dev/null || { echo "hyperfine is not installed" >&2; exit 2; }
+command -v python3 >/dev/null || { echo "python3 is not installed" >&2; exit 2; }
 [[ -x /usr/bin/time ]] || { echo "GNU time (/usr/bin/time) is not installed" >&2; exit 2; }
 
 export QT_QPA_PLATFORM=offscreen
@@ -30,13 +31,24 @@ export XDG_CONFIG_HOME
 work=$(mktemp -d)
 trap 'rm -rf "$work" "$XDG_CONFIG_HOME"' EXIT
 
-echo "== time to first frame (median of $runs runs, offscreen)"
-hyperfine --warmup 3 --runs "$runs" --style basic --export-json "$work/time.json" \
-  -n bare_window "$bare" -n splat-league "$game" >/dev/null 2>&1
-read -r bare_ms game_ms < <(python3 - "$work/time.json" <<'PY'
-import json, sys
-r = {x["command"]: x["median"] * 1000 for x in json.load(open(sys.argv[1]))["results"]}
-print(f'{r["bare_window"]:.1f} {r["splat-league"]:.1f}')
+echo "== time to first frame (median of $runs runs each, interleaved, offscreen)"
+# The two programs take turns (ABBA), so that a change in the machine's load
+# during the run falls on both alike.
+read -r bare_ms game_ms < <(python3 - "$bare" "$game" "$runs" <<'PY'
+import statistics, subprocess, sys, time
+bare, game, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
+def once(exe):
+    t = time.perf_counter()
+    subprocess.run([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    return (time.perf_counter() - t) * 1000
+for exe in (bare, game, bare, game):  # warm-up
+    once(exe)
+times = {bare: [], game: []}
+for i in range(runs):
+    order = (bare, game) if i % 2 == 0 else (game, bare)
+    for exe in order:
+        times[exe].append(once(exe))
+print(f"{statistics.median(times[bare]):.1f} {statistics.median(times[game]):.1f}")
 PY
 )
 

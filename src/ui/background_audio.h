@@ -1,14 +1,22 @@
 #pragma once
-// Opens the audio backend on a helper thread while the window is being built,
-// so that a slow sound device does not hold up the first frame. The first
-// request to the audio waits until the backend is ready; from then on every
-// call goes straight to it on the caller's thread.
+// The sound backend, opened on a helper thread once the window is on the
+// screen, so that loading the sound libraries and opening the device never
+// hold up the first frame. Requests made before the backend is ready wait in
+// order and are carried out as soon as it is; from then on every request goes
+// straight to it.
+//
+// Opening music answers at once: a file that is not there fails right away
+// with the backend's own message; a file that is there counts as opened, and
+// should the backend fail to play it after all, the failure is reported
+// through the error callback.
 
 #include <functional>
-#include <future>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "core/audio.h"
 
@@ -17,11 +25,18 @@ namespace splat::ui {
 class BackgroundAudio final : public Audio {
 public:
     using Factory = std::function<std::unique_ptr<Audio>()>;
+    // Called on the helper thread.
+    using ErrorReport = std::function<void(const std::string& error)>;
 
-    explicit BackgroundAudio(Factory open);
+    BackgroundAudio(Factory open, ErrorReport lateError);
     ~BackgroundAudio() override;
     BackgroundAudio(const BackgroundAudio&) = delete;
     BackgroundAudio& operator=(const BackgroundAudio&) = delete;
+
+    // Starts opening the backend on the helper thread (once; later calls do
+    // nothing).
+    void start();
+    bool isReady() const;
 
     bool musicOpen(std::string_view file, std::string& error) override;
     void musicPlay() override;
@@ -29,12 +44,16 @@ public:
     void playEffect(std::string_view file) override;
 
 private:
-    // The backend, once the helper thread has opened it. An exception thrown
-    // while opening it comes out here, on the caller's thread.
-    Audio& ready();
+    using Request = std::function<void(Audio&)>;
+    void request(Request r);
+    void openOnHelper();
 
-    std::future<std::unique_ptr<Audio>> pending_;
-    std::unique_ptr<Audio> audio_;
+    Factory open_;
+    ErrorReport lateError_;
+    mutable std::mutex mutex_;
+    std::unique_ptr<Audio> audio_;   // set once the backend is ready
+    std::vector<Request> waiting_;   // requests made before that
+    std::thread helper_;
 };
 
 }  // namespace splat::ui

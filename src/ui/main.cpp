@@ -29,7 +29,7 @@ bool exitAfterFirstFrame() {
     return value != nullptr && value[0] == '1' && value[1] == '\0';
 }
 
-int run(QApplication& app, splat::Audio& audio) {
+int run(QApplication& app, splat::ui::BackgroundAudio& audio) {
     splat::IniSettingsStore settings(splat::defaultSettingsPath());
     splat::ui::QtWindow window;
     splat::SystemClock clock;
@@ -50,6 +50,11 @@ int run(QApplication& app, splat::Audio& audio) {
                              });
                          });
     }
+    // The sound starts once the first frame is up (or after half a second,
+    // should the window not be shown at once).
+    QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app,
+                     [&audio] { audio.start(); });
+    QTimer::singleShot(500, &app, [&audio] { audio.start(); });
     window.showMain();
     return app.exec();
 }
@@ -57,12 +62,16 @@ int run(QApplication& app, splat::Audio& audio) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The sound backend loads and opens its device on a helper thread while
-    // the application and its window are set up.
-    splat::ui::BackgroundAudio audio(&splat::ui::openAudioModule);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Splat League"));
     splat::ui::theme::apply(app);
+    // The sound comes up on a helper thread once the window is on the screen.
+    splat::ui::BackgroundAudio audio(&splat::ui::openAudioModule, [](const std::string& error) {
+        QMetaObject::invokeMethod(
+            qApp, [error] { QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Splat League"),
+                                                 QString::fromStdString(error)); },
+            Qt::QueuedConnection);
+    });
     return splat::ui::runShowingErrors([&] { return run(app, audio); },
                                        [](const QString& text) {
                                            QMessageBox::critical(nullptr, QStringLiteral("Splat League"), text);

@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QImage>
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
 #include <thread>
 
+#include "core/asset_path.h"
 #include "ui/background_audio.h"
 #include "ui/picture_loader.h"
 
@@ -26,6 +28,10 @@ public:
             error = "not found";
             return false;
         }
+        if (file == "success.wav") {
+            error = "cannot play success.wav";
+            return false;
+        }
         return true;
     }
     void musicPlay() override { log_.push_back("play"); }
@@ -36,40 +42,84 @@ private:
     std::vector<std::string>& log_;
 };
 
-TEST(BackgroundAudio, OpensTheBackendOnAnotherThreadAndPassesEveryRequestInOrder) {
+// Waits until the backend of `audio` is ready.
+void waitReady(ui::BackgroundAudio& audio) {
+    for (int i = 0; i < 500 && !audio.isReady(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    ASSERT_TRUE(audio.isReady());
+}
+
+TEST(BackgroundAudio, RequestsBeforeTheStartWaitAndAreCarriedOutInOrderOnTheHelperThread) {
     std::vector<std::string> log;
+    std::vector<std::string> lateErrors;
     std::atomic<bool> onOtherThread{false};
     const std::thread::id caller = std::this_thread::get_id();
-    ui::BackgroundAudio audio([&]() -> std::unique_ptr<Audio> {
-        onOtherThread = std::this_thread::get_id() != caller;
-        return std::make_unique<ScriptedAudio>(log);
-    });
+    ui::BackgroundAudio audio(
+        [&]() -> std::unique_ptr<Audio> {
+            onOtherThread = std::this_thread::get_id() != caller;
+            return std::make_unique<ScriptedAudio>(log);
+        },
+        [&](const std::string& e) { lateErrors.push_back(e); });
     std::string error;
+    // The game's music is there: it counts as opened at once.
     EXPECT_TRUE(audio.musicOpen("Paint.mp3", error));
     audio.musicPlay();
     audio.playEffect("smash.wav");
-    EXPECT_FALSE(audio.musicOpen("missing.mp3", error));
-    EXPECT_EQ(error, "not found");
-    audio.musicStop();
+    // A file that is nowhere fails at once with the backend's message.
+    EXPECT_FALSE(audio.musicOpen("nowhere.mp3", error));
+    EXPECT_EQ(error, assetNotFoundMessage("nowhere.mp3"));
+    EXPECT_TRUE(log.empty());  // nothing reaches the backend before the start
+    EXPECT_FALSE(audio.isReady());
+    audio.start();
+    audio.start();  // once only
+    waitReady(audio);
+    audio.musicStop();  // straight to the backend now
     EXPECT_TRUE(onOtherThread);
-    EXPECT_EQ(log, (std::vector<std::string>{"open Paint.mp3", "play", "effect smash.wav", "open missing.mp3", "stop"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"open Paint.mp3", "play", "effect smash.wav", "open nowhere.mp3",
+                                             "stop"}));
+    EXPECT_TRUE(lateErrors.empty());  // the missing file was answered already
+    EXPECT_FALSE(audio.musicOpen("missing.mp3", error));  // the backend's own answer once ready
+    EXPECT_EQ(error, "not found");
 }
 
-TEST(BackgroundAudio, AFailureToOpenTheBackendComesOutAtTheFirstRequest) {
-    ui::BackgroundAudio audio([]() -> std::unique_ptr<Audio> { throw std::runtime_error("no audio"); });
+TEST(BackgroundAudio, AMusicTheBackendCannotPlayAfterAllIsReportedLate) {
+    std::vector<std::string> log;
+    std::vector<std::string> lateErrors;
+    ui::BackgroundAudio audio([&]() -> std::unique_ptr<Audio> { return std::make_unique<ScriptedAudio>(log); },
+                              [&](const std::string& e) { lateErrors.push_back(e); });
     std::string error;
-    EXPECT_THROW(audio.musicOpen("Paint.mp3", error), std::runtime_error);
+    // The file is there (one of the game's sounds) but the backend refuses it.
+    ASSERT_FALSE(findAsset("success.wav").empty());
+    EXPECT_TRUE(audio.musicOpen("success.wav", error));
+    audio.start();
+    waitReady(audio);
+    EXPECT_EQ(lateErrors, (std::vector<std::string>{"cannot play success.wav"}));
 }
 
-TEST(BackgroundAudio, ABackendNobodyUsedIsStillWaitedForAndClosed) {
+TEST(BackgroundAudio, ABackendThatFailsToOpenLeavesTheGameSilentAndSaysSo) {
+    std::vector<std::string> lateErrors;
+    ui::BackgroundAudio audio([]() -> std::unique_ptr<Audio> { throw std::runtime_error("no audio"); },
+                              [&](const std::string& e) { lateErrors.push_back(e); });
+    std::string error;
+    EXPECT_TRUE(audio.musicOpen("Paint.mp3", error));
+    audio.start();
+    waitReady(audio);
+    audio.musicPlay();
+    ASSERT_EQ(lateErrors.size(), 1u);
+    EXPECT_NE(lateErrors[0].find("no audio"), std::string::npos);
+}
+
+TEST(BackgroundAudio, AHelperStillAtWorkIsWaitedFor) {
     std::atomic<int> made{0};
     {
         std::vector<std::string> log;
-        ui::BackgroundAudio audio([&]() -> std::unique_ptr<Audio> {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            ++made;
-            return std::make_unique<ScriptedAudio>(log);
-        });
+        ui::BackgroundAudio audio(
+            [&]() -> std::unique_ptr<Audio> {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                ++made;
+                return std::make_unique<ScriptedAudio>(log);
+            },
+            {});
+        audio.start();
     }
     EXPECT_EQ(made, 1);
 }
