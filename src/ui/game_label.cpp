@@ -76,10 +76,6 @@ void GameLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-}  // namespace splat::ui
-
-namespace splat::ui {
-
 // A clickable name is underlined in the club colour under the pointer.
 void GameLabel::setHovered(bool hovered) {
     if (!clickable_) return;
