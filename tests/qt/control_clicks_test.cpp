@@ -36,6 +36,14 @@ TEST(ControlClicks, StartUpShowsTheOptionsPanelOnTheTeamPage) {
 
 TEST(ControlClicks, ChangingThePageClosesTheOptionsAndBringsBackTheSquad) {
     QtGame g;
+    // Sub-pages have no handler: choosing one leaves the options open.
+    g.window.showPage("TabSheet2");
+    clickTab(g.window, "PageControl4", 2);
+    EXPECT_EQ(g.window.pageControl("PageControl4")->currentIndex(), 2);
+    EXPECT_TRUE(shown(g, "optionspanel"));
+    // Clicking the tab of the page in front changes nothing either.
+    clickTab(g.window, "PageControl1", 1);
+    EXPECT_TRUE(shown(g, "optionspanel"));
     clickTab(g.window, "PageControl1", 6);  // League table
     EXPECT_EQ(g.window.pageControl("PageControl1")->currentIndex(), 6);
     EXPECT_FALSE(shown(g, "optionspanel"));
