@@ -2,6 +2,8 @@
 // A whole game on the headless window with a fixed clock, silent audio that
 // remembers what it was asked to play, and settings kept in memory.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -51,5 +53,18 @@ struct HeadlessGame {
     Game game{window, audio, settings, clock};
     std::vector<WindowEvent> events;
 };
+
+// A started game for TEST_F, its state at hand as `s`.
+struct GameTest : ::testing::Test {
+    HeadlessGame h;
+    GameState& s = h.state();
+};
+
+// Advances `r` by the draws one refresh makes: the training price, then the
+// five boost prices.
+inline void refreshDraws(RandomSource& r, const GameState& s) {
+    r.random((2 * (s.coachShooting + s.coachTactics)) / 3 / 4);
+    for (int j = 1; j <= kPlayers; ++j) r.random(3);
+}
 
 }  // namespace splat::testing

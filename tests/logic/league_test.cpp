@@ -8,6 +8,7 @@ namespace splat {
 namespace {
 
 using testing::HeadlessGame;
+using LeagueTable = testing::GameTest;
 
 TEST(Pairings, AlwaysAPermutationHoldingTeamOne) {
     HeadlessGame h;
@@ -49,9 +50,7 @@ TEST(Pairings, RedrawsFollowTheDocumentedLoop) {
     }
 }
 
-TEST(LeagueTable, SortNeverSwapsEqualPoints) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(LeagueTable, SortNeverSwapsEqualPoints) {
     // Rows hold teams 10..1; give some of them equal points.
     const int points[] = {0, 3, 5, 3, 0, 5, 3, 1, 0, 5, 3};
     for (int i = 1; i <= kTeams; ++i) s.tablePoints[i] = points[i];
@@ -69,9 +68,7 @@ TEST(LeagueTable, SortNeverSwapsEqualPoints) {
     EXPECT_EQ(s.tableTeam, teams);
 }
 
-TEST(LeagueTable, AllZeroLeavesTheOrderAndPointsFindTheirRow) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(LeagueTable, AllZeroLeavesTheOrderAndPointsFindTheirRow) {
     const int order[] = {0, 4, 7, 1, 9, 2, 10, 3, 5, 8, 6};
     for (int i = 1; i <= kTeams; ++i) {
         s.tableTeam[i] = order[i];

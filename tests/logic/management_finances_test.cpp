@@ -15,6 +15,9 @@ namespace splat {
 namespace {
 
 using testing::HeadlessGame;
+using Laboratory = testing::GameTest;
+using ChemistSearch = testing::GameTest;
+using ChemistHire = testing::GameTest;
 
 constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
 
@@ -24,9 +27,7 @@ void startChemist(GameState& s) {
     s.chemistKnowledge = 50;
 }
 
-TEST(Laboratory, UpgradePricesAndYields) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Laboratory, UpgradePricesAndYields) {
     startChemist(s);
     s.cash = 499;
     h.game.labupgradeClick();
@@ -55,9 +56,7 @@ TEST(Laboratory, UpgradePricesAndYields) {
     EXPECT_EQ(h.game.randomSource().state(), before);  // no refresh
 }
 
-TEST(Laboratory, SecurityUpgradesLeaveTheYield) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Laboratory, SecurityUpgradesLeaveTheYield) {
     startChemist(s);
     s.cash = 1000;
     h.game.labupgradeClick();
@@ -77,9 +76,7 @@ TEST(Laboratory, SecurityUpgradesLeaveTheYield) {
     EXPECT_EQ(h.text("lbllab"), "1");
 }
 
-TEST(Laboratory, PricesAndYieldHoldAtTheLimits) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Laboratory, PricesAndYieldHoldAtTheLimits) {
     s.cash = kMaxInt;
     s.labLevel = 5000000;
     s.labUpgradePrice = 10;
@@ -141,9 +138,7 @@ TEST(ArtProduction, NeedsTheWholePriceAndStopsAtTheTop) {
     EXPECT_EQ(s.cash, kMaxInt - 1500000000);
 }
 
-TEST(ChemistSearch, DrawsInOrderWithoutReseedOrRefresh) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(ChemistSearch, DrawsInOrderWithoutReseedOrRefresh) {
     s.chemistDegree = 3;
     s.chemistExperience = 20;
     s.chemistKnowledge = 60;
@@ -177,9 +172,7 @@ TEST(ChemistSearch, DrawsInOrderWithoutReseedOrRefresh) {
     EXPECT_EQ(h.text("nprice"), std::to_string(s.scoutedChemistPrice));
 }
 
-TEST(ChemistSearch, CandidateCapsAndDegreeTexts) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(ChemistSearch, CandidateCapsAndDegreeTexts) {
     s.chemistDegree = 6;
     s.chemistExperience = 40;
     s.chemistKnowledge = 70;
@@ -218,9 +211,7 @@ TEST(ChemistSearch, CandidateCapsAndDegreeTexts) {
     }
 }
 
-TEST(ChemistSearch, ARefreshWithdrawsTheCandidate) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(ChemistSearch, ARefreshWithdrawsTheCandidate) {
     s.cash = 100000;
     h.game.Button6Click();
     ASSERT_TRUE(h.window.visible("Panel68"));
@@ -229,9 +220,7 @@ TEST(ChemistSearch, ARefreshWithdrawsTheCandidate) {
     EXPECT_FALSE(h.window.visible("buychemist"));
 }
 
-TEST(ChemistHire, TakesTheCandidateAndRecomputesTheYield) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(ChemistHire, TakesTheCandidateAndRecomputesTheYield) {
     startChemist(s);
     s.cash = 100000;
     h.game.Button6Click();
@@ -267,9 +256,7 @@ TEST(ChemistHire, TakesTheCandidateAndRecomputesTheYield) {
     EXPECT_EQ(h.text("lblincome"), std::to_string(expected));
 }
 
-TEST(ChemistHire, NoCandidateNoHire) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(ChemistHire, NoCandidateNoHire) {
     const std::string chemist = s.chemistName;
     s.cash = 1000;
     h.game.buychemistClick();  // nobody was searched for

@@ -11,17 +11,15 @@ namespace splat {
 namespace {
 
 using testing::HeadlessGame;
+using GearSelection = testing::GameTest;
+using MarkerPurchase = testing::GameTest;
+using MarkerSwap = testing::GameTest;
+using Orbs = testing::GameTest;
+using testing::refreshDraws;
 
 const char* const kPointers[] = {"", "Label59", "Label61", "Label62", "Label63", "Label64"};
 
-void refreshDraws(RandomSource& r, const GameState& s) {
-    r.random((2 * (s.coachShooting + s.coachTactics)) / 3 / 4);
-    for (int j = 1; j <= kPlayers; ++j) r.random(3);
-}
-
-TEST(GearSelection, MovesThePointerAndOffersTheSale) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(GearSelection, MovesThePointerAndOffersTheSale) {
     s.players[1][4].marker = 3;
     s.markerPrice[3] = 400;
     h.window.setVisible("sellweapon", false);
@@ -97,9 +95,7 @@ TEST(MarkerSale, NothingToSellWithoutAMarker) {
     EXPECT_EQ(s.cash, 500);
 }
 
-TEST(MarkerPurchase, ExactCashAndAnOccupiedHand) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(MarkerPurchase, ExactCashAndAnOccupiedHand) {
     s.selectedPlayer = 5;
     s.players[1][5].marker = 0;
     s.markerPrice[7] = 1800;
@@ -134,9 +130,7 @@ TEST(MarkerPurchase, ExactCashAndAnOccupiedHand) {
     EXPECT_EQ(h.game.randomSource().state(), after);
 }
 
-TEST(MarkerSwap, ExchangesOnlyTheMarkersOfNeighbours) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(MarkerSwap, ExchangesOnlyTheMarkersOfNeighbours) {
     for (int j = 1; j <= kPlayers; ++j) s.players[1][j].marker = j + 5;  // 6..10
     const auto before = s.players[1];
     const auto names = s.playerNames[1];
@@ -160,9 +154,7 @@ TEST(MarkerSwap, ExchangesOnlyTheMarkersOfNeighbours) {
     for (int j = 1; j <= kPlayers; ++j) EXPECT_EQ(s.players[1][j].marker, expected[j]) << j;
 }
 
-TEST(Orbs, ExactPriceBuysOnceForGood) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Orbs, ExactPriceBuysOnceForGood) {
     s.orbPrice[4] = 4321;
     s.cash = 4320;
     h.game.buyOrb(4);

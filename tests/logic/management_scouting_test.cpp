@@ -9,19 +9,16 @@
 namespace splat {
 namespace {
 
-using testing::HeadlessGame;
-
-// The draws a refresh makes: the training price, then the five boosts.
-void refreshDraws(RandomSource& r, const GameState& s) {
-    r.random((2 * (s.coachShooting + s.coachTactics)) / 3 / 4);
-    for (int j = 1; j <= kPlayers; ++j) r.random(3);
-}
+using testing::refreshDraws;
 
 std::string num(const char* stem, int n) { return stem + std::to_string(n); }
 
-TEST(PlayerSearch, NeedsTheWholeFee) {
-    HeadlessGame h;
-    GameState& s = h.state();
+using PlayerSearch = testing::GameTest;
+using CoachSearch = testing::GameTest;
+using CoachHire = testing::GameTest;
+using Scouting = testing::GameTest;
+
+TEST_F(PlayerSearch, NeedsTheWholeFee) {
     s.cash = 99;
     h.game.showCash();
     const uint64_t before = h.game.randomSource().state();
@@ -41,9 +38,8 @@ TEST(PlayerSearch, NeedsTheWholeFee) {
     EXPECT_TRUE(h.window.visible("playersearch"));
 }
 
-TEST(PlayerSearch, ReseedsThenDrawsTheCandidateInOrder) {
-    HeadlessGame h(1234567);
-    GameState& s = h.state();
+TEST_F(PlayerSearch, ReseedsThenDrawsTheCandidateInOrder) {
+    h.clock.set(1234567);
     int sum = 0;
     for (int j = 1; j <= kPlayers; ++j) {
         s.players[1][j].shooting = 30 + j;
@@ -80,47 +76,10 @@ TEST(PlayerSearch, ReseedsThenDrawsTheCandidateInOrder) {
     EXPECT_EQ(s.cash, 4900);
 }
 
-TEST(PlayerSearch, TwoSearchesInTheSameSecondFindTheSameCandidate) {
-    HeadlessGame h;
-    GameState& s = h.state();
-    s.cash = 1000;
-    h.game.playersearchClick();
-    const std::string name = s.scoutedPlayerName;
-    const Player candidate = s.scoutedPlayer;
-    const int price = s.scoutedPlayerPrice;
-    h.game.refreshViews();  // draws in between do not matter: the search reseeds
-    h.game.playersearchClick();
-    EXPECT_EQ(s.scoutedPlayerName, name);
-    EXPECT_EQ(s.scoutedPlayer, candidate);
-    EXPECT_EQ(s.scoutedPlayerPrice, price);
-    EXPECT_EQ(s.cash, 800);  // each search is paid
-}
-
-TEST(PlayerSearch, CandidateStaysWithinTheSquadQuality) {
-    HeadlessGame h;
-    GameState& s = h.state();
-    s.cash = 1000000;
-    for (int j = 1; j <= kPlayers; ++j) s.players[1][j].shooting = s.players[1][j].tactics = 30;
-    for (int second = 0; second < 200; ++second) {
-        h.clock.set(2000000 + second);
-        h.game.playersearchClick();
-        EXPECT_GE(s.scoutedPlayer.shooting, 20);
-        EXPECT_LE(s.scoutedPlayer.shooting, 49);  // searchQuality 30
-        EXPECT_GE(s.scoutedPlayer.marker, 1);
-        EXPECT_LE(s.scoutedPlayer.marker, 5);
-        const std::string& name = s.scoutedPlayerName;
-        bool fromScoutingRoster = false;
-        for (int i = 50; i <= 99; ++i) fromScoutingRoster |= s.roster[i] == name;
-        EXPECT_TRUE(fromScoutingRoster) << name;
-    }
-}
-
-class PlayerHire : public ::testing::TestWithParam<int> {};
+struct PlayerHire : testing::GameTest, ::testing::WithParamInterface<int> {};
 
 TEST_P(PlayerHire, NewcomerTakesTheSlotAndItsBoostIsCleared) {
     const int k = GetParam();
-    HeadlessGame h;
-    GameState& s = h.state();
     s.cash = 3000;
     // The leaving player has a season behind him, a boost and a flag priority.
     Player& leaving = s.players[1][k];
@@ -177,9 +136,7 @@ TEST_P(PlayerHire, NewcomerTakesTheSlotAndItsBoostIsCleared) {
 
 INSTANTIATE_TEST_SUITE_P(Slots, PlayerHire, ::testing::Range(1, kPlayers + 1));
 
-TEST(PlayerHire, OneDollarShortChangesNothing) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Scouting, OneDollarShortOfTheCandidateChangesNothing) {
     s.cash = 5000;
     h.game.playersearchClick();
     s.cash = s.scoutedPlayerPrice - 1;
@@ -200,9 +157,7 @@ TEST(PlayerHire, OneDollarShortChangesNothing) {
     EXPECT_EQ(s.playerNames[1][3], s.scoutedPlayerName);
 }
 
-TEST(Scouting, NoHireBeforeASearch) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Scouting, NoHireBeforeASearch) {
     s.cash = 1000;
     const auto players = s.players[1];
     const auto names = s.playerNames[1];
@@ -217,9 +172,7 @@ TEST(Scouting, NoHireBeforeASearch) {
     EXPECT_EQ(s.coachShooting, coachShooting);
 }
 
-TEST(CoachSearch, OncePerWeekAndNeedsTheWholeFee) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(CoachSearch, OncePerWeekAndNeedsTheWholeFee) {
     s.cash = 149;
     h.game.coachsearchClick();
     EXPECT_EQ(s.cash, 149);
@@ -235,9 +188,8 @@ TEST(CoachSearch, OncePerWeekAndNeedsTheWholeFee) {
     EXPECT_TRUE(h.window.visible("replaceyourcoach"));
 }
 
-TEST(CoachSearch, ReseedsThenDrawsTheCandidateInOrder) {
-    HeadlessGame h(777);
-    GameState& s = h.state();
+TEST_F(CoachSearch, ReseedsThenDrawsTheCandidateInOrder) {
+    h.clock.set(777);
     s.coachShooting = 31;
     s.coachTactics = 26;  // quality 28
     s.cash = 1000;
@@ -262,9 +214,7 @@ TEST(CoachSearch, ReseedsThenDrawsTheCandidateInOrder) {
     EXPECT_EQ(h.game.randomSource().state(), r.state());  // no refresh
 }
 
-TEST(CoachHire, RedrawsTheTrainingCostsAndKeepsTheLevels) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(CoachHire, RedrawsTheTrainingCostsAndKeepsTheLevels) {
     s.cash = 100000;
     s.shootingTrainingLevel = 3;
     s.tacticsTrainingLevel = 2;
@@ -307,9 +257,7 @@ TEST(CoachHire, RedrawsTheTrainingCostsAndKeepsTheLevels) {
     EXPECT_EQ(s.trainingPriceBase, (2 * (s.coachShooting + s.coachTactics)) / 3);
 }
 
-TEST(Scouting, HugeRatingsDoNotWrapThePrices) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Scouting, HugeRatingsDoNotWrapThePrices) {
     s.cash = 1000;
     for (int j = 1; j <= kPlayers; ++j) s.players[1][j].shooting = s.players[1][j].tactics = 2000000000;
     s.coachShooting = s.coachTactics = 2000000000;

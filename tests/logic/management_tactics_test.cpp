@@ -9,16 +9,12 @@
 namespace splat {
 namespace {
 
-using testing::HeadlessGame;
+using PositionSwap = testing::GameTest;
+using Boost = testing::GameTest;
+using FlagPriority = testing::GameTest;
+using testing::refreshDraws;
 
-void refreshDraws(RandomSource& r, const GameState& s) {
-    r.random((2 * (s.coachShooting + s.coachTactics)) / 3 / 4);
-    for (int j = 1; j <= kPlayers; ++j) r.random(3);
-}
-
-TEST(PositionSwap, MovesThePlayerWithHisRecordAndLeavesTheSlotsValues) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(PositionSwap, MovesThePlayerWithHisRecordAndLeavesTheSlotsValues) {
     Player& second = s.players[1][2];
     second.shooting = 41;
     second.tactics = 33;
@@ -53,9 +49,7 @@ TEST(PositionSwap, MovesThePlayerWithHisRecordAndLeavesTheSlotsValues) {
     EXPECT_EQ(h.game.randomSource().state(), r.state());
 }
 
-TEST(PositionSwap, EachButtonItsNeighboursAndTwiceRestores) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(PositionSwap, EachButtonItsNeighboursAndTwiceRestores) {
     for (int j = 1; j <= kPlayers; ++j) s.players[1][j].hits = j;
     const auto players = s.players[1];
     const auto names = s.playerNames[1];
@@ -78,9 +72,7 @@ TEST(PositionSwap, EachButtonItsNeighboursAndTwiceRestores) {
     EXPECT_EQ(s.playerNames[1], names);
 }
 
-TEST(Boost, ChargesTheLastDrawnPriceAndDrawsBothBoosts) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Boost, ChargesTheLastDrawnPriceAndDrawsBothBoosts) {
     s.cash = 100000;
     h.game.plaClick(2);  // a refreshing action draws new boost prices
     const int price = s.boostPrice[3];
@@ -110,9 +102,7 @@ TEST(Boost, ChargesTheLastDrawnPriceAndDrawsBothBoosts) {
     EXPECT_EQ(s.shootingBoost[3], boost);
 }
 
-TEST(Boost, StaysWithThePositionAfterASwap) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Boost, StaysWithThePositionAfterASwap) {
     s.cash = 100000;
     const std::string agreed = s.playerNames[1][1];
     h.game.boostClick(1);
@@ -124,9 +114,7 @@ TEST(Boost, StaysWithThePositionAfterASwap) {
     EXPECT_EQ(h.text("pagrees1"), agreed + " will do his best");
 }
 
-TEST(FlagPriority, AdjustmentsFromThePlayerAtTheMoment) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(FlagPriority, AdjustmentsFromThePlayerAtTheMoment) {
     s.players[1][4].shooting = 34;
     s.players[1][4].tactics = 27;
     const auto priorities = s.flagPriority;

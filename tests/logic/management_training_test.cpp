@@ -9,11 +9,9 @@
 namespace splat {
 namespace {
 
-using testing::HeadlessGame;
+using TrainingPoints = testing::GameTest;
 
-TEST(TrainingPoints, TwoLotsWithoutARefreshCostTheSame) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(TrainingPoints, TwoLotsWithoutARefreshCostTheSame) {
     const int price = s.trainingPointsPrice;
     ASSERT_GT(price, 0);
     const std::string shownPrice = h.text("tpprice");
@@ -37,9 +35,7 @@ TEST(TrainingPoints, TwoLotsWithoutARefreshCostTheSame) {
     EXPECT_EQ(s.cash, 0);
 }
 
-TEST(TrainingPoints, ChargesThePriceOfTheLastRefresh) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(TrainingPoints, ChargesThePriceOfTheLastRefresh) {
     s.cash = 10000;
     h.game.plaClick(2);  // a refreshing action draws a new price
     const int price = s.trainingPointsPrice;
@@ -47,9 +43,7 @@ TEST(TrainingPoints, ChargesThePriceOfTheLastRefresh) {
     EXPECT_EQ(s.cash, 10000 - price);
 }
 
-TEST(TrainingPoints, PoolDoesNotWrap) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(TrainingPoints, PoolDoesNotWrap) {
     s.cash = 10000;
     s.trainingPoints = 2147483640;
     h.game.buytpClick();

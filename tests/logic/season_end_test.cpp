@@ -20,9 +20,11 @@ void finishIn(GameState& s, int place) {
     }
 }
 
-TEST(SeasonLength, ASeasonOfTwentyEndsAfterTheNineteenthMatch) {
-    HeadlessGame h;
-    GameState& s = h.state();
+using SeasonLength = GameTest;
+using FinalTable = GameTest;
+using CatchUp = GameTest;
+
+TEST_F(SeasonLength, ASeasonOfTwentyEndsAfterTheNineteenthMatch) {
     ASSERT_EQ(s.gamesPerSeason, 20);
     ASSERT_EQ(s.week, 1);
     s.cash = 1000000;
@@ -148,18 +150,14 @@ TEST(Relegation, NinthAndTenthCloseTheGameAndTheWeekStopsThere) {
     }
 }
 
-TEST(FinalTable, ATeamLevelOnPointsAboveUsKeepsItsPlace) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(FinalTable, ATeamLevelOnPointsAboveUsKeepsItsPlace) {
     finishIn(s, 5);
     s.tablePoints[4] = s.tablePoints[5];  // row 4 level with team 1 on row 5
     h.game.settleSeason();
     EXPECT_EQ(s.finalPlace, 5);
 }
 
-TEST(CatchUp, OnlyPlayersMoreThanTwentyBelowAreRaisedWithOneDrawEach) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(CatchUp, OnlyPlayersMoreThanTwentyBelowAreRaisedWithOneDrawEach) {
     finishIn(s, 5);
     setTeam(s, 1, 50, 60, 1);
     for (int t = 2; t <= kTeams; ++t) setTeam(s, t, 45, 55, 1);

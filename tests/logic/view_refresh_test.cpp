@@ -7,11 +7,10 @@
 namespace splat {
 namespace {
 
-using testing::HeadlessGame;
+using Refresh = testing::GameTest;
+using Inspection = testing::GameTest;
 
-TEST(Refresh, DrawsTrainingPriceThenBoostsInOrder) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Refresh, DrawsTrainingPriceThenBoostsInOrder) {
     s.coachShooting = 20;
     s.coachTactics = 20;  // base (2 x 40) / 3 = 26, random(6)
     RandomSource r = h.game.randomSource();
@@ -30,9 +29,7 @@ TEST(Refresh, DrawsTrainingPriceThenBoostsInOrder) {
     EXPECT_LE(s.trainingPointsPrice, 91);
 }
 
-TEST(Refresh, PricesFromTheirFormulas) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Refresh, PricesFromTheirFormulas) {
     // A base below 4 draws random(0) = 0 and does not advance.
     s.coachShooting = 2;
     s.coachTactics = 2;
@@ -59,9 +56,7 @@ TEST(Refresh, PricesFromTheirFormulas) {
     EXPECT_EQ(h.text("wprice"), "");
 }
 
-TEST(Refresh, ShopAndChemistLabels) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Refresh, ShopAndChemistLabels) {
     s.markerPrice[11] = 15123;
     s.orbPrice[6] = 2345;
     s.chemistDegree = 5;
@@ -81,9 +76,7 @@ TEST(Refresh, ShopAndChemistLabels) {
     EXPECT_FALSE(h.window.visible("buychemist"));
 }
 
-TEST(Refresh, SupportersFavourite) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Refresh, SupportersFavourite) {
     h.game.refreshViews();
     EXPECT_EQ(h.text("sf"), s.playerNames[1][1]);  // all scores 0
     s.players[1][5].hits = 3;
@@ -99,9 +92,7 @@ TEST(Refresh, SupportersFavourite) {
     EXPECT_EQ(h.text("sf"), s.playerNames[1][4]);
 }
 
-TEST(Refresh, FavouritesToWinAndSides) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Refresh, FavouritesToWinAndSides) {
     // Set a known week: pairing 1 is ours with team 1 first.
     s.pairings[1] = {1, 4};
     s.pairings[2] = {2, 3};
@@ -143,9 +134,7 @@ TEST(Refresh, FavouritesToWinAndSides) {
     EXPECT_EQ(h.text("rteam2"), "Splatters");
 }
 
-TEST(Refresh, TypedTeamNameEverywhereButTheInspectionCaption) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Refresh, TypedTeamNameEverywhereButTheInspectionCaption) {
     h.game.doneClick("Orange Crush");
     EXPECT_EQ(h.text("yteamname"), "Orange Crush");
     EXPECT_EQ(h.text("team10"), "Orange Crush");  // the table, team 1 on the last row
@@ -160,8 +149,7 @@ TEST(Refresh, TypedTeamNameEverywhereButTheInspectionCaption) {
     EXPECT_EQ(h.text("pname1"), s.playerNames[1][1]);
 }
 
-TEST(Refresh, MatchDisplayResetAndStatusCleared) {
-    HeadlessGame h;
+TEST_F(Refresh, MatchDisplayResetAndStatusCleared) {
     for (const char* panel : {"Panel39", "Panel40", "Panel41"}) h.window.setVisible(panel, true);
     h.window.setText("ystatus2", "out");
     h.window.setText("ostatus4", "gets the flag");
@@ -176,9 +164,7 @@ TEST(Refresh, MatchDisplayResetAndStatusCleared) {
     EXPECT_EQ(h.text("lbltime"), "");
 }
 
-TEST(Inspection, ShowsTheClubOfTheClickedRow) {
-    HeadlessGame h;
-    GameState& s = h.state();
+TEST_F(Inspection, ShowsTheClubOfTheClickedRow) {
     s.players[7][3].marker = 0;
     s.players[7][2].marker = 11;
     // Row 4 holds team 7 on a fresh table.
