@@ -126,6 +126,8 @@ TEST(ManagementDriver, HiddenControlsRefuseClicks) {
     run("click apply1");
     EXPECT_EQ(run("click apply1"), "error: apply1 cannot be clicked now\n");
     EXPECT_EQ(run("click apply2"), "error: apply2 cannot be clicked now\n");
+    // Every control these actions wrote exists.
+    EXPECT_TRUE(runner.window().unknownNames().empty());
 }
 
 }  // namespace

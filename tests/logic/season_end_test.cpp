@@ -54,6 +54,8 @@ TEST_F(SeasonLength, ASeasonOfTwentyEndsAfterTheNineteenthMatch) {
     EXPECT_EQ(h.text("lblseason"), "2");
     EXPECT_EQ(s.trophies1st, trophies + 1);
     EXPECT_FALSE(h.game.closed());
+    // Every control a season's matches, settlements and refreshes wrote exists.
+    EXPECT_TRUE(h.window.unknownNames().empty());
 }
 
 class MiddlePlace : public ::testing::TestWithParam<int> {};
