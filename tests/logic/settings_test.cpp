@@ -22,8 +22,6 @@
 #include "core/ini_settings_store.h"
 #include "core/recording_audio.h"
 #include "core/setting_value.h"
-#include "headless_game.h"
-#include "match_helpers.h"
 
 namespace fs = std::filesystem;
 
@@ -61,51 +59,43 @@ void writeFile(const fs::path& path, const std::string& text) {
 // ---------------------------------------------------------------------------
 // One switch's text
 
-TEST(SwitchValue, DecimalIntegers) {
-    EXPECT_EQ(parseSwitchValue("1"), true);
-    EXPECT_EQ(parseSwitchValue("0"), false);
-    EXPECT_EQ(parseSwitchValue("000"), false);
-    EXPECT_EQ(parseSwitchValue("-3"), true);
-    EXPECT_EQ(parseSwitchValue("+0"), false);
-    EXPECT_EQ(parseSwitchValue("-0"), false);
-    EXPECT_EQ(parseSwitchValue(" 0\t"), false);
-    EXPECT_EQ(parseSwitchValue("10"), true);
-    // Far beyond any integer type: still a non-zero integer, no overflow.
-    EXPECT_EQ(parseSwitchValue("99999999999999999999999999999"), true);
-    EXPECT_EQ(parseSwitchValue(std::string(5000, '0')), false);
-}
-
-TEST(SwitchValue, Hexadecimal) {
-    EXPECT_EQ(parseSwitchValue("0x10"), true);
-    EXPECT_EQ(parseSwitchValue("0X1f"), true);
-    EXPECT_EQ(parseSwitchValue("0x0"), false);
-    EXPECT_EQ(parseSwitchValue("0x00"), false);
-    EXPECT_EQ(parseSwitchValue("0xA"), true);
-}
-
-TEST(SwitchValue, TextThatIsNoIntegerGivesNothing) {
-    for (const char* text : {"abc", "", " ", "0x", "0xg", "1a", "1 2", "--1", "+", "1.0", "on", "x10", "0x 1"}) {
-        EXPECT_EQ(parseSwitchValue(text), std::nullopt) << '"' << text << '"';
-    }
-    // Hexadecimal digits are not decimal ones.
-    EXPECT_EQ(parseSwitchValue("1f"), std::nullopt);
+TEST(SwitchValue, DecimalAndHexadecimalIntegersAndTextThatIsNone) {
+    const std::vector<std::pair<std::string, std::optional<bool>>> cases{
+        {"1", true}, {"0", false}, {"000", false}, {"-3", true}, {"+0", false}, {"-0", false},
+        {" 0\t", false}, {"10", true},
+        // Far beyond any integer type: still an integer, no overflow.
+        {"99999999999999999999999999999", true}, {std::string(5000, '0'), false},
+        {"0x10", true}, {"0X1f", true}, {"0x0", false}, {"0x00", false}, {"0xA", true},
+        // Hexadecimal digits are not decimal ones.
+        {"1f", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}, {" ", std::nullopt},
+        {"0x", std::nullopt}, {"0xg", std::nullopt}, {"1a", std::nullopt}, {"1 2", std::nullopt},
+        {"--1", std::nullopt}, {"+", std::nullopt}, {"1.0", std::nullopt}, {"on", std::nullopt},
+        {"x10", std::nullopt}, {"0x 1", std::nullopt}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(parseSwitchValue(text), value) << '"' << text << '"';
 }
 
 // ---------------------------------------------------------------------------
 // The INI file
 
-TEST(IniSettingsStore, MissingFileReadsNothingAndStaysMissing) {
+// One settings file in a fresh folder.
+struct IniFile : ::testing::Test {
+    // The file holding `text`, opened as the game opens it.
+    IniSettingsStore open(const std::string& text) {
+        writeFile(file, text);
+        return IniSettingsStore(file.string());
+    }
     TempFolder dir;
-    IniSettingsStore store((dir.path() / "vormel.ini").string());
+    fs::path file = dir.path() / "vormel.ini";
+};
+
+TEST_F(IniFile, MissingFileReadsNothingAndStaysMissing) {
+    IniSettingsStore store(file.string());
     EXPECT_EQ(store.read("Settings", "Sound"), std::nullopt);
-    EXPECT_FALSE(fs::exists(dir.path() / "vormel.ini"));
+    EXPECT_FALSE(fs::exists(file));
 }
 
-TEST(IniSettingsStore, ReadsKeysOfTheirSectionOnly) {
-    TempFolder dir;
-    const fs::path file = dir.path() / "vormel.ini";
-    writeFile(file, "[Other]\nSound=7\n\n[settings]\n sound = 0x10 \nMusic=0\n");
-    IniSettingsStore store(file.string());
+TEST_F(IniFile, ReadsKeysOfTheirSectionOnly) {
+    IniSettingsStore store = open("[Other]\nSound=7\n\n[settings]\n sound = 0x10 \nMusic=0\n");
     EXPECT_EQ(store.read("Settings", "Sound"), "0x10");  // names without regard to case, value trimmed
     EXPECT_EQ(store.read("Settings", "Music"), "0");
     EXPECT_EQ(store.read("Other", "Sound"), "7");
@@ -113,26 +103,20 @@ TEST(IniSettingsStore, ReadsKeysOfTheirSectionOnly) {
     EXPECT_EQ(store.read("Missing", "Sound"), std::nullopt);
 }
 
-TEST(IniSettingsStore, GarbageLinesAreSkipped) {
-    TempFolder dir;
-    const fs::path file = dir.path() / "vormel.ini";
-    writeFile(file, "this is not ini\n=no key\n[unclosed\n\x01\x02\xff\xfe\n[Settings]\nnoise\nMusic=0\n");
-    IniSettingsStore store(file.string());
+TEST_F(IniFile, GarbageLinesAreSkipped) {
+    IniSettingsStore store = open("this is not ini\n=no key\n[unclosed\n\x01\x02\xff\xfe\n[Settings]\nnoise\nMusic=0\n");
     EXPECT_EQ(store.read("Settings", "Music"), "0");
     EXPECT_EQ(store.read("Settings", "Sound"), std::nullopt);
 }
 
-TEST(IniSettingsStore, BinaryGarbageReadsAsMissingKeys) {
-    TempFolder dir;
-    const fs::path file = dir.path() / "vormel.ini";
+TEST_F(IniFile, BinaryGarbageReadsAsMissingKeys) {
     std::string bytes;
     uint32_t x = 12345;
     for (int i = 0; i < 100000; ++i) {
         x = x * 1103515245u + 12345u;
         bytes += static_cast<char>(x >> 24);
     }
-    writeFile(file, bytes);
-    IniSettingsStore store(file.string());
+    IniSettingsStore store = open(bytes);
     EXPECT_EQ(store.read("Settings", "Sound"), std::nullopt);
     EXPECT_EQ(store.read("Settings", "Music"), std::nullopt);
     // Rewriting repairs it into a readable file.
@@ -140,18 +124,14 @@ TEST(IniSettingsStore, BinaryGarbageReadsAsMissingKeys) {
     EXPECT_EQ(store.read("Settings", "Sound"), "0");
 }
 
-TEST(IniSettingsStore, TenMegabyteFileIsReadAndRewrittenWhole) {
-    TempFolder dir;
-    const fs::path file = dir.path() / "vormel.ini";
+TEST_F(IniFile, TenMegabyteFileIsReadAndRewrittenWhole) {
     std::string text = "; a very long file\n[Filler]\n";
     int keys = 0;
     while (text.size() < 10u * 1024u * 1024u) {
         text += "key" + std::to_string(keys++) + "=some filler text to make the file long\n";
     }
     text += "[Settings]\nSound=0\n";
-    writeFile(file, text);
-
-    IniSettingsStore store(file.string());
+    IniSettingsStore store = open(text);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(store.read("Settings", "Sound"), "0");
     EXPECT_EQ(store.read("Settings", "Music"), std::nullopt);
@@ -167,9 +147,7 @@ TEST(IniSettingsStore, TenMegabyteFileIsReadAndRewrittenWhole) {
     EXPECT_EQ(keyLines(readFile(file)), keyLines(text) + 1);
 }
 
-TEST(IniSettingsStore, WriteChangesOneKeyAndKeepsTheRest) {
-    TempFolder dir;
-    const fs::path file = dir.path() / "vormel.ini";
+TEST_F(IniFile, WriteChangesOneKeyAndKeepsTheRest) {
     const std::string before =
         "; written by hand\n"
         "\n"
@@ -187,8 +165,7 @@ TEST(IniSettingsStore, WriteChangesOneKeyAndKeepsTheRest) {
         "[Last]\n"
         "x=9\n"
         "; the end\n";
-    writeFile(file, before);
-    IniSettingsStore store(file.string());
+    IniSettingsStore store = open(before);
     ASSERT_TRUE(store.write("Settings", "Sound", "0"));
 
     std::string after = readFile(file);
@@ -207,11 +184,8 @@ TEST(IniSettingsStore, WriteChangesOneKeyAndKeepsTheRest) {
     EXPECT_EQ(store.read("Other", "Sound"), "1");
 }
 
-TEST(IniSettingsStore, NewKeyJoinsItsSectionAndNewSectionComesLast) {
-    TempFolder dir;
-    const fs::path file = dir.path() / "vormel.ini";
-    writeFile(file, "[Settings]\nSound=0\n[Other]\na=1\n");
-    IniSettingsStore store(file.string());
+TEST_F(IniFile, NewKeyJoinsItsSectionAndNewSectionComesLast) {
+    IniSettingsStore store = open("[Settings]\nSound=0\n[Other]\na=1\n");
     ASSERT_TRUE(store.write("Settings", "Music", "1"));
     ASSERT_TRUE(store.write("Third", "k", "v"));
     const std::string after = readFile(file);
@@ -221,18 +195,16 @@ TEST(IniSettingsStore, NewKeyJoinsItsSectionAndNewSectionComesLast) {
     EXPECT_EQ(store.read("Settings", "Sound"), "0");
 }
 
-TEST(IniSettingsStore, WriteCreatesTheFileAndItsFolders) {
-    TempFolder dir;
-    const fs::path file = dir.path() / "config" / "splat-league" / "vormel.ini";
-    IniSettingsStore store(file.string());
+TEST_F(IniFile, WriteCreatesTheFileAndItsFolders) {
+    const fs::path nested = dir.path() / "config" / "splat-league" / "vormel.ini";
+    IniSettingsStore store(nested.string());
     ASSERT_TRUE(store.write("Settings", "Sound", "0"));
-    EXPECT_EQ(readFile(file), "[Settings]\nSound=0\n");
+    EXPECT_EQ(readFile(nested), "[Settings]\nSound=0\n");
     // No temporary file is left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(nested.parent_path()), fs::directory_iterator()), 1);
 }
 
-TEST(IniSettingsStore, UnwritablePlaceFailsAndChangesNothing) {
-    TempFolder dir;
+TEST_F(IniFile, UnwritablePlaceFailsAndChangesNothing) {
     // A file stands where the folder should be: no folder can be made there.
     writeFile(dir.path() / "blocker", "not a folder");
     IniSettingsStore blocked((dir.path() / "blocker" / "vormel.ini").string());
@@ -241,28 +213,26 @@ TEST(IniSettingsStore, UnwritablePlaceFailsAndChangesNothing) {
     EXPECT_EQ(blocked.read("Settings", "Sound"), std::nullopt);
 
     // A folder stands where the file should be.
-    fs::create_directory(dir.path() / "vormel.ini");
-    IniSettingsStore folder((dir.path() / "vormel.ini").string());
+    fs::create_directory(file);
+    IniSettingsStore folder(file.string());
     EXPECT_FALSE(folder.write("Settings", "Sound", "0"));
-    EXPECT_TRUE(fs::is_directory(dir.path() / "vormel.ini"));
+    EXPECT_TRUE(fs::is_directory(file));
 }
 
-TEST(IniSettingsStore, WritesThroughASymbolicLinkAndKeepsPermissions) {
-    TempFolder dir;
+TEST_F(IniFile, WritesThroughASymbolicLinkAndKeepsPermissions) {
     const fs::path real = dir.path() / "real.ini";
-    const fs::path link = dir.path() / "vormel.ini";
     writeFile(real, "[Settings]\nSound=1\n");
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
-    fs::create_symlink(real, link);
+    fs::create_symlink(real, file);
 
-    IniSettingsStore store(link.string());
+    IniSettingsStore store(file.string());
     ASSERT_TRUE(store.write("Settings", "Sound", "0"));
-    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(readFile(real), "[Settings]\nSound=0\n");
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST(IniSettingsStore, DefaultPathFollowsXdgConfigHome) {
+TEST(SettingsPath, DefaultPathFollowsXdgConfigHome) {
     const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
     const std::string savedXdg = oldXdg ? oldXdg : "";
     const char* oldHome = std::getenv("HOME");
@@ -325,38 +295,15 @@ struct FileGame {
 
 using Lines = std::vector<std::string>;
 
-TEST(SettingsAtStartUp, NoFileMeansBothOnAndNothingWritten) {
-    FileGame g;
-    g.game.startUp();
-    EXPECT_EQ(g.game.state().soundOn, 1);
-    EXPECT_EQ(g.game.state().musicOn, 1);
-    EXPECT_EQ(g.window.text("SoundOff1"), "Sound On");
-    EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
-    EXPECT_TRUE(g.window.timerEnabled("MusicTimer"));
-    EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play"}));
-    EXPECT_FALSE(fs::exists(g.settingsPath));
-}
-
-TEST(SettingsAtStartUp, SoundOffWithoutMusicKeyStartsSilentEffectsAndPlayingMusic) {
-    FileGame g;
-    g.writeSettings("[Settings]\nSound=0\n");
-    g.game.startUp();
-    EXPECT_EQ(g.window.text("SoundOff1"), "Sound Off");
-    EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
-    EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play"}));
-    EXPECT_TRUE(g.window.timerEnabled("MusicTimer"));
-    g.game.effect("nice.wav");
-    EXPECT_EQ(g.audioLines.size(), 2u);
-    EXPECT_EQ(g.settingsText(), "[Settings]\nSound=0\n");  // start-up writes nothing
-}
-
-TEST(SettingsAtStartUp, KeyFormsAsTheGameReadsThem) {
+TEST(SettingsAtStartUp, KeyFormsAsTheGameReadsThemWithoutWritingAnything) {
     struct Case {
-        const char* file;
+        const char* file;  // nullptr: no file at all
         int sound;
         int music;
     };
     const Case cases[] = {
+        {nullptr, 1, 1},
+        {"[Settings]\nSound=0\n", 0, 1},  // silent effects, the music plays
         {"[Settings]\nSound=1\nMusic=0\n", 1, 0},
         {"[Settings]\nSound=0x10\nMusic=0x0\n", 1, 0},
         {"[Settings]\nSound=abc\nMusic=\n", 1, 1},
@@ -365,15 +312,24 @@ TEST(SettingsAtStartUp, KeyFormsAsTheGameReadsThem) {
         {"garbage\n\x01\x02\n[Settings\nSound=0\n", 1, 1},
     };
     for (const Case& c : cases) {
+        const std::string name = c.file ? c.file : "no file";
         FileGame g;
-        g.writeSettings(c.file);
+        if (c.file) g.writeSettings(c.file);
         g.game.startUp();
-        EXPECT_EQ(g.game.state().soundOn, c.sound) << c.file;
-        EXPECT_EQ(g.game.state().musicOn, c.music) << c.file;
-        EXPECT_EQ(g.window.text("SoundOff1"), c.sound ? "Sound On" : "Sound Off") << c.file;
-        EXPECT_EQ(g.window.text("MusicOff1"), c.music ? "Music On" : "Music Off") << c.file;
-        EXPECT_EQ(g.window.timerEnabled("MusicTimer"), c.music == 1) << c.file;
-        EXPECT_EQ(g.audioLines.empty(), c.music == 0) << c.file;
+        EXPECT_EQ(g.game.state().soundOn, c.sound) << name;
+        EXPECT_EQ(g.game.state().musicOn, c.music) << name;
+        EXPECT_EQ(g.window.text("SoundOff1"), c.sound ? "Sound On" : "Sound Off") << name;
+        EXPECT_EQ(g.window.text("MusicOff1"), c.music ? "Music On" : "Music Off") << name;
+        EXPECT_EQ(g.window.timerEnabled("MusicTimer"), c.music == 1) << name;
+        EXPECT_EQ(g.audioLines, c.music ? (Lines{"music open Paint.mp3", "music play"}) : Lines()) << name;
+        g.audioLines.clear();
+        g.game.effect("nice.wav");
+        EXPECT_EQ(g.audioLines, c.sound ? Lines{"effect nice.wav"} : Lines()) << name;
+        if (c.file) {
+            EXPECT_EQ(g.settingsText(), c.file) << name;
+        } else {
+            EXPECT_FALSE(fs::exists(g.settingsPath));
+        }
     }
 }
 
@@ -416,24 +372,12 @@ TEST(SoundToggle, SoundOffPlaysNoEffectAndOnAgainPlaysTheNextOne) {
     EXPECT_EQ(g.audioLines, (Lines{"effect nice.wav"}));
 }
 
-TEST(SoundToggle, NoEffectOfAWholeMatchWithSoundOff) {
-    // The same match with sound on plays effects, with sound off none.
-    auto effectsOfAMatch = [](bool soundOff) {
-        testing::HeadlessGame h;
-        testing::quietWeek(h);
-        if (soundOff) h.game.SoundOff1Click();
-        h.audio.calls.clear();
-        testing::playMatch(h);
-        return std::count_if(h.audio.calls.begin(), h.audio.calls.end(),
-                             [](const std::string& c) { return c.rfind("effect ", 0) == 0; });
-    };
-    EXPECT_GT(effectsOfAMatch(false), 0);
-    EXPECT_EQ(effectsOfAMatch(true), 0);
-}
-
-TEST(MusicToggle, OffStopsAndOnRestartsFromTheBeginning) {
+TEST(MusicToggle, TickPlaysOnAndOffStopsAndOnRestartsFromTheBeginning) {
     FileGame g;
     g.game.startUp();
+    g.audioLines.clear();
+    g.game.musicloop();  // the piece goes on while the music is on
+    EXPECT_EQ(g.audioLines, (Lines{"music play"}));
     g.audioLines.clear();
 
     g.game.MusicOff1Click();
@@ -453,14 +397,6 @@ TEST(MusicToggle, OffStopsAndOnRestartsFromTheBeginning) {
     EXPECT_TRUE(g.window.timerEnabled("MusicTimer"));
     EXPECT_EQ(g.game.state().musicOn, 1);
     EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=1\n");
-}
-
-TEST(MusicToggle, TickPlaysOnWhileTheMusicIsOn) {
-    FileGame g;
-    g.game.startUp();
-    g.audioLines.clear();
-    g.game.musicloop();
-    EXPECT_EQ(g.audioLines, (Lines{"music play"}));
 }
 
 TEST(MusicFailure, MissingPieceAtStartUpLeavesTheGameRunningWithMusicOff) {
