@@ -46,6 +46,16 @@ inline int playMatch(HeadlessGame& h, bool moveClock = true, int limit = 200) {
     return ticks;
 }
 
+// The first seed from 1 whose freshly seeded generator passes `wanted`.
+template <class Wanted>
+uint32_t seedWhere(Wanted wanted) {
+    for (uint32_t seed = 1;; ++seed) {
+        RandomSource r;
+        r.seed(seed);
+        if (wanted(r)) return seed;
+    }
+}
+
 inline int countDialogs(const HeadlessGame& h, const std::string& name) {
     const auto dialogs = h.eventsOf(WindowEvent::Type::Dialog);
     return static_cast<int>(std::count_if(dialogs.begin(), dialogs.end(),

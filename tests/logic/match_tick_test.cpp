@@ -123,13 +123,11 @@ TEST(MatchEnd, AHungFlagEndsTheMatchInPhaseTwoWithTheTwentyPointsShown) {
     EXPECT_EQ(s.players[1][3].flagsHung, hungBefore + 1);
 }
 
-struct Exchange : ::testing::Test {
+struct Exchange : GameTest {
     Exchange() {
         evenMatch(h);
         h.game.StartClick();
     }
-    HeadlessGame h;
-    GameState& s = h.state();
 };
 
 TEST_F(Exchange, TheFifthEliminationAddsFiveShownAndTwentyNotShown) {
@@ -167,13 +165,7 @@ TEST_F(Exchange, TheFifthEliminationInATickEndsTheMatchWithTheBonusInTheResults)
     s.exchangeKind = 4;  // their blind spot: an ambush when random(20 - t) < 16
     s.tacticsEdge = 0;
     s.matchPhase = 2;
-    uint32_t seed = 1;
-    for (;; ++seed) {
-        RandomSource ref;
-        ref.seed(seed);
-        if (ref.random(20) < 16) break;
-    }
-    h.game.randomSource().seed(seed);
+    h.game.randomSource().seed(seedWhere([](RandomSource& r) { return r.random(20) < 16; }));
 
     h.game.nextaction();
 
@@ -391,13 +383,7 @@ TEST_F(Exchange, OurPickUpScoresTenShowsTheFlagAndPlaysNice) {
     s.exchangeKind = 5;
     s.ourActor = 4;
     s.matchPhase = 1;
-    uint32_t seed = 1;
-    for (;; ++seed) {
-        RandomSource ref;
-        ref.seed(seed);
-        if (ref.random(50) > 25 && ref.random(15) >= 6) break;
-    }
-    h.game.randomSource().seed(seed);
+    h.game.randomSource().seed(seedWhere([](RandomSource& r) { return r.random(50) > 25 && r.random(15) >= 6; }));
     const int32_t before = s.players[1][4].flagsPickedUp;
 
     h.game.nextaction();
@@ -418,13 +404,7 @@ TEST_F(Exchange, TheirRunnerHitOnTheWayCountsAsOurHit) {
     s.ourActor = 1;
     s.theirActor = 2;
     s.matchPhase = 1;
-    uint32_t seed = 1;
-    for (;; ++seed) {
-        RandomSource ref;
-        ref.seed(seed);
-        if (ref.random(50) > 25 && ref.random(15) < 6) break;
-    }
-    h.game.randomSource().seed(seed);
+    h.game.randomSource().seed(seedWhere([](RandomSource& r) { return r.random(50) > 25 && r.random(15) < 6; }));
     const int32_t hits = s.players[1][1].hits;
 
     h.game.nextaction();

@@ -26,6 +26,17 @@ void plainWeek(HeadlessGame& h) {
     for (int k = 1; k <= kOrbs; ++k) s.hasOrb[k] = 0;
 }
 
+// A started game on a plain week.
+struct PlainWeek : GameTest {
+    PlainWeek() { plainWeek(h); }
+};
+using Growth = PlainWeek;
+using Training = PlainWeek;
+using Accounts = PlainWeek;
+using Lab = PlainWeek;
+using GameOver = PlainWeek;
+using WrapUp = PlainWeek;
+
 // The number at the end of a text like "ZRK lab brings $250".
 int32_t trailingNumber(const std::string& text) {
     const auto pos = text.find('$');
@@ -34,12 +45,9 @@ int32_t trailingNumber(const std::string& text) {
 
 enum class Result { Win, Tie, Loss };
 
-class OwnResult : public ::testing::TestWithParam<Result> {};
+struct OwnResult : PlainWeek, ::testing::WithParamInterface<Result> {};
 
 TEST_P(OwnResult, PointsGoToTheRightRowsWhateverTheirOrder) {
-    HeadlessGame h;
-    plainWeek(h);
-    GameState& s = h.state();
     // Rows out of team order, team 1 and its opponent far apart.
     const int32_t order[kTeams] = {7, 2, 9, 4, 5, 6, 3, 8, 1, 10};
     for (int i = 1; i <= kTeams; ++i) {
@@ -132,10 +140,7 @@ TEST(OtherGames, ExactlyFourAreSimulatedEachFromAnEvenStart) {
     }
 }
 
-TEST(Growth, MarkersStopAtElevenAndTheLowestLevelNeverGivesTwo) {
-    HeadlessGame h;
-    plainWeek(h);
-    GameState& s = h.state();
+TEST_F(Growth, MarkersStopAtElevenAndTheLowestLevelNeverGivesTwo) {
     for (int t = 2; t <= kTeams; ++t) {
         for (int j = 1; j <= kPlayers; ++j) s.players[t][j].marker = j % 2 == 0 ? 11 : 10;
     }
@@ -181,10 +186,7 @@ void settleFrom(HeadlessGame& h, const GameState& base, uint32_t seed) {
     h.game.settleMatch();
 }
 
-TEST(Training, AHighDrawNeedsTwoPointsForItsPlusTwo) {
-    HeadlessGame h;
-    plainWeek(h);
-    GameState& s = h.state();
+TEST_F(Training, AHighDrawNeedsTwoPointsForItsPlusTwo) {
     s.shootingTrainingLevel = 3;  // n = 24 + 100 / 2 = 74
     s.coachShooting = 100;
     s.coachTactics = 0;  // tactics: random(0), never above 20
@@ -225,10 +227,7 @@ TEST(Training, AHighDrawNeedsTwoPointsForItsPlusTwo) {
     EXPECT_GT(trained, 0);
 }
 
-TEST(Accounts, TrainingSponsorAndArtAddUp) {
-    HeadlessGame h;
-    plainWeek(h);
-    GameState& s = h.state();
+TEST_F(Accounts, TrainingSponsorAndArtAddUp) {
     s.shootingTrainingLevel = 2;
     s.tacticsTrainingLevel = 3;
     s.shootingTrainingCost = {0, 41, 82, 123};
@@ -269,10 +268,7 @@ TEST(Accounts, TrainingSponsorAndArtAddUp) {
     EXPECT_TRUE(h.window.visible("apply3"));
 }
 
-TEST(Lab, OrbOfAcidAddsThirtyPerFullHundred) {
-    HeadlessGame h;
-    plainWeek(h);
-    GameState& s = h.state();
+TEST_F(Lab, OrbOfAcidAddsThirtyPerFullHundred) {
     s.labLevel = 1;
     s.securityLevel = 10;  // no theft
     for (int32_t yield : {99, 250}) {
@@ -297,10 +293,7 @@ TEST(Lab, OrbOfAcidAddsThirtyPerFullHundred) {
     }
 }
 
-TEST(Lab, TheftChanceAtSecurityLevels) {
-    HeadlessGame h;
-    plainWeek(h);
-    GameState& s = h.state();
+TEST_F(Lab, TheftChanceAtSecurityLevels) {
     s.labLevel = 1;
     s.labYield = 1000;
     for (int32_t security : {0, 10, 30, 40}) {
@@ -326,10 +319,7 @@ TEST(Lab, TheftChanceAtSecurityLevels) {
     }
 }
 
-TEST(Lab, TheTheftDrawIsMadeAtEveryLevelEvenWithoutALab) {
-    HeadlessGame h;
-    plainWeek(h);
-    GameState& s = h.state();
+TEST_F(Lab, TheTheftDrawIsMadeAtEveryLevelEvenWithoutALab) {
     s.labLevel = 0;
     const GameState start = s;
     // The generator as the results dialog opens, right after the lab.
@@ -349,55 +339,49 @@ TEST(Lab, TheTheftDrawIsMadeAtEveryLevelEvenWithoutALab) {
     EXPECT_NE(drawsUpToResults(20), low) << "a range of zero draws nothing";
 }
 
-TEST(GameOver, CashBelowZeroEndsTheGameAlsoInATheftWeek) {
-    HeadlessGame finder;
-    plainWeek(finder);
-    GameState& f = finder.state();
-    f.labLevel = 1;
-    f.labYield = 500;
-    f.shootingTrainingLevel = 3;
-    f.shootingTrainingCost = {0, 100, 200, 5000};
-    f.ourScore = 0;
-    f.theirScore = 10;
-    const GameState base = f;
+TEST_F(GameOver, CashBelowZeroEndsTheGameAlsoInATheftWeek) {
+    s.labLevel = 1;
+    s.labYield = 500;
+    s.shootingTrainingLevel = 3;
+    s.shootingTrainingCost = {0, 100, 200, 5000};
+    s.ourScore = 0;
+    s.theirScore = 10;
+    const GameState base = s;
     uint32_t theftSeed = 0;
     for (uint32_t seed = 1; seed < 100 && theftSeed == 0; ++seed) {
-        settleFrom(finder, base, seed);
-        if (finder.text("Tresults.yourlab") == "Some dude broke into the lab and stole ZRK") theftSeed = seed;
+        settleFrom(h, base, seed);
+        if (h.text("Tresults.yourlab") == "Some dude broke into the lab and stole ZRK") theftSeed = seed;
     }
     ASSERT_NE(theftSeed, 0u);
 
     for (bool theft : {false, true}) {
-        HeadlessGame h;
+        HeadlessGame g;
         GameState poor = base;
         poor.cash = 100;
         if (!theft) poor.labLevel = 0;
-        h.state() = poor;
-        h.game.randomSource().seed(theftSeed);
-        h.window.setVisible("Start", false);  // as during a match
-        h.events.clear();
+        g.state() = poor;
+        g.game.randomSource().seed(theftSeed);
+        g.window.setVisible("Start", false);  // as during a match
+        g.events.clear();
 
-        h.game.settleMatch();
+        g.game.settleMatch();
 
-        EXPECT_LT(h.state().cash, 0);
+        EXPECT_LT(g.state().cash, 0);
         if (theft) {
-            EXPECT_EQ(h.text("Tresults.yourlab"), "Some dude broke into the lab and stole ZRK");
+            EXPECT_EQ(g.text("Tresults.yourlab"), "Some dude broke into the lab and stole ZRK");
         }
-        ASSERT_EQ(countDialogs(h, "TForm5"), 1);
-        EXPECT_EQ(dialogLabel(h, "TForm5", "Label1"), "You got no more cash to manage the team.");
-        EXPECT_EQ(dialogLabel(h, "TForm5", "Label2"), "It sucks, but the game is over!");
-        EXPECT_EQ(countDialogs(h, "Tresults"), 0);
-        EXPECT_TRUE(h.game.closed());
-        ASSERT_FALSE(h.events.empty());
-        EXPECT_EQ(h.events.back().type, WindowEvent::Type::Closed);
-        EXPECT_FALSE(h.window.visible("Start")) << "nothing happens after the game is over";
+        ASSERT_EQ(countDialogs(g, "TForm5"), 1);
+        EXPECT_EQ(dialogLabel(g, "TForm5", "Label1"), "You got no more cash to manage the team.");
+        EXPECT_EQ(dialogLabel(g, "TForm5", "Label2"), "It sucks, but the game is over!");
+        EXPECT_EQ(countDialogs(g, "Tresults"), 0);
+        EXPECT_TRUE(g.game.closed());
+        ASSERT_FALSE(g.events.empty());
+        EXPECT_EQ(g.events.back().type, WindowEvent::Type::Closed);
+        EXPECT_FALSE(g.window.visible("Start")) << "nothing happens after the game is over";
     }
 }
 
-TEST(WrapUp, TheNewWeekStartsWithFreshPricesBoostsMarketAndPairings) {
-    HeadlessGame h;
-    plainWeek(h);
-    GameState& s = h.state();
+TEST_F(WrapUp, TheNewWeekStartsWithFreshPricesBoostsMarketAndPairings) {
     s.teamName = "Splatters";
     s.ourScore = 15;
     s.theirScore = 10;
