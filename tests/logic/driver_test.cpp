@@ -145,6 +145,23 @@ TEST(Driver, BadArgumentsAndUnreadableScripts) {
     EXPECT_EQ(WEXITSTATUS(status), 2);
 }
 
+TEST(Driver, SettingsFileIsReadAndWrittenByTheGamesOwnCode) {
+    const std::string file = ::testing::TempDir() + "splat_driver_vormel.ini";
+    std::ofstream(file) << "; kept\n[Settings]\nSound=0\n";
+    const DriverRun r =
+        runDriver("dump SoundOff1\nclick SoundOff1\nclick MusicOff1\ndump SoundOff1\n", "--settings " + file);
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"text SoundOff1 \"Sound Off\"", "text SoundOff1 \"Sound On\""}));
+    // Line by line (the writer may set sections apart with blank lines).
+    std::vector<std::string> written;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty()) written.push_back(line);
+    }
+    EXPECT_EQ(written, (std::vector<std::string>{"; kept", "[Settings]", "Sound=1", "Music=0"}));
+    std::remove(file.c_str());
+}
+
 TEST(Driver, ReadsTheScriptFromStandardInput) {
     const std::string command = "printf 'dump weeknumber\\n' | " + std::string(SPLAT_SCRIPT_EXE) + " | grep -v '^music '";
     FILE* pipe = popen(command.c_str(), "r");

@@ -472,33 +472,6 @@ TEST(UnwritableSettings, TogglesStillWorkForTheRun) {
 }
 
 // ---------------------------------------------------------------------------
-// The headless driver's --settings uses the same file code
-
-TEST(DriverSettings, ReadsAndWritesTheNamedFile) {
-    TempFolder dir;
-    const fs::path file = dir.path() / "vormel.ini";
-    writeFile(file, "; kept\n[Settings]\nSound=0\n");
-    const fs::path script = dir.path() / "toggle.script";
-    writeFile(script, "dump SoundOff1\nclick SoundOff1\nclick MusicOff1\ndump SoundOff1\n");
-
-    const std::string command =
-        std::string(SPLAT_SCRIPT_EXE) + " --settings " + file.string() + " " + script.string() + " 2>&1";
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-    EXPECT_EQ(::pclose(pipe), 0) << out;
-
-    EXPECT_NE(out.find("text SoundOff1 \"Sound Off\""), std::string::npos) << out;
-    EXPECT_NE(out.find("text SoundOff1 \"Sound On\""), std::string::npos) << out;
-    IniSettingsStore store(file.string());
-    EXPECT_EQ(store.read("Settings", "Sound"), "1");
-    EXPECT_EQ(store.read("Settings", "Music"), "0");
-    EXPECT_NE(readFile(file).find("; kept\n"), std::string::npos);
-}
-
-// ---------------------------------------------------------------------------
 // The recording backend and the asset lookup it shares with the real one
 
 TEST(AssetLookup, FirstFolderThatHoldsTheFileWins) {
