@@ -44,21 +44,13 @@ TEST(FirstStart, FreshGameValues) {
     EXPECT_TRUE(yours.first == 1 || yours.second == 1);
     EXPECT_EQ(s.opponentTeam, yours.first == 1 ? yours.second : yours.first);
     // The labels the world writes.
-    EXPECT_EQ(h.text("lblcash"), "2000");
-    EXPECT_EQ(h.text("weeknumber"), "1");
-    EXPECT_EQ(h.text("lblseason"), "1");
-    EXPECT_EQ(h.text("llcost"), "500");
-    EXPECT_EQ(h.text("slcost"), "100");
-    EXPECT_EQ(h.text("peyoteup"), "350");
-    EXPECT_EQ(h.text("yoursponsor"), "None");
-    EXPECT_EQ(h.text("Label36"), "Zov edero");
-    EXPECT_EQ(h.text("Label39"), s.sponsorCompany[4]);
-    EXPECT_EQ(h.text("coachname"), s.coachName);
-    EXPECT_EQ(h.text("snone"), "0");
-    EXPECT_EQ(h.text("sadvanced"), std::to_string(s.shootingTrainingCost[3]));
-    EXPECT_EQ(h.text("hometeam"), h.game.displayName(yours.first));
-    EXPECT_EQ(h.text("awayteam"), h.game.displayName(yours.second));
-    EXPECT_EQ(h.text("degree"), "school dropout");
+    const std::pair<const char*, std::string> labels[] = {
+        {"lblcash", "2000"}, {"weeknumber", "1"}, {"lblseason", "1"}, {"llcost", "500"}, {"slcost", "100"},
+        {"peyoteup", "350"}, {"yoursponsor", "None"}, {"Label36", "Zov edero"}, {"Label39", s.sponsorCompany[4]},
+        {"coachname", s.coachName}, {"snone", "0"}, {"sadvanced", std::to_string(s.shootingTrainingCost[3])},
+        {"hometeam", h.game.displayName(yours.first)}, {"awayteam", h.game.displayName(yours.second)},
+        {"degree", "school dropout"}};
+    for (const auto& [name, text] : labels) EXPECT_EQ(h.text(name), text) << name;
     for (int k = 1; k <= 4; ++k) EXPECT_FALSE(h.window.visible("dump" + std::to_string(k)));
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(h.text("lorb" + std::to_string(k)), "");
     EXPECT_TRUE(h.window.visible("Label59"));

@@ -381,6 +381,26 @@ TEST_F(GameOver, CashBelowZeroEndsTheGameAlsoInATheftWeek) {
     }
 }
 
+TEST_F(GameOver, AWeekEndingOnZeroGoesOnOneDollarLessEndsTheGame) {
+    s.shootingTrainingLevel = 1;
+    s.shootingTrainingCost = {0, 1000, 0, 0};
+    s.ourScore = 0;
+    s.theirScore = 10;
+    const GameState base = s;
+    settleFrom(h, base, 7);
+    const int32_t change = s.cash - base.cash;  // the prize less the training
+    ASSERT_LT(change, 0);
+    for (const int32_t end : {0, -1}) {
+        GameState start = base;
+        start.cash = end - change;
+        h.events.clear();
+        settleFrom(h, start, 7);
+        EXPECT_EQ(s.cash, end);
+        EXPECT_EQ(h.game.closed(), end < 0) << end;
+        EXPECT_EQ(countDialogs(h, "TForm5"), end < 0 ? 1 : 0) << end;
+    }
+}
+
 TEST_F(WrapUp, TheNewWeekStartsWithFreshPricesBoostsMarketAndPairings) {
     s.teamName = "Splatters";
     s.ourScore = 15;
@@ -423,18 +443,13 @@ TEST_F(WrapUp, TheNewWeekStartsWithFreshPricesBoostsMarketAndPairings) {
     EXPECT_EQ(h.text("weeknumber"), "2");
     EXPECT_EQ(dialogLabel(h, "Tresults", "yourteam"), "Splatters");
     EXPECT_EQ(dialogLabel(h, "Tresults", "opponentteam"), s.teamNames[2]);
-    EXPECT_TRUE(h.window.visible("playersearch"));
-    EXPECT_TRUE(h.window.visible("coachsearch"));
-    EXPECT_FALSE(h.window.visible("Panel23"));
-    EXPECT_FALSE(h.window.visible("Panel24"));
-    EXPECT_FALSE(h.window.visible("Panel25"));
-    EXPECT_FALSE(h.window.visible("replaceyourcoach"));
+    // The scouting market reopens, the options' two panels are locked.
+    for (const char* shown : {"playersearch", "coachsearch", "Start"}) EXPECT_TRUE(h.window.visible(shown)) << shown;
+    for (const char* hidden : {"Panel23", "Panel24", "Panel25", "replaceyourcoach"})
+        EXPECT_FALSE(h.window.visible(hidden)) << hidden;
     EXPECT_FALSE(h.window.enabled("Panel59"));
     EXPECT_FALSE(h.window.enabled("Panel61"));
-    EXPECT_TRUE(h.window.visible("Start"));
-    EXPECT_EQ(h.text("action1"), "");
-    EXPECT_EQ(h.text("yscore"), "");
-    EXPECT_EQ(h.text("oscore"), "");
+    for (const char* cleared : {"action1", "yscore", "oscore"}) EXPECT_EQ(h.text(cleared), "") << cleared;
     EXPECT_EQ(countDialogs(h, "Tresults"), 1);
 
     // The next week's pairings are drawn: every team once, team 1 inside.
