@@ -211,15 +211,6 @@ TEST_F(ChemistSearch, CandidateCapsAndDegreeTexts) {
     }
 }
 
-TEST_F(ChemistSearch, ARefreshWithdrawsTheCandidate) {
-    s.cash = 100000;
-    h.game.Button6Click();
-    ASSERT_TRUE(h.window.visible("Panel68"));
-    h.game.plaClick(3);
-    EXPECT_FALSE(h.window.visible("Panel68"));
-    EXPECT_FALSE(h.window.visible("buychemist"));
-}
-
 TEST_F(ChemistHire, TakesTheCandidateAndRecomputesTheYield) {
     startChemist(s);
     s.cash = 100000;

