@@ -64,6 +64,10 @@ public:
     void MusicOff1Click();         // toggleMusic
     void SoundOff1Click();         // toggleSound
     void effect(std::string_view file);
+    // The music could not be played (also when the sound device reports it
+    // later): the player is told once and the music stays off for the run;
+    // the settings file keeps its value, so the next start tries again.
+    void musicFailed(std::string_view error);
 
     // --- League (league/pairings.cpp, league/league_table.cpp, league/season_end.cpp) ---
     void drawPairings();

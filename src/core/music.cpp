@@ -16,10 +16,7 @@ bool startMusic(Game& game) {
     std::string error;
     if (!game.audio().musicOpen(kMusicFile, error)) {
         if (error.empty()) error = "The music file " + std::string(kMusicFile) + " cannot be played.";
-        game.state().musicOn = 0;
-        game.window().setText("MusicOff1", "Music Off");
-        game.window().setTimerEnabled("MusicTimer", false);
-        game.window().message(error, "");
+        game.musicFailed(error);
         return false;
     }
     game.audio().musicPlay();
@@ -29,6 +26,13 @@ bool startMusic(Game& game) {
 }
 
 }  // namespace
+
+void Game::musicFailed(std::string_view error) {
+    s_.musicOn = 0;
+    win_.setText("MusicOff1", "Music Off");
+    win_.setTimerEnabled("MusicTimer", false);
+    win_.message(error, "");
+}
 
 void Game::musicStartUp() {
     if (s_.musicOn) {

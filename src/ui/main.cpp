@@ -29,12 +29,19 @@ bool exitAfterFirstFrame() {
     return value != nullptr && value[0] == '1' && value[1] == '\0';
 }
 
+// The game that a late failure of the sound is reported to, while it runs.
+splat::Game* runningGame = nullptr;
+
 int run(QApplication& app, splat::ui::BackgroundAudio& audio) {
     splat::IniSettingsStore settings(splat::defaultSettingsPath());
     splat::ui::QtWindow window;
     splat::SystemClock clock;
     splat::Game game(window, audio, settings, clock);
     window.bind(game);
+    runningGame = &game;
+    struct Forget {
+        ~Forget() { runningGame = nullptr; }
+    } forget;
 
     game.startUp();
     if (window.mainClosed()) return 0;
@@ -68,8 +75,15 @@ int main(int argc, char** argv) {
     // The sound comes up on a helper thread once the window is on the screen.
     splat::ui::BackgroundAudio audio(&splat::ui::openAudioModule, [](const std::string& error) {
         QMetaObject::invokeMethod(
-            qApp, [error] { QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Splat League"),
-                                                 QString::fromStdString(error)); },
+            qApp,
+            [error] {
+                if (runningGame != nullptr) {
+                    runningGame->musicFailed(error);  // music off for the run, told once
+                } else {
+                    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Splat League"),
+                                         QString::fromStdString(error));
+                }
+            },
             Qt::QueuedConnection);
     });
     return splat::ui::runShowingErrors([&] { return run(app, audio); },

@@ -102,3 +102,29 @@ TEST(Bindings, EveryBoundControlExistsInTheLayout) {
 
 }  // namespace
 }  // namespace splat
+
+namespace splat {
+namespace {
+
+// The sound device may report later that the piece cannot be played: the
+// music goes off for the run exactly as when opening fails at once.
+TEST(MusicReportedLate, TurnsTheMusicOffOnceAndWritesNothing) {
+    testing::HeadlessGame h;
+    ASSERT_EQ(h.state().musicOn, 1);
+    ASSERT_TRUE(h.window.timerEnabled("MusicTimer"));
+    h.game.musicFailed("The music file Paint.mp3 cannot be played: bad data");
+    EXPECT_EQ(h.state().musicOn, 0);
+    EXPECT_EQ(h.text("MusicOff1"), "Music Off");
+    EXPECT_FALSE(h.window.timerEnabled("MusicTimer"));
+    const auto messages = h.eventsOf(WindowEvent::Type::Message);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "The music file Paint.mp3 cannot be played: bad data");
+    EXPECT_FALSE(h.settings.read("Settings", "Music").has_value());
+    // Turning it on again tries once more and, when the piece opens, writes the switch.
+    h.game.MusicOff1Click();
+    EXPECT_EQ(h.state().musicOn, 1);
+    EXPECT_EQ(h.settings.read("Settings", "Music"), std::optional<std::string>("1"));
+}
+
+}  // namespace
+}  // namespace splat
