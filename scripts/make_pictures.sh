@@ -1198,9 +1198,9 @@ trophy() {
        -draw "polygon 385,118 435,118 475,262 345,262" -blur 0x14 -channel A -evaluate multiply 0.7 +channel \) -composite \
     "$d/wall.png"
   # the cups: each a metal sheen cut out by its shape, with a soft shadow
-  local spec cx h dk md lt i=0 args=()
-  for spec in "85 132 #7a5200 #e0a81e #fff3b0" "247 116 #5e646c #b9c0c8 #ffffff" "410 104 #5c2e0e #c0722e #ffd2a6"; do
-    read -r cx h dk md lt <<<"$spec"
+  local cup cx h dk md lt i=0 args=()
+  for cup in "85 132 #7a5200 #e0a81e #fff3b0" "247 116 #5e646c #b9c0c8 #ffffff" "410 104 #5c2e0e #c0722e #ffd2a6"; do
+    read -r cx h dk md lt <<<"$cup"
     i=$((i + 1))
     trophy_shapes "$cx" $((SHELF - 2)) "$h" >"$d/cup$i.mvg"
     draw $W $H "$d/cup$i.mvg" "$d/cupmask$i.png"

@@ -127,7 +127,7 @@ public:
     void prClick(int k, int item); // pr1Click .. pr5Click
     // --- end of team management ---
 
-    // --- Views (core/view_refresh.cpp, core/team_inspection.cpp) ---
+    // --- Views (core/view_refresh.cpp, core/team_drilldown.cpp) ---
     void refreshViews();
     void inspectRow(int row);
     void teamClick(int row);       // team1Click .. team10Click

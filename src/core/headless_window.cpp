@@ -5,16 +5,16 @@ namespace splat {
 HeadlessWindow::HeadlessWindow() {
     const auto& table = layoutTable();
     controls_.reserve(table.size());
-    for (const ControlSpec& spec : table) {
+    for (const ControlSpec& desc : table) {
         ControlState c;
-        c.spec = &spec;
-        c.text = spec.text;
-        c.visible = spec.visible;
-        c.enabled = spec.enabled;
-        c.x = spec.rect.x;
-        c.itemIndex = spec.itemIndex;
-        c.interval = spec.interval;
-        index_.emplace(spec.name, controls_.size());
+        c.desc = &desc;
+        c.text = desc.text;
+        c.visible = desc.visible;
+        c.enabled = desc.enabled;
+        c.x = desc.rect.x;
+        c.itemIndex = desc.itemIndex;
+        c.interval = desc.interval;
+        index_.emplace(desc.name, controls_.size());
         controls_.push_back(std::move(c));
     }
 }
@@ -67,7 +67,7 @@ void HeadlessWindow::setChecked(std::string_view name, bool checked) {
     if (!checked) return;
     // Radio buttons of one container are exclusive.
     for (ControlState& other : controls_) {
-        if (&other != c && other.spec->kind == ControlKind::RadioButton && other.spec->parent == c->spec->parent) {
+        if (&other != c && other.desc->kind == ControlKind::RadioButton && other.desc->parent == c->desc->parent) {
             other.itemIndex = 0;
         }
     }
@@ -75,11 +75,11 @@ void HeadlessWindow::setChecked(std::string_view name, bool checked) {
 
 std::pair<std::string, int> HeadlessWindow::pageOf(std::string_view page) const {
     const ControlState* c = control(page);
-    if (!c || c->spec->kind != ControlKind::Page) return {std::string(), -1};
-    const std::string& owner = c->spec->parent;
+    if (!c || c->desc->kind != ControlKind::Page) return {std::string(), -1};
+    const std::string& owner = c->desc->parent;
     int i = 0;
     for (const ControlState& other : controls_) {
-        if (other.spec->kind != ControlKind::Page || other.spec->parent != owner) continue;
+        if (other.desc->kind != ControlKind::Page || other.desc->parent != owner) continue;
         if (&other == c) return {owner, i};
         ++i;
     }
@@ -89,7 +89,7 @@ std::pair<std::string, int> HeadlessWindow::pageOf(std::string_view page) const 
 std::vector<std::string> HeadlessWindow::pages(std::string_view pageControl) const {
     std::vector<std::string> out;
     for (const ControlState& c : controls_) {
-        if (c.spec->kind == ControlKind::Page && c.spec->parent == pageControl) out.push_back(c.spec->name);
+        if (c.desc->kind == ControlKind::Page && c.desc->parent == pageControl) out.push_back(c.desc->name);
     }
     return out;
 }
@@ -142,13 +142,13 @@ bool HeadlessWindow::usable(std::string_view name) const {
     const ControlState* c = control(name);
     if (!c) return false;
     for (int depth = 0; c && depth < 64; ++depth) {
-        const ControlKind kind = c->spec->kind;
+        const ControlKind kind = c->desc->kind;
         if (kind == ControlKind::Dialog) return false;  // dialogs close at once
         if (kind != ControlKind::Page && kind != ControlKind::MainWindow && (!c->visible || !c->enabled)) {
             return false;
         }
-        if (c->spec->parent.empty()) break;
-        c = control(c->spec->parent);
+        if (c->desc->parent.empty()) break;
+        c = control(c->desc->parent);
     }
     return true;
 }
@@ -183,9 +183,9 @@ void HeadlessWindow::showDialog(std::string_view name) {
     e.name = name;
     const std::string prefix = std::string(name) + ".";
     for (const ControlState& c : controls_) {
-        if (c.spec->kind != ControlKind::Label) continue;
-        if (c.spec->name.compare(0, prefix.size(), prefix) != 0) continue;
-        e.labels.emplace_back(c.spec->name.substr(prefix.size()), c.text);
+        if (c.desc->kind != ControlKind::Label) continue;
+        if (c.desc->name.compare(0, prefix.size(), prefix) != 0) continue;
+        e.labels.emplace_back(c.desc->name.substr(prefix.size()), c.text);
     }
     emit(e);
 }

@@ -19,7 +19,7 @@
 namespace splat {
 
 struct ControlState {
-    const ControlSpec* spec = nullptr;
+    const ControlSpec* desc = nullptr;
     std::string text;
     bool visible = true;
     bool enabled = true;

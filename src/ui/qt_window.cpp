@@ -25,7 +25,7 @@ namespace {
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 bool insideDialog(const BuiltControl& c) {
-    return c.spec->name.find('.') != std::string::npos;
+    return c.desc->name.find('.') != std::string::npos;
 }
 
 }  // namespace
@@ -81,14 +81,14 @@ void QtWindow::dispatch(const Binding* binding, int index, std::string_view text
 }
 
 void QtWindow::bindControl(BuiltControl& c) {
-    const std::string& name = c.spec->name;
-    switch (c.spec->kind) {
+    const std::string& name = c.desc->name;
+    switch (c.desc->kind) {
         case ControlKind::Button: {
             auto* button = qobject_cast<QAbstractButton*>(c.widget);
             if (const Binding* b = findBinding(name, Signal::Click)) {
                 connect(button, &QAbstractButton::clicked, this, [this, b] { dispatch(b, 0, {}); });
             } else if (insideDialog(c)) {
-                GameDialog* d = dialog(c.spec->parent);
+                GameDialog* d = dialog(c.desc->parent);
                 if (d != nullptr) connect(button, &QAbstractButton::clicked, d, &GameDialog::closeByButton);
             }
             break;
@@ -148,7 +148,7 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
     BuiltControl* c = find(name);
     if (c == nullptr) return;
     c->text = qs(text);
-    switch (c->spec->kind) {
+    switch (c->desc->kind) {
         case ControlKind::Label:
             qobject_cast<GameLabel*>(c->widget)->setText(c->text);
             break;
@@ -170,7 +170,7 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
             c->action->setText(literalCaption(c->text));
             break;
         case ControlKind::Page: {
-            FlatPageControl* owner = pageControl(c->spec->parent);
+            FlatPageControl* owner = pageControl(c->desc->parent);
             if (owner != nullptr) owner->setCaption(owner->indexOf(c->widget), c->text);
             break;
         }
@@ -186,14 +186,14 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
 std::string QtWindow::text(std::string_view name) const {
     const BuiltControl* c = control(name);
     if (c == nullptr) return {};
-    if (c->spec->kind == ControlKind::Edit) return qobject_cast<QLineEdit*>(c->widget)->text().toStdString();
+    if (c->desc->kind == ControlKind::Edit) return qobject_cast<QLineEdit*>(c->widget)->text().toStdString();
     return c->text.toStdString();
 }
 
 void QtWindow::setVisible(std::string_view name, bool visible) {
     BuiltControl* c = find(name);
     if (c == nullptr) return;
-    switch (c->spec->kind) {
+    switch (c->desc->kind) {
         case ControlKind::MenuItem: c->action->setVisible(visible); break;
         case ControlKind::Timer: setTimerEnabled(name, visible); break;
         // Pages are brought forward, windows shown through their own calls.
@@ -223,14 +223,14 @@ void QtWindow::setEnabled(std::string_view name, bool enabled) {
 
 void QtWindow::setX(std::string_view name, int x) {
     BuiltControl* c = find(name);
-    if (c == nullptr || c->widget == nullptr || c->spec->kind == ControlKind::Page) return;
+    if (c == nullptr || c->widget == nullptr || c->desc->kind == ControlKind::Page) return;
     c->widget->move(x, c->widget->y());
 }
 
 void QtWindow::setItemIndex(std::string_view name, int index) {
     BuiltControl* c = find(name);
     if (c == nullptr) return;
-    if (c->spec->kind == ControlKind::RadioButton) {
+    if (c->desc->kind == ControlKind::RadioButton) {
         setChecked(name, index == 1);
         return;
     }
@@ -252,7 +252,7 @@ void QtWindow::setItemIndex(std::string_view name, int index) {
 
 void QtWindow::setChecked(std::string_view name, bool checked) {
     BuiltControl* c = find(name);
-    if (c == nullptr || c->spec->kind != ControlKind::RadioButton) return;
+    if (c == nullptr || c->desc->kind != ControlKind::RadioButton) return;
     auto* radio = qobject_cast<QRadioButton*>(c->widget);
     // Its neighbours in the same box uncheck themselves; keep them quiet too.
     std::vector<std::unique_ptr<QSignalBlocker>> quiet;
@@ -270,8 +270,8 @@ void QtWindow::setChecked(std::string_view name, bool checked) {
 
 void QtWindow::showPage(std::string_view page) {
     BuiltControl* c = find(page);
-    if (c == nullptr || c->spec->kind != ControlKind::Page) return;
-    FlatPageControl* owner = pageControl(c->spec->parent);
+    if (c == nullptr || c->desc->kind != ControlKind::Page) return;
+    FlatPageControl* owner = pageControl(c->desc->parent);
     if (owner != nullptr) owner->setCurrentIndex(owner->indexOf(c->widget));
 }
 

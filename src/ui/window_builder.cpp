@@ -26,10 +26,10 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cas
 
 QRect qrect(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
 
-Qt::Alignment alignmentFor(const ControlSpec& spec) {
-    const Qt::Alignment vertical = spec.wordWrap ? Qt::AlignTop : Qt::AlignVCenter;
-    if (spec.style & Centered) return Qt::AlignHCenter | vertical;
-    if (spec.style & RightAligned) return Qt::AlignRight | vertical;
+Qt::Alignment alignmentFor(const ControlSpec& desc) {
+    const Qt::Alignment vertical = desc.wordWrap ? Qt::AlignTop : Qt::AlignVCenter;
+    if (desc.style & Centered) return Qt::AlignHCenter | vertical;
+    if (desc.style & RightAligned) return Qt::AlignRight | vertical;
     return Qt::AlignLeft | vertical;
 }
 
@@ -37,82 +37,82 @@ class Builder {
 public:
     explicit Builder(BuiltWindow& out) : out_(out) {}
 
-    void add(const ControlSpec& spec) {
+    void add(const ControlSpec& desc) {
         BuiltControl c;
-        c.spec = &spec;
-        c.text = qs(spec.text);
-        switch (spec.kind) {
-            case ControlKind::MainWindow: mainWindow(spec, c); break;
+        c.desc = &desc;
+        c.text = qs(desc.text);
+        switch (desc.kind) {
+            case ControlKind::MainWindow: mainWindow(desc, c); break;
             case ControlKind::MenuBar: menuBar(c); break;
-            case ControlKind::MenuItem: menuItem(spec, c); break;
-            case ControlKind::PageControl: c.widget = new FlatPageControl(container(spec)); break;
-            case ControlKind::Page: page(spec, c); break;
-            case ControlKind::Panel: c.widget = new PanelWidget(container(spec), nestedPanel(spec)); break;
-            case ControlKind::GroupBox: groupBox(spec, c); break;
-            case ControlKind::Label: label(spec, c); break;
-            case ControlKind::Button: button(spec, c); break;
-            case ControlKind::RadioGroup: radioGroup(spec, c); break;
-            case ControlKind::RadioButton: radioButton(spec, c); break;
-            case ControlKind::Edit: edit(spec, c); break;
-            case ControlKind::Picture: c.widget = new PictureView(container(spec), qs(spec.picture)); break;
-            case ControlKind::Dialog: dialog(spec, c); break;
-            case ControlKind::Timer: timer(spec, c); break;
+            case ControlKind::MenuItem: menuItem(desc, c); break;
+            case ControlKind::PageControl: c.widget = new FlatPageControl(container(desc)); break;
+            case ControlKind::Page: page(desc, c); break;
+            case ControlKind::Panel: c.widget = new PanelWidget(container(desc), nestedPanel(desc)); break;
+            case ControlKind::GroupBox: groupBox(desc, c); break;
+            case ControlKind::Label: label(desc, c); break;
+            case ControlKind::Button: button(desc, c); break;
+            case ControlKind::RadioGroup: radioGroup(desc, c); break;
+            case ControlKind::RadioButton: radioButton(desc, c); break;
+            case ControlKind::Edit: edit(desc, c); break;
+            case ControlKind::Picture: c.widget = new PictureView(container(desc), qs(desc.picture)); break;
+            case ControlKind::Dialog: dialog(desc, c); break;
+            case ControlKind::Timer: timer(desc, c); break;
             case ControlKind::MediaPlayer: break;
         }
         if (c.widget != nullptr) {
-            containers_.emplace(spec.name, c.widget);
-            c.widget->setObjectName(qs(spec.name));
-            place(spec, c.widget);
+            containers_.emplace(desc.name, c.widget);
+            c.widget->setObjectName(qs(desc.name));
+            place(desc, c.widget);
         }
-        out_.controls.emplace(spec.name, c);
+        out_.controls.emplace(desc.name, c);
     }
 
 private:
-    // The widget that children of `spec` go into.
-    QWidget* container(const ControlSpec& spec) {
-        const auto it = containers_.find(spec.parent);
+    // The widget that children of `desc` go into.
+    QWidget* container(const ControlSpec& desc) {
+        const auto it = containers_.find(desc.parent);
         if (it != containers_.end()) return it->second;
         return out_.main ? out_.main->centralWidget() : nullptr;
     }
 
-    const ControlSpec* parentSpec(const ControlSpec& spec) const {
-        const auto it = out_.controls.find(spec.parent);
-        return it == out_.controls.end() ? nullptr : it->second.spec;
+    const ControlSpec* parentSpec(const ControlSpec& desc) const {
+        const auto it = out_.controls.find(desc.parent);
+        return it == out_.controls.end() ? nullptr : it->second.desc;
     }
 
-    bool nestedPanel(const ControlSpec& spec) const {
-        const ControlSpec* p = parentSpec(spec);
+    bool nestedPanel(const ControlSpec& desc) const {
+        const ControlSpec* p = parentSpec(desc);
         return p != nullptr && p->kind == ControlKind::Panel;
     }
 
     // A text directly on a picture gets a light backing.
-    bool standsOnPicture(const ControlSpec& spec) const {
-        const ControlSpec* p = parentSpec(spec);
+    bool standsOnPicture(const ControlSpec& desc) const {
+        const ControlSpec* p = parentSpec(desc);
         return p != nullptr && (p->kind == ControlKind::Page || p->kind == ControlKind::Dialog) &&
                !p->picture.empty();
     }
 
-    void place(const ControlSpec& spec, QWidget* w) {
-        switch (spec.kind) {
+    void place(const ControlSpec& desc, QWidget* w) {
+        switch (desc.kind) {
             case ControlKind::MainWindow:
             case ControlKind::MenuBar:
             case ControlKind::Page:     // placed by its page control
             case ControlKind::Dialog:   // sized by itself, placed when shown
                 break;
             default:
-                w->setGeometry(qrect(spec.rect));
+                w->setGeometry(qrect(desc.rect));
                 break;
         }
-        if (spec.kind != ControlKind::MainWindow && spec.kind != ControlKind::Dialog &&
-            spec.kind != ControlKind::Page && !spec.visible) {
+        if (desc.kind != ControlKind::MainWindow && desc.kind != ControlKind::Dialog &&
+            desc.kind != ControlKind::Page && !desc.visible) {
             w->setVisible(false);
         }
-        if (!spec.enabled) w->setEnabled(false);
+        if (!desc.enabled) w->setEnabled(false);
     }
 
-    void mainWindow(const ControlSpec& spec, BuiltControl& c) {
-        out_.main = std::make_unique<MainWindow>(QSize(spec.rect.w, spec.rect.h));
-        out_.main->setWindowTitle(qs(spec.text));
+    void mainWindow(const ControlSpec& desc, BuiltControl& c) {
+        out_.main = std::make_unique<MainWindow>(QSize(desc.rect.w, desc.rect.h));
+        out_.main->setWindowTitle(qs(desc.text));
         auto* client = new QWidget;
         client->setObjectName(QStringLiteral("client"));
         client->setAutoFillBackground(true);
@@ -121,7 +121,7 @@ private:
         client->setPalette(p);
         out_.main->setCentralWidget(client);
         c.widget = out_.main.get();
-        containers_[spec.name] = client;
+        containers_[desc.name] = client;
     }
 
     void menuBar(BuiltControl& c) {
@@ -138,61 +138,61 @@ private:
         c.widget = bar;
     }
 
-    void menuItem(const ControlSpec& spec, BuiltControl& c) {
+    void menuItem(const ControlSpec& desc, BuiltControl& c) {
         QMenuBar* bar = out_.main->menuBar();
         c.action = new QAction(literalCaption(c.text), bar);
-        c.action->setObjectName(qs(spec.name));
-        c.action->setVisible(spec.visible);
-        c.action->setEnabled(spec.enabled);
+        c.action->setObjectName(qs(desc.name));
+        c.action->setVisible(desc.visible);
+        c.action->setEnabled(desc.enabled);
         bar->addAction(c.action);
     }
 
-    void page(const ControlSpec& spec, BuiltControl& c) {
-        auto* owner = qobject_cast<FlatPageControl*>(out_.controls.at(spec.parent).widget);
+    void page(const ControlSpec& desc, BuiltControl& c) {
+        auto* owner = qobject_cast<FlatPageControl*>(out_.controls.at(desc.parent).widget);
         // Sub-pages without a picture of their own become light cards over
         // the picture of the page around them.
-        const bool subPage = spec.parent != "PageControl1";
-        auto* surface = new PageSurface(owner, qs(spec.picture), subPage && spec.picture.empty());
+        const bool subPage = desc.parent != "PageControl1";
+        auto* surface = new PageSurface(owner, qs(desc.picture), subPage && desc.picture.empty());
         owner->addPage(surface, c.text);
         c.widget = surface;
-        containers_[spec.name] = surface;
+        containers_[desc.name] = surface;
     }
 
-    void groupBox(const ControlSpec& spec, BuiltControl& c) {
-        auto* box = new CardGroupBox(literalCaption(c.text), container(spec));
+    void groupBox(const ControlSpec& desc, BuiltControl& c) {
+        auto* box = new CardGroupBox(literalCaption(c.text), container(desc));
         c.widget = box;
-        containers_[spec.name] = box;
+        containers_[desc.name] = box;
     }
 
-    void label(const ControlSpec& spec, BuiltControl& c) {
-        auto* l = new GameLabel(container(spec));
-        l->setFont(theme::styledFont(spec.style));
-        l->setAlignment(alignmentFor(spec));
-        l->setWordWrap(spec.wordWrap);
-        l->setLight((spec.style & Light) != 0);
-        l->setChip(standsOnPicture(spec) && (spec.style & Light) == 0);
+    void label(const ControlSpec& desc, BuiltControl& c) {
+        auto* l = new GameLabel(container(desc));
+        l->setFont(theme::styledFont(desc.style));
+        l->setAlignment(alignmentFor(desc));
+        l->setWordWrap(desc.wordWrap);
+        l->setLight((desc.style & Light) != 0);
+        l->setChip(standsOnPicture(desc) && (desc.style & Light) == 0);
         l->setText(c.text);
         c.widget = l;
     }
 
-    void button(const ControlSpec& spec, BuiltControl& c) {
-        auto* b = new GameButton(container(spec));
+    void button(const ControlSpec& desc, BuiltControl& c) {
+        auto* b = new GameButton(container(desc));
         b->setText(literalCaption(c.text));
-        if (spec.style & (Larger | Heading)) b->setFont(theme::styledFont(spec.style | Bold));
+        if (desc.style & (Larger | Heading)) b->setFont(theme::styledFont(desc.style | Bold));
         c.widget = b;
     }
 
-    void radioGroup(const ControlSpec& spec, BuiltControl& c) {
-        auto* box = new CardGroupBox(literalCaption(c.text), container(spec));
+    void radioGroup(const ControlSpec& desc, BuiltControl& c) {
+        auto* box = new CardGroupBox(literalCaption(c.text), container(desc));
         box->setFont(theme::baseFont());
         auto* layout = new QVBoxLayout(box);
         layout->setContentsMargins(4, c.text.isEmpty() ? 2 : 24, 4, 2);
         layout->setSpacing(2);
         c.group = new QButtonGroup(box);
-        for (size_t i = 0; i < spec.items.size(); ++i) {
-            auto* item = new QRadioButton(literalCaption(qs(spec.items[i])), box);
-            item->setObjectName(qs(spec.name) + QLatin1Char('#') + QString::number(i));
-            item->setChecked(static_cast<int>(i) == spec.itemIndex);
+        for (size_t i = 0; i < desc.items.size(); ++i) {
+            auto* item = new QRadioButton(literalCaption(qs(desc.items[i])), box);
+            item->setObjectName(qs(desc.name) + QLatin1Char('#') + QString::number(i));
+            item->setChecked(static_cast<int>(i) == desc.itemIndex);
             item->setCursor(Qt::PointingHandCursor);
             c.group->addButton(item, static_cast<int>(i));
             layout->addWidget(item);
@@ -201,41 +201,41 @@ private:
         c.widget = box;
     }
 
-    void radioButton(const ControlSpec& spec, BuiltControl& c) {
-        auto* r = new QRadioButton(literalCaption(c.text), container(spec));
-        r->setFont(theme::styledFont(spec.style));
-        r->setChecked(spec.itemIndex == 1);
+    void radioButton(const ControlSpec& desc, BuiltControl& c) {
+        auto* r = new QRadioButton(literalCaption(c.text), container(desc));
+        r->setFont(theme::styledFont(desc.style));
+        r->setChecked(desc.itemIndex == 1);
         r->setCursor(Qt::PointingHandCursor);
         c.widget = r;
     }
 
-    void edit(const ControlSpec& spec, BuiltControl& c) {
-        auto* e = new QLineEdit(container(spec));
-        if (spec.maxLength > 0) e->setMaxLength(spec.maxLength);
+    void edit(const ControlSpec& desc, BuiltControl& c) {
+        auto* e = new QLineEdit(container(desc));
+        if (desc.maxLength > 0) e->setMaxLength(desc.maxLength);
         e->setText(c.text);
         c.widget = e;
     }
 
-    void dialog(const ControlSpec& spec, BuiltControl& c) {
+    void dialog(const ControlSpec& desc, BuiltControl& c) {
         // Tresults, TForm4 and TForm5 have no title-bar buttons; Tendseason and
         // TAbout keep a close box.
-        const bool closeBox = spec.name == "Tendseason" || spec.name == "TAbout";
-        auto* d = new GameDialog(out_.main.get(), qs(spec.picture),
+        const bool closeBox = desc.name == "Tendseason" || desc.name == "TAbout";
+        auto* d = new GameDialog(out_.main.get(), qs(desc.picture),
                                  closeBox ? GameDialog::CloseBox::ActsAsOk : GameDialog::CloseBox::None,
-                                 QSize(spec.rect.w, spec.rect.h));
+                                 QSize(desc.rect.w, desc.rect.h));
         d->setWindowTitle(c.text);
         d->hide();
         c.widget = d;
-        containers_[spec.name] = d;
+        containers_[desc.name] = d;
     }
 
-    void timer(const ControlSpec& spec, BuiltControl& c) {
+    void timer(const ControlSpec& desc, BuiltControl& c) {
         c.timer = new QTimer(out_.main.get());
-        c.timer->setObjectName(qs(spec.name));
-        c.timer->setInterval(spec.interval);
+        c.timer->setObjectName(qs(desc.name));
+        c.timer->setInterval(desc.interval);
         // The music's restart must come on time, not within a few percent.
         c.timer->setTimerType(Qt::PreciseTimer);
-        if (spec.enabled) c.timer->start();
+        if (desc.enabled) c.timer->start();
     }
 
     BuiltWindow& out_;
@@ -244,8 +244,8 @@ private:
 
 // Whether the entry is on screen in the first frame: shown, and on the first
 // page of every page control around it, and not in a dialog.
-bool shownAtStart(const ControlSpec& spec) {
-    for (const ControlSpec* c = &spec; c != nullptr; c = findControl(c->parent)) {
+bool shownAtStart(const ControlSpec& desc) {
+    for (const ControlSpec* c = &desc; c != nullptr; c = findControl(c->parent)) {
         if (!c->visible || c->kind == ControlKind::Dialog) return false;
         if (c->kind != ControlKind::Page) continue;
         for (const ControlSpec& sibling : layoutTable()) {
@@ -268,15 +268,15 @@ QString literalCaption(const QString& text) {
 
 BuiltWindow buildWindow() {
     // The pictures of the first frame decode on helper threads meanwhile.
-    for (const ControlSpec& spec : layoutTable()) {
-        if ((spec.kind == ControlKind::Picture || spec.kind == ControlKind::Page) && !spec.picture.empty() &&
-            shownAtStart(spec)) {
-            pictures::prefetch(qs(spec.picture), QSize(spec.rect.w, spec.rect.h));
+    for (const ControlSpec& desc : layoutTable()) {
+        if ((desc.kind == ControlKind::Picture || desc.kind == ControlKind::Page) && !desc.picture.empty() &&
+            shownAtStart(desc)) {
+            pictures::prefetch(qs(desc.picture), QSize(desc.rect.w, desc.rect.h));
         }
     }
     BuiltWindow out;
     Builder builder(out);
-    for (const ControlSpec& spec : layoutTable()) builder.add(spec);
+    for (const ControlSpec& desc : layoutTable()) builder.add(desc);
     return out;
 }
 

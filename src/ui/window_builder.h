@@ -21,7 +21,7 @@ namespace splat::ui {
 class MainWindow;
 
 struct BuiltControl {
-    const ControlSpec* spec = nullptr;
+    const ControlSpec* desc = nullptr;
     QWidget* widget = nullptr;       // every visible kind
     QAction* action = nullptr;       // menu items
     QTimer* timer = nullptr;         // timers

@@ -57,7 +57,7 @@ TEST(Driver, DumpViewListsEveryControl) {
     EXPECT_EQ(r.status, 0);
     const auto view = r.json("view ");
     ASSERT_TRUE(view.is_object());
-    for (const auto& spec : splat::layoutTable()) EXPECT_TRUE(view.contains(spec.name)) << spec.name;
+    for (const auto& desc : splat::layoutTable()) EXPECT_TRUE(view.contains(desc.name)) << desc.name;
     EXPECT_EQ(view.size(), splat::layoutTable().size());
     EXPECT_EQ(view["Panel18"]["x"].get<int>() + view["Panel19"]["x"].get<int>(), 59 + 315);
     EXPECT_EQ(view["RadioGroup1"]["index"], 1);

@@ -34,8 +34,8 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // The widget that holds the children of `parent` in the Qt window.
 QWidget* containerOf(ui::QtWindow& w, const std::string& parent) {
-    const ControlSpec* spec = findControl(parent);
-    if (spec != nullptr && spec->kind == ControlKind::MainWindow) return w.mainWindow().centralWidget();
+    const ControlSpec* desc = findControl(parent);
+    if (desc != nullptr && desc->kind == ControlKind::MainWindow) return w.mainWindow().centralWidget();
     return w.widget(parent);
 }
 
@@ -45,13 +45,13 @@ protected:
 };
 
 TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
-    for (const ControlSpec& spec : layoutTable()) {
-        SCOPED_TRACE(spec.name);
-        const ui::BuiltControl* c = window.control(spec.name);
+    for (const ControlSpec& desc : layoutTable()) {
+        SCOPED_TRACE(desc.name);
+        const ui::BuiltControl* c = window.control(desc.name);
         ASSERT_NE(c, nullptr);
-        const QString name = qs(spec.name);
-        const QString text = qs(spec.text);
-        switch (spec.kind) {
+        const QString name = qs(desc.name);
+        const QString text = qs(desc.text);
+        switch (desc.kind) {
             case ControlKind::MainWindow: {
                 auto* w = qobject_cast<QMainWindow*>(c->widget);
                 ASSERT_NE(w, nullptr);
@@ -75,12 +75,12 @@ TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
                 EXPECT_NE(qobject_cast<ui::FlatPageControl*>(c->widget), nullptr);
                 break;
             case ControlKind::Page: {
-                auto* owner = window.pageControl(spec.parent);
+                auto* owner = window.pageControl(desc.parent);
                 ASSERT_NE(owner, nullptr);
                 const int index = owner->indexOf(c->widget);
                 ASSERT_GE(index, 0);
                 EXPECT_EQ(owner->tab(index)->text(), text);
-                EXPECT_EQ(c->widget->geometry(), QRect(spec.rect.x, spec.rect.y, spec.rect.w, spec.rect.h));
+                EXPECT_EQ(c->widget->geometry(), QRect(desc.rect.x, desc.rect.y, desc.rect.w, desc.rect.h));
                 break;
             }
             case ControlKind::Panel:
@@ -97,17 +97,17 @@ TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
                 ASSERT_NE(label, nullptr);
                 EXPECT_EQ(label->text(), text);
                 EXPECT_EQ(label->textFormat(), Qt::PlainText);
-                EXPECT_EQ(label->font().bold(), (spec.style & Bold) != 0);
-                EXPECT_EQ(label->font().italic(), (spec.style & Italic) != 0);
-                EXPECT_EQ(label->font().underline(), (spec.style & Underline) != 0);
-                EXPECT_EQ(label->wordWrap(), spec.wordWrap);
-                if (spec.style & Centered) {
+                EXPECT_EQ(label->font().bold(), (desc.style & Bold) != 0);
+                EXPECT_EQ(label->font().italic(), (desc.style & Italic) != 0);
+                EXPECT_EQ(label->font().underline(), (desc.style & Underline) != 0);
+                EXPECT_EQ(label->wordWrap(), desc.wordWrap);
+                if (desc.style & Centered) {
                     EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
                 }
-                if (spec.style & RightAligned) {
+                if (desc.style & RightAligned) {
                     EXPECT_TRUE(label->alignment() & Qt::AlignRight);
                 }
-                if (spec.style & (Larger | Heading)) {
+                if (desc.style & (Larger | Heading)) {
                     EXPECT_GT(label->font().pointSizeF(), QApplication::font().pointSizeF());
                 }
                 break;
@@ -122,12 +122,12 @@ TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
                 ASSERT_NE(qobject_cast<QGroupBox*>(c->widget), nullptr);
                 ASSERT_NE(c->group, nullptr);
                 const auto items = c->group->buttons();
-                ASSERT_EQ(items.size(), static_cast<qsizetype>(spec.items.size()));
-                for (size_t i = 0; i < spec.items.size(); ++i) {
+                ASSERT_EQ(items.size(), static_cast<qsizetype>(desc.items.size()));
+                for (size_t i = 0; i < desc.items.size(); ++i) {
                     QAbstractButton* item = c->group->button(static_cast<int>(i));
                     ASSERT_NE(item, nullptr);
-                    EXPECT_EQ(item->text(), qs(spec.items[i]));
-                    EXPECT_EQ(item->isChecked(), static_cast<int>(i) == spec.itemIndex);
+                    EXPECT_EQ(item->text(), qs(desc.items[i]));
+                    EXPECT_EQ(item->isChecked(), static_cast<int>(i) == desc.itemIndex);
                 }
                 break;
             }
@@ -135,15 +135,15 @@ TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
                 auto* r = qobject_cast<QRadioButton*>(c->widget);
                 ASSERT_NE(r, nullptr);
                 EXPECT_EQ(r->text(), text);
-                EXPECT_EQ(r->isChecked(), spec.itemIndex == 1);
+                EXPECT_EQ(r->isChecked(), desc.itemIndex == 1);
                 break;
             }
             case ControlKind::Edit: {
                 auto* e = qobject_cast<QLineEdit*>(c->widget);
                 ASSERT_NE(e, nullptr);
                 EXPECT_EQ(e->text(), text);
-                if (spec.maxLength > 0) {
-                    EXPECT_EQ(e->maxLength(), spec.maxLength);
+                if (desc.maxLength > 0) {
+                    EXPECT_EQ(e->maxLength(), desc.maxLength);
                 }
                 break;
             }
@@ -155,14 +155,14 @@ TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
                 ASSERT_NE(d, nullptr);
                 EXPECT_EQ(d->windowTitle(), text);
                 EXPECT_FALSE(d->isVisible());
-                EXPECT_EQ(d->hasBackground(), !spec.picture.empty());
+                EXPECT_EQ(d->hasBackground(), !desc.picture.empty());
                 break;
             }
             case ControlKind::Timer:
                 ASSERT_NE(c->timer, nullptr);
                 EXPECT_EQ(c->timer->objectName(), name);
-                EXPECT_EQ(c->timer->interval(), spec.interval);
-                EXPECT_EQ(c->timer->isActive(), spec.enabled);
+                EXPECT_EQ(c->timer->interval(), desc.interval);
+                EXPECT_EQ(c->timer->isActive(), desc.enabled);
                 break;
             case ControlKind::MediaPlayer:
                 EXPECT_EQ(c->widget, nullptr);  // plays through the audio seam, shows nothing
@@ -170,28 +170,28 @@ TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
         }
         if (c->widget == nullptr) continue;
         EXPECT_EQ(c->widget->objectName(), name);
-        if (spec.kind == ControlKind::MainWindow || spec.kind == ControlKind::Dialog ||
-            spec.kind == ControlKind::MenuBar) {
+        if (desc.kind == ControlKind::MainWindow || desc.kind == ControlKind::Dialog ||
+            desc.kind == ControlKind::MenuBar) {
             continue;
         }
         // In its parent, at its place, with its initial state.
-        if (spec.kind != ControlKind::Page) {
-            EXPECT_EQ(c->widget->parentWidget(), containerOf(window, spec.parent));
-            EXPECT_EQ(c->widget->geometry(), QRect(spec.rect.x, spec.rect.y, spec.rect.w, spec.rect.h));
-            EXPECT_EQ(!c->widget->isHidden(), spec.visible);
+        if (desc.kind != ControlKind::Page) {
+            EXPECT_EQ(c->widget->parentWidget(), containerOf(window, desc.parent));
+            EXPECT_EQ(c->widget->geometry(), QRect(desc.rect.x, desc.rect.y, desc.rect.w, desc.rect.h));
+            EXPECT_EQ(!c->widget->isHidden(), desc.visible);
         }
-        EXPECT_EQ(c->widget->isEnabled(), spec.enabled);
+        EXPECT_EQ(c->widget->isEnabled(), desc.enabled);
     }
 }
 
 TEST_F(LayoutWidgets, PageControlsHoldTheirPagesInTabOrderFirstInFront) {
-    for (const ControlSpec& spec : layoutTable()) {
-        if (spec.kind != ControlKind::PageControl) continue;
-        SCOPED_TRACE(spec.name);
-        ui::FlatPageControl* pc = window.pageControl(spec.name);
+    for (const ControlSpec& desc : layoutTable()) {
+        if (desc.kind != ControlKind::PageControl) continue;
+        SCOPED_TRACE(desc.name);
+        ui::FlatPageControl* pc = window.pageControl(desc.name);
         std::vector<std::string> pages;
         for (const ControlSpec& p : layoutTable())
-            if (p.kind == ControlKind::Page && p.parent == spec.name) pages.push_back(p.name);
+            if (p.kind == ControlKind::Page && p.parent == desc.name) pages.push_back(p.name);
         ASSERT_EQ(pc->count(), static_cast<int>(pages.size()));
         for (size_t i = 0; i < pages.size(); ++i) {
             EXPECT_EQ(pc->page(static_cast<int>(i)), window.widget(pages[i]));
@@ -206,10 +206,10 @@ TEST_F(LayoutWidgets, PageControlsHoldTheirPagesInTabOrderFirstInFront) {
 }
 
 TEST_F(LayoutWidgets, TabsAreFlatButtonsNinetySevenWideThatWrap) {
-    for (const ControlSpec& spec : layoutTable()) {
-        if (spec.kind != ControlKind::PageControl) continue;
-        SCOPED_TRACE(spec.name);
-        ui::FlatPageControl* pc = window.pageControl(spec.name);
+    for (const ControlSpec& desc : layoutTable()) {
+        if (desc.kind != ControlKind::PageControl) continue;
+        SCOPED_TRACE(desc.name);
+        ui::FlatPageControl* pc = window.pageControl(desc.name);
         int lastRow = 0;
         for (int i = 0; i < pc->count(); ++i) {
             const QRect tab = pc->tab(i)->geometry();
@@ -240,12 +240,12 @@ TEST_F(LayoutWidgets, ClickableLabelsAreExactlyThoseWithAClickHandlerOnceBound) 
     Game game(window, audio, settings, clock);
     window.bind(game);
     int clickable = 0;
-    for (const ControlSpec& spec : layoutTable()) {
-        if (spec.kind != ControlKind::Label) continue;
-        auto* label = qobject_cast<ui::GameLabel*>(window.widget(spec.name));
-        const bool bound = findBinding(spec.name, Signal::Click) != nullptr;
-        EXPECT_EQ(label->isClickable(), bound) << spec.name;
-        EXPECT_EQ(label->cursor().shape(), bound ? Qt::PointingHandCursor : Qt::ArrowCursor) << spec.name;
+    for (const ControlSpec& desc : layoutTable()) {
+        if (desc.kind != ControlKind::Label) continue;
+        auto* label = qobject_cast<ui::GameLabel*>(window.widget(desc.name));
+        const bool bound = findBinding(desc.name, Signal::Click) != nullptr;
+        EXPECT_EQ(label->isClickable(), bound) << desc.name;
+        EXPECT_EQ(label->cursor().shape(), bound ? Qt::PointingHandCursor : Qt::ArrowCursor) << desc.name;
         clickable += bound ? 1 : 0;
     }
     EXPECT_GE(clickable, 10);  // at least the ten names of the league table

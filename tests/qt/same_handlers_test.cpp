@@ -16,30 +16,30 @@ namespace {
 
 // Brings every page around `name` to the front, in both windows alike.
 void revealPagesOf(const std::string& name, QtGame& qt, HeadlessGame& headless) {
-    for (const ControlSpec* spec = findControl(name); spec != nullptr; spec = findControl(spec->parent)) {
-        if (spec->kind == ControlKind::Page) {
-            qt.window.showPage(spec->name);
-            headless.window.showPage(spec->name);
+    for (const ControlSpec* desc = findControl(name); desc != nullptr; desc = findControl(desc->parent)) {
+        if (desc->kind == ControlKind::Page) {
+            qt.window.showPage(desc->name);
+            headless.window.showPage(desc->name);
         }
     }
 }
 
 void expectSameView(const QtGame& qt, const HeadlessGame& headless) {
-    for (const ControlSpec& spec : layoutTable()) {
-        if (spec.kind == ControlKind::Timer) {
-            EXPECT_EQ(qt.window.timer(spec.name)->isActive(), headless.window.timerEnabled(spec.name)) << spec.name;
+    for (const ControlSpec& desc : layoutTable()) {
+        if (desc.kind == ControlKind::Timer) {
+            EXPECT_EQ(qt.window.timer(desc.name)->isActive(), headless.window.timerEnabled(desc.name)) << desc.name;
             continue;
         }
-        EXPECT_EQ(qt.window.text(spec.name), headless.window.text(spec.name)) << spec.name;
-        const QWidget* w = qt.widget(spec.name);
-        if (w == nullptr || spec.kind == ControlKind::Page || spec.kind == ControlKind::Dialog ||
-            spec.kind == ControlKind::MainWindow || spec.kind == ControlKind::MenuBar) {
+        EXPECT_EQ(qt.window.text(desc.name), headless.window.text(desc.name)) << desc.name;
+        const QWidget* w = qt.widget(desc.name);
+        if (w == nullptr || desc.kind == ControlKind::Page || desc.kind == ControlKind::Dialog ||
+            desc.kind == ControlKind::MainWindow || desc.kind == ControlKind::MenuBar) {
             continue;
         }
-        EXPECT_EQ(!w->isHidden(), headless.window.visible(spec.name)) << spec.name;
-        EXPECT_EQ(w->isEnabled(), headless.window.enabled(spec.name)) << spec.name;
-        if (spec.kind != ControlKind::Page) {
-            EXPECT_EQ(w->x(), headless.window.x(spec.name)) << spec.name;
+        EXPECT_EQ(!w->isHidden(), headless.window.visible(desc.name)) << desc.name;
+        EXPECT_EQ(w->isEnabled(), headless.window.enabled(desc.name)) << desc.name;
+        if (desc.kind != ControlKind::Page) {
+            EXPECT_EQ(w->x(), headless.window.x(desc.name)) << desc.name;
         }
     }
 }
@@ -47,10 +47,10 @@ void expectSameView(const QtGame& qt, const HeadlessGame& headless) {
 std::vector<std::string> clickableControls() {
     std::vector<std::string> names;
     for (const Binding& b : bindings()) {
-        const ControlSpec* spec = findControl(b.control);
-        if (b.signal != Signal::Click || spec == nullptr) continue;
-        if (spec->kind == ControlKind::MenuItem || spec->kind == ControlKind::Button ||
-            spec->kind == ControlKind::Label || spec->kind == ControlKind::RadioButton) {
+        const ControlSpec* desc = findControl(b.control);
+        if (b.signal != Signal::Click || desc == nullptr) continue;
+        if (desc->kind == ControlKind::MenuItem || desc->kind == ControlKind::Button ||
+            desc->kind == ControlKind::Label || desc->kind == ControlKind::RadioButton) {
             names.push_back(b.control);
         }
     }
@@ -69,9 +69,9 @@ TEST(SameHandlers, EveryClickableControlDoesWhatTheDriverDoes) {
                 findBinding("Options", Signal::Click)->handler(headless.game, 0, "");
             }
             revealPagesOf(name, qt, headless);
-            const ControlSpec* spec = findControl(name);
-            if (spec->kind != ControlKind::MenuItem && !headless.window.usable(name)) continue;
-            if (spec->kind == ControlKind::MenuItem) {
+            const ControlSpec* desc = findControl(name);
+            if (desc->kind != ControlKind::MenuItem && !headless.window.usable(name)) continue;
+            if (desc->kind == ControlKind::MenuItem) {
                 qt.window.control(name)->action->trigger();
             } else {
                 QWidget* w = qt.widget(name);

@@ -88,9 +88,9 @@ TEST(Screenshots, EveryPageAndDialogRendersToAPicture) {
         {"chemistSearchPage", "page_6_finances_chemist.png"},
     };
     for (const auto& [page, file] : subPages) {
-        const ControlSpec* spec = findControl(page);
-        ASSERT_NE(spec, nullptr) << page;
-        for (const ControlSpec* s = spec; s != nullptr; s = findControl(s->parent))
+        const ControlSpec* desc = findControl(page);
+        ASSERT_NE(desc, nullptr) << page;
+        for (const ControlSpec* s = desc; s != nullptr; s = findControl(s->parent))
             if (s->kind == ControlKind::Page) g.window.showPage(s->name);
         save(&main, QString::fromLatin1(file));
     }
@@ -111,21 +111,21 @@ int neededWidth(const QFont& font, const QString& text) { return QFontMetrics(fo
 
 TEST(Screenshots, NoFixedTextIsCutOffByItsBox) {
     QtGame g;
-    for (const ControlSpec& spec : layoutTable()) {
-        QWidget* w = g.widget(spec.name);
-        if (w == nullptr || spec.text.empty()) continue;
-        const QString text = QString::fromStdString(spec.text);
-        SCOPED_TRACE(spec.name);
-        if (spec.kind == ControlKind::Label && !spec.wordWrap) {
+    for (const ControlSpec& desc : layoutTable()) {
+        QWidget* w = g.widget(desc.name);
+        if (w == nullptr || desc.text.empty()) continue;
+        const QString text = QString::fromStdString(desc.text);
+        SCOPED_TRACE(desc.name);
+        if (desc.kind == ControlKind::Label && !desc.wordWrap) {
             auto* label = qobject_cast<QLabel*>(w);
             EXPECT_LE(neededWidth(label->font(), text), label->contentsRect().width());
             EXPECT_LE(QFontMetrics(label->font()).height(), label->height());
-        } else if (spec.kind == ControlKind::Button) {
+        } else if (desc.kind == ControlKind::Button) {
             EXPECT_LE(neededWidth(w->font(), text) + 12, w->width());
-        } else if (spec.kind == ControlKind::RadioButton) {
+        } else if (desc.kind == ControlKind::RadioButton) {
             EXPECT_LE(neededWidth(w->font(), text) + 28, w->width());
-        } else if (spec.kind == ControlKind::Page) {
-            auto* pc = g.window.pageControl(spec.parent);
+        } else if (desc.kind == ControlKind::Page) {
+            auto* pc = g.window.pageControl(desc.parent);
             auto* tab = pc->tab(pc->indexOf(w));
             QFont bold = tab->font();
             bold.setBold(true);
@@ -133,12 +133,12 @@ TEST(Screenshots, NoFixedTextIsCutOffByItsBox) {
         }
     }
     // The items of the radio groups fit inside their group.
-    for (const ControlSpec& spec : layoutTable()) {
-        if (spec.kind != ControlKind::RadioGroup) continue;
-        auto* box = qobject_cast<QGroupBox*>(g.widget(spec.name));
-        for (QAbstractButton* item : g.window.control(spec.name)->group->buttons()) {
-            EXPECT_LE(item->sizeHint().width(), box->contentsRect().width()) << spec.name;
-            EXPECT_LE(item->geometry().bottom(), box->height()) << spec.name;
+    for (const ControlSpec& desc : layoutTable()) {
+        if (desc.kind != ControlKind::RadioGroup) continue;
+        auto* box = qobject_cast<QGroupBox*>(g.widget(desc.name));
+        for (QAbstractButton* item : g.window.control(desc.name)->group->buttons()) {
+            EXPECT_LE(item->sizeHint().width(), box->contentsRect().width()) << desc.name;
+            EXPECT_LE(item->geometry().bottom(), box->height()) << desc.name;
         }
     }
 }

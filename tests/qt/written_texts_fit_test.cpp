@@ -20,13 +20,13 @@ namespace splat::testing {
 namespace {
 
 void collectCutTexts(const ui::QtWindow& window, const std::string& step, std::set<std::string>& cut) {
-    for (const ControlSpec& spec : layoutTable()) {
-        if (spec.kind != ControlKind::Label || spec.wordWrap) continue;
-        auto* label = qobject_cast<QLabel*>(window.widget(spec.name));
+    for (const ControlSpec& desc : layoutTable()) {
+        if (desc.kind != ControlKind::Label || desc.wordWrap) continue;
+        auto* label = qobject_cast<QLabel*>(window.widget(desc.name));
         const QFontMetrics fm(label->font());
         const int needed = fm.horizontalAdvance(label->text());
         if (needed > label->contentsRect().width()) {
-            cut.insert(spec.name + " \"" + label->text().toStdString() + "\" needs " + std::to_string(needed) +
+            cut.insert(desc.name + " \"" + label->text().toStdString() + "\" needs " + std::to_string(needed) +
                        " of " + std::to_string(label->contentsRect().width()) + " (after " + step + ")");
         }
     }
@@ -37,8 +37,8 @@ TEST(WrittenTextsFit, NoLabelCutsOffWhatTheGameWritesIntoIt) {
     std::set<std::string> cut;
     g.window.answers.assign(100, false);
     for (const Binding& b : bindings()) {
-        const ControlSpec* spec = findControl(b.control);
-        if (b.signal != Signal::Click || spec == nullptr || spec->kind == ControlKind::MenuItem) continue;
+        const ControlSpec* desc = findControl(b.control);
+        if (b.signal != Signal::Click || desc == nullptr || desc->kind == ControlKind::MenuItem) continue;
         if (b.control == "Start") continue;
         b.handler(g.game, 0, "");
         collectCutTexts(g.window, b.control, cut);

@@ -149,17 +149,17 @@ void ScriptRunner::click(std::string_view name) {
     const ControlState* c = window_.control(name);
     if (!c) return error("no control named " + std::string(name));
     if (!window_.usable(name)) return error(std::string(name) + " cannot be clicked now");
-    if (c->spec->kind == ControlKind::RadioButton) window_.setChecked(name, true);
+    if (c->desc->kind == ControlKind::RadioButton) window_.setChecked(name, true);
     if (const Binding* b = findBinding(name, Signal::Click)) b->handler(*game_, 0, {});
 }
 
 void ScriptRunner::select(std::string_view name, std::string_view indexText) {
     const ControlState* c = window_.control(name);
-    if (!c || c->spec->kind != ControlKind::RadioGroup) return error("no radio group named " + std::string(name));
+    if (!c || c->desc->kind != ControlKind::RadioGroup) return error("no radio group named " + std::string(name));
     long index = 0;
-    if (!toLong(indexText, index) || index < 0 || index >= static_cast<long>(c->spec->items.size())) {
+    if (!toLong(indexText, index) || index < 0 || index >= static_cast<long>(c->desc->items.size())) {
         return error("select " + std::string(name) + " needs an item index 0.." +
-                     std::to_string(c->spec->items.size() - 1));
+                     std::to_string(c->desc->items.size() - 1));
     }
     if (!window_.usable(name)) return error(std::string(name) + " cannot be clicked now");
     window_.setItemIndex(name, static_cast<int>(index));
@@ -168,9 +168,9 @@ void ScriptRunner::select(std::string_view name, std::string_view indexText) {
 
 void ScriptRunner::type(std::string_view name, std::string_view text) {
     const ControlState* c = window_.control(name);
-    if (!c || c->spec->kind != ControlKind::Edit) return error("no edit field named " + std::string(name));
+    if (!c || c->desc->kind != ControlKind::Edit) return error("no edit field named " + std::string(name));
     if (!window_.usable(name)) return error(std::string(name) + " cannot be clicked now");
-    const size_t limit = c->spec->maxLength > 0 ? static_cast<size_t>(c->spec->maxLength) : text.size() + 1;
+    const size_t limit = c->desc->maxLength > 0 ? static_cast<size_t>(c->desc->maxLength) : text.size() + 1;
     const std::string typed = limitCharacters(text, limit);
     window_.setText(name, typed);
     if (const Binding* b = findBinding(name, Signal::Change)) b->handler(*game_, 0, typed);

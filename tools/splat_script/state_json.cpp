@@ -165,13 +165,13 @@ Json viewToJson(const HeadlessWindow& window) {
     Json view;
     for (const ControlState& c : window.controls()) {
         Json entry{{"text", c.text}, {"visible", c.visible}, {"enabled", c.enabled}};
-        if (kMovedPanels.count(c.spec->name)) entry["x"] = c.x;
-        if (c.spec->kind == ControlKind::RadioGroup) {
-            entry["items"] = c.spec->items;
+        if (kMovedPanels.count(c.desc->name)) entry["x"] = c.x;
+        if (c.desc->kind == ControlKind::RadioGroup) {
+            entry["items"] = c.desc->items;
             entry["index"] = c.itemIndex;
         }
-        if (c.spec->kind == ControlKind::RadioButton) entry["checked"] = c.itemIndex == 1;
-        view[c.spec->name] = entry;
+        if (c.desc->kind == ControlKind::RadioButton) entry["checked"] = c.itemIndex == 1;
+        view[c.desc->name] = entry;
     }
     return view;
 }
