@@ -140,6 +140,16 @@ public:
     void showCash();
     // Closes the main window for good.
     void closeMainWindow();
+    // (core/shared_resets.cpp) A position's boost gone, its "Deal" button
+    // back and its notice empty.
+    void clearBoost(int slot);
+    // All four sponsor offers with their application buttons, answers empty.
+    void showSponsorOffers();
+    // The coach's name and skills on the Training page.
+    void showCoach();
+    // The weekly rate of each training level for the current coach, drawn
+    // shooting 1, tactics 1, shooting 2, ..., and shown.
+    void drawTrainingCosts();
 
     Window& window() { return win_; }
     Audio& audio() { return audio_; }

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "core/control_names.h"
 #include "core/game.h"
 #include "core/person_names.h"
 
@@ -35,15 +36,7 @@ const char* const kOrbNames[kOrbs + 1] = {
     "Orb of Training pool",
 };
 
-std::string numbered(const char* stem, int n) {
-    return stem + std::to_string(n);
-}
-
-}  // namespace
-
 // --- Pieces shared by the first start and a new game ---------------------
-
-namespace {
 
 // The chemist every game starts with.
 void hireStartingChemist(Game& g) {
@@ -54,14 +47,9 @@ void hireStartingChemist(Game& g) {
     s.chemistKnowledge = g.random(5) + 50;
 }
 
-void clearBoosts(Game& g, bool showDealButtons) {
-    GameState& s = g.state();
-    for (int j = 1; j <= kPlayers; ++j) {
-        s.shootingBoost[j] = 0;
-        s.tacticsBoost[j] = 0;
-        if (showDealButtons) g.window().setVisible(numbered("boost", j), true);
-        g.window().setText(numbered("pagrees", j), "");
-    }
+// No boost for anybody: every "Deal" button shown, every notice empty.
+void clearBoosts(Game& g) {
+    for (int j = 1; j <= kPlayers; ++j) g.clearBoost(j);
 }
 
 void clearOrbs(Game& g) {
@@ -83,12 +71,9 @@ void resetSponsorOffers(Game& g, bool showOffers) {
     GameState& s = g.state();
     s.sponsorName = "None";
     g.window().setText("yoursponsor", s.sponsorName);
+    if (showOffers) g.showSponsorOffers();
     for (int k = 1; k <= kSponsors; ++k) {
         g.window().setText(numbered("Label", 35 + k), s.sponsorCompany[k]);
-        if (showOffers) {
-            g.window().setVisible(numbered("Panel", 26 + k), true);
-            g.window().setVisible(numbered("apply", k), true);
-        }
         g.window().setVisible(numbered("dump", k), false);
         g.window().setText(numbered("result", k), "");
     }
@@ -131,26 +116,12 @@ void drawCoachAndTrainingCosts(Game& g) {
     GameState& s = g.state();
     s.coachShooting = g.random(10) + 20;
     s.coachTactics = g.random(10) + 20;
-    for (int level = 1; level <= 3; ++level) {
-        s.shootingTrainingCost[level] = g.random(10) + 2 * level * s.coachShooting;
-        s.tacticsTrainingCost[level] = g.random(10) + 2 * level * s.coachTactics;
-    }
+    g.drawTrainingCosts();
     s.shootingTrainingLevel = 0;
     s.tacticsTrainingLevel = 0;
-    Window& w = g.window();
-    w.setItemIndex("shooting", 0);
-    w.setItemIndex("tactics", 0);
-    w.setText("coachname", s.coachName);
-    w.setText("straining", std::to_string(s.coachShooting));
-    w.setText("ttraining", std::to_string(s.coachTactics));
-    w.setText("snone", "0");
-    w.setText("tnone", "0");
-    w.setText("sbasic", std::to_string(s.shootingTrainingCost[1]));
-    w.setText("sregular", std::to_string(s.shootingTrainingCost[2]));
-    w.setText("sadvanced", std::to_string(s.shootingTrainingCost[3]));
-    w.setText("tbasic", std::to_string(s.tacticsTrainingCost[1]));
-    w.setText("tregular", std::to_string(s.tacticsTrainingCost[2]));
-    w.setText("tadvanced", std::to_string(s.tacticsTrainingCost[3]));
+    g.window().setItemIndex("shooting", 0);
+    g.window().setItemIndex("tactics", 0);
+    g.showCoach();
 }
 
 // Names dealt, ratings and markers drawn, the table set up, sorted and the
@@ -214,7 +185,7 @@ void Game::firstStartGeneration() {
     }
     hireStartingChemist(*this);  // drawn before the reseed: 16 and 54 at every start
     for (int i = 1; i <= kChemistRosterSize; ++i) s_.chemistRoster[i] = chemistNames()[i - 1];
-    clearBoosts(*this, false);
+    clearBoosts(*this);
     openOptions();
     clearOrbs(*this);
     reseed();
@@ -272,7 +243,7 @@ void Game::firstStartGeneration() {
 void Game::newGameGeneration() {
     s_.trainingPoints = 30;
     hireStartingChemist(*this);
-    clearBoosts(*this, true);
+    clearBoosts(*this);
     s_.artIncome = 0;
     s_.artLevel = 0;
     s_.artUpgradePrice = 500;

@@ -9,6 +9,7 @@
 
 #include "core/game.h"
 #include "core/saturating.h"
+#include "core/team_strength.h"
 
 namespace splat {
 namespace {
@@ -37,12 +38,6 @@ struct Family {
     const std::string& operator[](int i) const { return names[i]; }
     std::array<std::string, 12> names;
 };
-
-int32_t strength(const GameState& s, int32_t team) {
-    int64_t sum = 0;
-    for (int p = 1; p <= kPlayers; ++p) sum += int64_t{s.players[team][p].shooting} + s.players[team][p].tactics;
-    return clampToInt32(sum);
-}
 
 const std::string& markerName(const GameState& s, int32_t marker) {
     return s.markerNames[marker >= 0 && marker <= kMarkers ? marker : 0];
@@ -183,8 +178,8 @@ void Game::refreshViews() {
 
     // 20. Favourites to win: the squads' ratings alone.
     for (int k = 1; k <= kPairings; ++k) {
-        s.homeStrength = strength(s, s.pairings[k].first);
-        s.awayStrength = strength(s, s.pairings[k].second);
+        s.homeStrength = teamStrength(s, s.pairings[k].first);
+        s.awayStrength = teamStrength(s, s.pairings[k].second);
         if (s.homeStrength > s.awayStrength) {
             w.setText(win[k], displayName(s.pairings[k].first));
         } else if (s.homeStrength < s.awayStrength) {

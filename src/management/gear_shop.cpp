@@ -5,13 +5,12 @@
 #include <utility>
 
 #include "core/game.h"
-#include "management/control_names.h"
+#include "core/control_names.h"
 #include "management/price_math.h"
 
 namespace splat {
 
 using management::canPay;
-using management::numbered;
 
 namespace {
 

@@ -3,12 +3,11 @@
 #include <string>
 
 #include "core/game.h"
-#include "management/control_names.h"
+#include "core/control_names.h"
 
 namespace splat {
 namespace {
 
-using management::numbered;
 
 Binding click(std::string control, void (Game::*handler)()) {
     return Binding{std::move(control), Signal::Click,

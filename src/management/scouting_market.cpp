@@ -5,13 +5,12 @@
 #include <string>
 
 #include "core/game.h"
-#include "management/control_names.h"
+#include "core/control_names.h"
 #include "management/price_math.h"
 
 namespace splat {
 
 using management::canPay;
-using management::numbered;
 
 namespace {
 constexpr int kPlayerSearchFee = 100;
@@ -74,10 +73,7 @@ void Game::replaceClick(int k) {
     refreshViews();
 
     // A boost paid to the leaving player does not pass to the newcomer.
-    s.shootingBoost[k] = 0;
-    s.tacticsBoost[k] = 0;
-    win_.setVisible(numbered("boost", k), true);
-    win_.setText(numbered("pagrees", k), "");
+    clearBoost(k);
 }
 
 void Game::coachsearchClick() {
@@ -114,24 +110,10 @@ void Game::replaceyourcoachClick() {
     s.coachName = s.scoutedCoachName;
     s.coachShooting = s.scoutedCoachShooting;
     s.coachTactics = s.scoutedCoachTactics;
-    win_.setText("coachname", s.coachName);
-    win_.setText("straining", std::to_string(s.coachShooting));
-    win_.setText("ttraining", std::to_string(s.coachTactics));
+    showCoach();
 
-    // The new coach charges his own weekly rates: drawn shooting 1, tactics 1,
-    // shooting 2, ... The chosen levels stay as they are.
-    for (int level = 1; level <= 3; ++level) {
-        s.shootingTrainingCost[level] = clampToInt32(int64_t{random(10)} + 2LL * level * s.coachShooting);
-        s.tacticsTrainingCost[level] = clampToInt32(int64_t{random(10)} + 2LL * level * s.coachTactics);
-    }
-    win_.setText("snone", "0");
-    win_.setText("tnone", "0");
-    win_.setText("sbasic", std::to_string(s.shootingTrainingCost[1]));
-    win_.setText("sregular", std::to_string(s.shootingTrainingCost[2]));
-    win_.setText("sadvanced", std::to_string(s.shootingTrainingCost[3]));
-    win_.setText("tbasic", std::to_string(s.tacticsTrainingCost[1]));
-    win_.setText("tregular", std::to_string(s.tacticsTrainingCost[2]));
-    win_.setText("tadvanced", std::to_string(s.tacticsTrainingCost[3]));
+    // The new coach charges his own weekly rates; the chosen levels stay.
+    drawTrainingCosts();
     refreshViews();
 }
 

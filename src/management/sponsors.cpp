@@ -3,13 +3,12 @@
 #include <string>
 
 #include "core/game.h"
-#include "management/control_names.h"
+#include "core/control_names.h"
 #include "management/price_math.h"
 
 namespace splat {
 
 using management::canPay;
-using management::numbered;
 
 namespace {
 
@@ -78,11 +77,7 @@ void Game::dumpClick(int sp) {
     s.sponsorName = "None";
     s.sponsorBase = 0;
     win_.setText("yoursponsor", s.sponsorName);
-    for (int k = 1; k <= kSponsors; ++k) {
-        win_.setVisible(numbered("Panel", 26 + k), true);
-        win_.setVisible(numbered("apply", k), true);
-        win_.setText(numbered("result", k), "");
-    }
+    showSponsorOffers();
     win_.setVisible(numbered("dump", sp), false);
 }
 

@@ -5,12 +5,11 @@
 #include <string>
 
 #include "core/game.h"
-#include "management/control_names.h"
+#include "core/control_names.h"
 #include "management/price_math.h"
 
 namespace splat {
 
-using management::numbered;
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "core/game.h"
 #include "core/saturating.h"
+#include "core/team_strength.h"
 
 namespace splat {
 
@@ -41,13 +42,7 @@ void setDialogText(Game& g, const char* label, const std::string& text) {
 
 // Step 1: the boosts were for this match only.
 void clearBoosts(Game& g) {
-    GameState& s = g.state();
-    for (int j = 1; j <= kPlayers; ++j) {
-        s.shootingBoost[j] = 0;
-        s.tacticsBoost[j] = 0;
-        g.window().setText("pagrees" + num(j), "");
-        g.window().setVisible("boost" + num(j), true);
-    }
+    for (int j = 1; j <= kPlayers; ++j) g.clearBoost(j);
 }
 
 // Step 2: this week's shop prices.
@@ -87,12 +82,6 @@ void settleOwnGame(Game& g) {
     g.changeCash(s.matchPrize);
 }
 
-int32_t strengthOf(const GameState& s, int32_t team) {
-    int64_t sum = 0;
-    for (int j = 1; j <= kPlayers; ++j) sum += int64_t{s.players[team][j].shooting} + s.players[team][j].tactics;
-    return clampToInt32(sum);
-}
-
 // Step 6: the four games the player does not watch give league points only.
 // Each game counts its own fifteen duels.
 void simulateOtherGames(Game& g) {
@@ -100,8 +89,8 @@ void simulateOtherGames(Game& g) {
     for (int e = 1; e <= kPairings; ++e) {
         const Pairing p = s.pairings[e];
         if (p.first == 1 || p.first == s.opponentTeam) continue;
-        s.homeStrength = strengthOf(s, p.first);
-        s.awayStrength = strengthOf(s, p.second);
+        s.homeStrength = teamStrength(s, p.first);
+        s.awayStrength = teamStrength(s, p.second);
         s.homeTally = 0;
         s.awayTally = 0;
         for (int duel = 0; duel < 15; ++duel) {
@@ -167,16 +156,6 @@ void trainOurPlayers(Game& g) {
         Player& p = s.players[1][j];
         train(g, p.shooting, s.shootingTrainingLevel, s.coachShooting);
         train(g, p.tactics, s.tacticsTrainingLevel, s.coachTactics);
-    }
-}
-
-// Step 12: without a sponsor, the four offers are on the table again.
-void reopenSponsorOffers(Game& g) {
-    static constexpr std::array<const char*, 4> kPanels{"Panel27", "Panel29", "Panel30", "Panel28"};
-    for (const char* panel : kPanels) g.window().setVisible(panel, true);
-    for (int k = 1; k <= 4; ++k) {
-        g.window().setText("result" + num(k), "");
-        g.window().setVisible("apply" + num(k), true);
     }
 }
 
@@ -277,7 +256,7 @@ void Game::settleMatch() {
     growComputerTeams(*this);
     if (s_.hasOrb[kOrbTrainingPool]) s_.trainingPoints = clampToInt32(int64_t{s_.trainingPoints} + 10);
     trainOurPlayers(*this);
-    if (s_.sponsorBase == 0) reopenSponsorOffers(*this);
+    if (s_.sponsorBase == 0) showSponsorOffers();  // without a sponsor the offers are open again
 
     payTraining(*this);
     collectSponsor(*this);

@@ -1,0 +1,48 @@
+// Pieces of state that several actions put back the same way: a position's
+// boost, the four sponsor offers, the coach's labels and his training rates.
+
+#include <string>
+
+#include "core/control_names.h"
+#include "core/game.h"
+#include "core/saturating.h"
+
+namespace splat {
+
+void Game::clearBoost(int slot) {
+    s_.shootingBoost[slot] = 0;
+    s_.tacticsBoost[slot] = 0;
+    win_.setVisible(numbered("boost", slot), true);
+    win_.setText(numbered("pagrees", slot), "");
+}
+
+void Game::showSponsorOffers() {
+    for (int k = 1; k <= kSponsors; ++k) {
+        win_.setVisible(numbered("Panel", 26 + k), true);
+        win_.setVisible(numbered("apply", k), true);
+        win_.setText(numbered("result", k), "");
+    }
+}
+
+void Game::showCoach() {
+    win_.setText("coachname", s_.coachName);
+    win_.setText("straining", std::to_string(s_.coachShooting));
+    win_.setText("ttraining", std::to_string(s_.coachTactics));
+}
+
+void Game::drawTrainingCosts() {
+    for (int level = 1; level <= 3; ++level) {
+        s_.shootingTrainingCost[level] = clampToInt32(int64_t{random(10)} + 2LL * level * s_.coachShooting);
+        s_.tacticsTrainingCost[level] = clampToInt32(int64_t{random(10)} + 2LL * level * s_.coachTactics);
+    }
+    win_.setText("snone", "0");
+    win_.setText("tnone", "0");
+    win_.setText("sbasic", std::to_string(s_.shootingTrainingCost[1]));
+    win_.setText("sregular", std::to_string(s_.shootingTrainingCost[2]));
+    win_.setText("sadvanced", std::to_string(s_.shootingTrainingCost[3]));
+    win_.setText("tbasic", std::to_string(s_.tacticsTrainingCost[1]));
+    win_.setText("tregular", std::to_string(s_.tacticsTrainingCost[2]));
+    win_.setText("tadvanced", std::to_string(s_.tacticsTrainingCost[3]));
+}
+
+}  // namespace splat
