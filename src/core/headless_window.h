@@ -9,11 +9,11 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "core/layout_table.h"
+#include "core/name_map.h"
 #include "core/window.h"
 
 namespace splat {
@@ -102,12 +102,7 @@ private:
     }
 
     std::vector<ControlState> controls_;
-    // Looked up by string_view without building a string.
-    struct NameHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
-    };
-    std::unordered_map<std::string, size_t, NameHash, std::equal_to<>> index_;
+    NameMap<size_t> index_;
     std::deque<bool> answers_;
     Listener listener_;
     std::set<std::string> unknown_;

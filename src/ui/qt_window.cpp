@@ -35,12 +35,12 @@ QtWindow::QtWindow() : built_(buildWindow()) {}
 QtWindow::~QtWindow() = default;
 
 const BuiltControl* QtWindow::control(std::string_view name) const {
-    const auto it = built_.controls.find(std::string(name));
+    const auto it = built_.controls.find(name);
     return it == built_.controls.end() ? nullptr : &it->second;
 }
 
 BuiltControl* QtWindow::find(std::string_view name) {
-    const auto it = built_.controls.find(std::string(name));
+    const auto it = built_.controls.find(name);
     return it == built_.controls.end() ? nullptr : &it->second;
 }
 

@@ -6,10 +6,10 @@
 #include <QString>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/layout_table.h"
+#include "core/name_map.h"
 
 class QAction;
 class QButtonGroup;
@@ -31,7 +31,7 @@ struct BuiltControl {
 
 struct BuiltWindow {
     std::unique_ptr<MainWindow> main;
-    std::unordered_map<std::string, BuiltControl> controls;
+    NameMap<BuiltControl> controls;
 };
 
 BuiltWindow buildWindow();
