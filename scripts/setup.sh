@@ -9,7 +9,6 @@ packages=(
   build-essential cmake pkg-config                  # compiler and build
   qt6-base-dev libgl-dev                            # the window (Qt 6 Widgets, JPEG plugin)
   libsdl2-mixer-dev                                 # music and effects
-  libsimpleini-dev                                  # the settings file
   nlohmann-json3-dev                                # the headless driver's JSON
   libgtest-dev libbenchmark-dev                     # tests and benchmarks
   fonts-dejavu-core                                 # the window's font

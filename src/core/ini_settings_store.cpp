@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,11 +13,7 @@
 #include <iterator>
 #include <system_error>
 
-// SimpleIni is used as a header-only library on plain bytes: no character
-// conversion, so any bytes in the file pass through unchanged.
-#define SI_NO_CONVERSION
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
+#include "core/ini_text.h"
 
 namespace fs = std::filesystem;
 
@@ -27,11 +24,6 @@ namespace {
 // Files larger than this are not settings files of ours; they are neither
 // read nor rewritten.
 constexpr std::uintmax_t kMaxFileSize = 64u * 1024u * 1024u;
-
-// A section that cannot occur in a real file. It is appended before parsing
-// so that comments at the end of the file are attached to it and survive a
-// rewrite; its line is taken out again before the file is written.
-constexpr std::string_view kEndMarker = "\x7f" "splat-league end of file" "\x7f";
 
 enum class FileState { Missing, Read, Unusable };
 
@@ -50,25 +42,6 @@ FileState readWholeFile(const fs::path& path, std::string& text) {
     return FileState::Read;
 }
 
-void configure(CSimpleIniA& ini) {
-    ini.SetSpaces(false);  // key=value, as the game has always written it
-}
-
-// Removes the line of the end marker and the blank lines that its section
-// brought to the start and the end of the text.
-void removeEndMarker(std::string& text) {
-    std::string line = "[" + std::string(kEndMarker) + "]\n";
-    if (size_t at = text.find(line); at != std::string::npos) text.erase(at, line.size());
-    size_t first = text.find_first_not_of('\n');
-    if (first == std::string::npos) {
-        text.clear();
-        return;
-    }
-    text.erase(0, first);
-    text.erase(text.find_last_not_of('\n') + 1);
-    text += '\n';
-}
-
 // Writes `text` to `target` through a temporary file in the same folder that
 // then replaces the target, keeping the target's permissions.
 bool replaceFile(const fs::path& target, const std::string& text) {
@@ -76,10 +49,10 @@ bool replaceFile(const fs::path& target, const std::string& text) {
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
 
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-
     bool ok = true;
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+
     size_t done = 0;
     while (ok && done < text.size()) {
         ssize_t n = ::write(fd, text.data() + done, text.size() - done);
@@ -93,29 +66,47 @@ bool replaceFile(const fs::path& target, const std::string& text) {
     return ok;
 }
 
+// The file that `path` names, following symbolic links (also to a file that
+// does not exist yet). False for a loop of links or a path that cannot be
+// looked at; `throughLink` tells whether a link was followed.
+bool followLinks(fs::path path, fs::path& target, bool& throughLink) {
+    throughLink = false;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0) {
+            if (errno != ENOENT) return false;
+            target = path;
+            return true;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            target = path;
+            return true;
+        }
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(path, ec);
+        if (ec) return false;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+        throughLink = true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<std::string> IniSettingsStore::read(std::string_view section, std::string_view key) const {
     std::string text;
     if (readWholeFile(path_, text) != FileState::Read) return std::nullopt;
-
-    CSimpleIniA ini;
-    configure(ini);
-    if (ini.LoadData(text) < 0) return std::nullopt;
-    const char* value = ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
-    if (value == nullptr) return std::nullopt;
-    return std::string(value);
+    return ini::findValue(text, section, key);
 }
 
 bool IniSettingsStore::write(std::string_view section, std::string_view key, std::string_view value) {
-    // Write through a symbolic link to the file it names.
-    std::error_code ec;
-    fs::path target = path_;
-    if (fs::is_symlink(target, ec)) {
-        target = fs::weakly_canonical(target, ec);
-        if (ec) return false;
-    }
+    // A symbolic link stays a link: the file it names is written, also when
+    // that file does not exist yet.
+    fs::path target;
+    bool throughLink = false;
+    if (!followLinks(path_, target, throughLink)) return false;
 
+    std::error_code ec;
     std::string text;
     switch (readWholeFile(target, text)) {
         case FileState::Unusable:
@@ -125,26 +116,18 @@ bool IniSettingsStore::write(std::string_view section, std::string_view key, std
             if (::access(target.c_str(), W_OK) != 0) return false;
             break;
         case FileState::Missing:
-            if (target.has_parent_path()) {
+            // The game makes its own settings folder, but not the folder a
+            // link points into.
+            if (throughLink) {
+                const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+                if (!fs::is_directory(folder, ec)) return false;
+            } else if (target.has_parent_path()) {
                 fs::create_directories(target.parent_path(), ec);
                 if (ec) return false;
             }
             break;
     }
-
-    if (!text.empty() && text.back() != '\n') text += '\n';
-    text += "[" + std::string(kEndMarker) + "]\n";
-
-    CSimpleIniA ini;
-    configure(ini);
-    if (ini.LoadData(text) < 0) return false;
-    if (ini.SetValue(std::string(section).c_str(), std::string(key).c_str(), std::string(value).c_str()) < 0) {
-        return false;
-    }
-    std::string out;
-    if (ini.Save(out) < 0) return false;
-    removeEndMarker(out);
-    return replaceFile(target, out);
+    return replaceFile(target, ini::withValue(text, section, key, value));
 }
 
 std::string defaultSettingsPath() {

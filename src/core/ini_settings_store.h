@@ -1,8 +1,10 @@
 #pragma once
-// The settings file: an INI file read and written one key at a time. Writing
-// a key changes that key and keeps the rest of the file (other keys, other
-// sections, comments, their order); the file and its folder are created when
-// needed, and a file that cannot be written is left alone.
+// The settings file: an INI file read and written one key at a time (see
+// core/ini_text.h for how its lines read). Writing a key changes the one line
+// of that key, or adds one, and keeps every other byte of the file; the file
+// and its folder are created when needed, a symbolic link is written through
+// (also when it names a file not yet made), and a file that cannot be written
+// is left alone.
 
 #include <optional>
 #include <string>
@@ -23,9 +25,10 @@ public:
     // cannot be read.
     std::optional<std::string> read(std::string_view section, std::string_view key) const override;
     // Sets `key` in `section` to `value`. The new file replaces the old one in
-    // one step, so a failure midway never leaves half a file. Returns false
-    // when the file or its folder cannot be written; the file is then as it
-    // was.
+    // one step, so a failure midway never leaves half a file, and keeps its
+    // permissions. Returns false when the file or its folder cannot be
+    // written, or a link names a file in a folder that does not exist; the
+    // file is then as it was.
     bool write(std::string_view section, std::string_view key, std::string_view value) override;
 
 private:

@@ -24,6 +24,7 @@
 #include "core/setting_value.h"
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 namespace splat {
 namespace {
@@ -230,6 +231,103 @@ TEST_F(IniFile, WritesThroughASymbolicLinkAndKeepsPermissions) {
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(readFile(real), "[Settings]\nSound=0\n");
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// Writing a switch changes the one line the reader takes for it (or adds one)
+// and keeps every other byte, whatever else the file holds.
+TEST_F(IniFile, ToggleChangesOnlyItsLineWhateverTheFileHolds) {
+    struct Case {
+        std::string before;
+        std::optional<std::string> sound;  // what reading finds before the write
+        std::string after;                 // the file after writing Sound=0
+    };
+    const Case cases[] = {
+        {"", std::nullopt, "[Settings]\nSound=0\n"},
+        {"[Settings]\nSound=1\n", "1", "[Settings]\nSound=0\n"},
+        // A header without its ']' starts no section the game knows: its keys
+        // stay where they are and the section comes at the end, once.
+        {"[A\nk=1\n", std::nullopt, "[A\nk=1\n[Settings]\nSound=0\n"},
+        {"[Settings]\nSound=1\n[Broken\nSound=7\n", "1", "[Settings]\nSound=0\n[Broken\nSound=7\n"},
+        {"Sound=1\n", std::nullopt, "Sound=1\n[Settings]\nSound=0\n"},
+        {"junk\n=x\n[Settings]\nnoise\nSound=1\nmore junk\n", "1", "junk\n=x\n[Settings]\nnoise\nSound=0\nmore junk\n"},
+        // Duplicates: the last line is the key's, for reading and writing.
+        {"[Settings]\nSound=0\nSound=1\n", "1", "[Settings]\nSound=0\nSound=0\n"},
+        {"[Settings]\nSound=5\n[Other]\n[settings]\nMusic=0\n", "5", "[Settings]\nSound=0\n[Other]\n[settings]\nMusic=0\n"},
+        {"[Settings]\nMusic=0\n[Other]\nx=1\n[Settings]\nMusic=1\n\n; tail\n", std::nullopt,
+         "[Settings]\nMusic=0\n[Other]\nx=1\n[Settings]\nMusic=1\nSound=0\n\n; tail\n"},
+        {"[Settings]\nText=<<<END\nline one\nSound=\nEND\nMusic=1\n", "", "[Settings]\nText=<<<END\nline one\nSound=0\nEND\nMusic=1\n"},
+        {"[ settings ] ; ours\n  sound =  1  \n", "1", "[ settings ] ; ours\n  sound =  0  \n"},
+        {"[Settings]\r\nMusic=1\r\n\r\n[Other]\r\n", std::nullopt, "[Settings]\r\nMusic=1\r\nSound=0\r\n\r\n[Other]\r\n"},
+        {"[Settings]\r\nSound=1\r\n", "1", "[Settings]\r\nSound=0\r\n"},
+        {"[Other]\r\nx=1", std::nullopt, "[Other]\r\nx=1\r\n[Settings]\r\nSound=0\r\n"},
+        {"[Settings]\nMusic=1", std::nullopt, "[Settings]\nMusic=1\nSound=0\n"},
+        {"[Settings]", std::nullopt, "[Settings]\nSound=0\n"},
+        {"\xEF\xBB\xBF[Settings]\nSound=1\n", "1", "\xEF\xBB\xBF[Settings]\nSound=0\n"},
+        {"\0\xff[\x01\n[Settings]\nSo\0und=1\n\xfe"s, std::nullopt, "\0\xff[\x01\n[Settings]\nSo\0und=1\n\xfe\nSound=0\n"s},
+        {"; only a comment\n# another", std::nullopt, "; only a comment\n# another\n[Settings]\nSound=0\n"},
+    };
+    for (const Case& c : cases) {
+        IniSettingsStore store = open(c.before);
+        EXPECT_EQ(store.read("Settings", "Sound"), c.sound) << c.before;
+        ASSERT_TRUE(store.write("Settings", "Sound", "0")) << c.before;
+        EXPECT_EQ(readFile(file), c.after) << c.before;
+        EXPECT_EQ(store.read("Settings", "Sound"), "0") << c.before;
+        // Writing it again changes nothing more.
+        ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+        EXPECT_EQ(readFile(file), c.after) << c.before;
+    }
+}
+
+TEST_F(IniFile, GarbageFileKeepsEveryByteAndGainsOneSection) {
+    std::string garbage;
+    uint32_t x = 99;
+    while (garbage.size() < 5000) {
+        x = x * 1103515245u + 12345u;
+        const char c = static_cast<char>(x >> 24);
+        if (c != '[' && c != '\r') garbage += c;  // no section header, plain line ends
+    }
+    IniSettingsStore store = open(garbage);
+    ASSERT_TRUE(store.write("Settings", "Music", "0"));
+    ASSERT_TRUE(store.write("Settings", "Sound", "1"));
+    const std::string lineEnd = garbage.back() == '\n' ? "" : "\n";
+    EXPECT_EQ(readFile(file), garbage + lineEnd + "[Settings]\nMusic=0\nSound=1\n");
+}
+
+TEST_F(IniFile, DanglingLinkStaysALinkAndItsTargetIsWritten) {
+    // Relative links, two of them in a row, to a file not yet made.
+    fs::create_directory(dir.path() / "real");
+    fs::create_symlink("middle.ini", file);
+    fs::create_symlink("real/settings.ini", dir.path() / "middle.ini");
+    IniSettingsStore store(file.string());
+    ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "middle.ini"));
+    EXPECT_EQ(readFile(dir.path() / "real" / "settings.ini"), "[Settings]\nSound=0\n");
+    EXPECT_EQ(store.read("Settings", "Sound"), "0");
+
+    // A link into a folder that does not exist: nothing is made, the link stays.
+    const fs::path lost = dir.path() / "lost.ini";
+    fs::create_symlink(dir.path() / "gone" / "settings.ini", lost);
+    IniSettingsStore lostStore(lost.string());
+    EXPECT_FALSE(lostStore.write("Settings", "Sound", "0"));
+    EXPECT_TRUE(fs::is_symlink(lost));
+    EXPECT_FALSE(fs::exists(dir.path() / "gone"));
+
+    // A loop of links is refused.
+    const fs::path loop = dir.path() / "loop.ini";
+    fs::create_symlink("loop.ini", loop);
+    EXPECT_FALSE(IniSettingsStore(loop.string()).write("Settings", "Sound", "0"));
+    EXPECT_TRUE(fs::is_symlink(loop));
+}
+
+TEST_F(IniFile, PermissionsOfTheFileAreKept) {
+    for (const fs::perms perms : {fs::perms::owner_read | fs::perms::owner_write,
+                                  fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
+        IniSettingsStore store = open("[Settings]\nSound=1\n");
+        fs::permissions(file, perms);
+        ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, perms);
+    }
 }
 
 TEST(SettingsPath, DefaultPathFollowsXdgConfigHome) {
