@@ -145,6 +145,38 @@ TEST(Driver, BadArgumentsAndUnreadableScripts) {
     EXPECT_EQ(WEXITSTATUS(status), 2);
 }
 
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(Driver, RefusesScriptsItCannotRead) {
+    const std::string out = ::testing::TempDir() + "splat_driver_refused.out";
+    const std::string err = ::testing::TempDir() + "splat_driver_refused.err";
+    // A folder, and a file whose first read fails with an I/O error.
+    for (const std::string& script : {::testing::TempDir(), std::string("/proc/self/mem")}) {
+        const std::string command = std::string(SPLAT_SCRIPT_EXE) + " " + script + " >" + out + " 2>" + err;
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << script;
+        EXPECT_EQ(fileText(err).rfind("splat-script: cannot read " + script + ": ", 0), 0u) << fileText(err);
+        if (script != "/proc/self/mem") {
+            EXPECT_EQ(fileText(out), "");  // refused before the game starts
+        }
+    }
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+}
+
+TEST(Driver, TogglesKeepAHeaderWithoutItsBracketAsItIs) {
+    const std::string file = ::testing::TempDir() + "splat_driver_broken.ini";
+    std::ofstream(file) << "[A\nk=1\n";
+    for (int run = 0; run < 3; ++run) EXPECT_EQ(runDriver("click SoundOff1\n", "--settings " + file).status, 0);
+    EXPECT_EQ(fileText(file), "[A\nk=1\n[Settings]\nSound=0\n");
+    std::remove(file.c_str());
+}
+
 TEST(Driver, SettingsFileIsReadAndWrittenByTheGamesOwnCode) {
     const std::string file = ::testing::TempDir() + "splat_driver_vormel.ini";
     std::ofstream(file) << "; kept\n[Settings]\nSound=0\n";

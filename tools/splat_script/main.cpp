@@ -2,6 +2,7 @@
 //   splat-script [--clock SECONDS] [--settings FILE] [SCRIPT]
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -12,6 +13,12 @@
 #include "splat_script/script_runner.h"
 
 namespace {
+
+// A script that cannot be read is refused, never taken as an empty one.
+int cannotRead(const std::string& file, std::string_view reason) {
+    std::cerr << "splat-script: cannot read " << file << ": " << reason << "\n";
+    return 2;
+}
 
 int usage(std::string_view problem) {
     std::cerr << "splat-script: " << problem << "\n"
@@ -49,6 +56,8 @@ int main(int argc, char** argv) {
 
     std::ifstream file;
     if (haveScript) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(scriptFile, ec)) return cannotRead(scriptFile, "it is a folder");
         file.open(scriptFile);
         if (!file) return usage("cannot read " + scriptFile);
     }
@@ -58,6 +67,8 @@ int main(int argc, char** argv) {
 
     splat::script::ScriptRunner runner(std::cout, std::move(settings), clock);
     runner.start();
-    runner.run(haveScript ? static_cast<std::istream&>(file) : std::cin);
+    if (!runner.run(haveScript ? static_cast<std::istream&>(file) : std::cin)) {
+        return cannotRead(haveScript ? scriptFile : "standard input", "read error");
+    }
     return 0;
 }

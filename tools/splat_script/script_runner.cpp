@@ -84,12 +84,13 @@ void ScriptRunner::print(std::string_view text) { out_ << text << '\n'; }
 
 void ScriptRunner::error(std::string_view text) { out_ << "error: " << text << '\n'; }
 
-void ScriptRunner::run(std::istream& in) {
+bool ScriptRunner::run(std::istream& in) {
     std::string line;
     while (!window_.mainClosed() && std::getline(in, line)) {
         if (!runLine(line)) break;
     }
     out_.flush();
+    return !in.bad();
 }
 
 bool ScriptRunner::runLine(std::string_view raw) {

@@ -23,8 +23,9 @@ public:
     void start();
     // One script line; false once the game has closed its window.
     bool runLine(std::string_view line);
-    // Every line of `in` until its end or until the game closes.
-    void run(std::istream& in);
+    // Every line of `in` until its end or until the game closes; false when
+    // reading `in` failed before that.
+    bool run(std::istream& in);
 
     Game& game() { return *game_; }
     HeadlessWindow& window() { return window_; }
