@@ -1,29 +1,25 @@
 #include "ui/picture_loader.h"
 
 #include <QImageReader>
-#include <future>
-#include <map>
-#include <mutex>
-#include <utility>
+#include <algorithm>
+#include <vector>
 
 #include "ui/asset_lookup.h"
 
 namespace splat::ui::pictures {
 namespace {
 
-using Key = std::pair<QString, std::pair<int, int>>;
-
-std::mutex& pendingMutex() {
+// The living prefetches, for `take` to look in. They own their work; this
+// list only finds them.
+std::mutex& liveMutex() {
     static std::mutex m;
     return m;
 }
 
-std::map<Key, std::future<QImage>>& pending() {
-    static std::map<Key, std::future<QImage>> p;
-    return p;
+std::vector<Prefetch*>& live() {
+    static std::vector<Prefetch*> v;
+    return v;
 }
-
-Key keyOf(const QString& file, QSize size) { return {file, {size.width(), size.height()}}; }
 
 }  // namespace
 
@@ -40,23 +36,42 @@ QImage decode(const QString& file, QSize size) {
     return image;
 }
 
-void prefetch(const QString& file, QSize size) {
-    const std::lock_guard<std::mutex> lock(pendingMutex());
-    auto& p = pending();
-    const Key key = keyOf(file, size);
-    if (p.count(key) != 0) return;
-    p.emplace(key, std::async(std::launch::async, [file, size] { return decode(file, size); }));
+Prefetch::Prefetch() {
+    const std::lock_guard<std::mutex> lock(liveMutex());
+    live().push_back(this);
+}
+
+Prefetch::~Prefetch() {
+    {
+        const std::lock_guard<std::mutex> lock(liveMutex());
+        auto& v = live();
+        v.erase(std::remove(v.begin(), v.end(), this), v.end());
+    }
+    // Waits for every decode still running.
+    for (auto& [key, future] : pending_) {
+        if (future.valid()) future.wait();
+    }
+}
+
+void Prefetch::start(const QString& file, QSize size) {
+    const std::lock_guard<std::mutex> lock(liveMutex());
+    const Key key{file, {size.width(), size.height()}};
+    if (pending_.count(key) != 0) return;
+    pending_.emplace(key, std::async(std::launch::async, [file, size] { return decode(file, size); }));
 }
 
 QImage take(const QString& file, QSize size) {
     std::future<QImage> ready;
     {
-        const std::lock_guard<std::mutex> lock(pendingMutex());
-        auto& p = pending();
-        const auto it = p.find(keyOf(file, size));
-        if (it != p.end()) {
-            ready = std::move(it->second);
-            p.erase(it);
+        const std::lock_guard<std::mutex> lock(liveMutex());
+        const Prefetch::Key key{file, {size.width(), size.height()}};
+        for (Prefetch* p : live()) {
+            const auto it = p->pending_.find(key);
+            if (it != p->pending_.end()) {
+                ready = std::move(it->second);
+                p->pending_.erase(it);
+                break;
+            }
         }
     }
     return ready.valid() ? ready.get() : decode(file, size);

@@ -30,7 +30,7 @@ bool insideDialog(const BuiltControl& c) {
 
 }  // namespace
 
-QtWindow::QtWindow() : built_(buildWindow()) {}
+QtWindow::QtWindow() : built_(buildWindow(prefetch_)) {}
 
 QtWindow::~QtWindow() = default;
 

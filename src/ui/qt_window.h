@@ -10,6 +10,7 @@
 
 #include "core/bindings.h"
 #include "core/window.h"
+#include "ui/picture_loader.h"
 #include "ui/window_builder.h"
 
 class QDialog;
@@ -77,6 +78,9 @@ private:
     void bindControl(BuiltControl& c);
     void placeDialog(GameDialog& d, bool onMainWindow);
 
+    // Declared before the window so that it ends after it: its end waits for
+    // the pictures still being decoded.
+    pictures::Prefetch prefetch_;
     BuiltWindow built_;
     Game* game_ = nullptr;
     bool mainClosed_ = false;

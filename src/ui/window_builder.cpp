@@ -266,12 +266,12 @@ QString literalCaption(const QString& text) {
     return escaped;
 }
 
-BuiltWindow buildWindow() {
+BuiltWindow buildWindow(pictures::Prefetch& prefetch) {
     // The pictures of the first frame decode on helper threads meanwhile.
     for (const ControlSpec& desc : layoutTable()) {
         if ((desc.kind == ControlKind::Picture || desc.kind == ControlKind::Page) && !desc.picture.empty() &&
             shownAtStart(desc)) {
-            pictures::prefetch(qs(desc.picture), QSize(desc.rect.w, desc.rect.h));
+            prefetch.start(qs(desc.picture), QSize(desc.rect.w, desc.rect.h));
         }
     }
     BuiltWindow out;

@@ -34,7 +34,12 @@ struct BuiltWindow {
     NameMap<BuiltControl> controls;
 };
 
-BuiltWindow buildWindow();
+namespace pictures {
+class Prefetch;
+}
+
+// The pictures of the first frame start decoding on `prefetch` meanwhile.
+BuiltWindow buildWindow(pictures::Prefetch& prefetch);
 
 // A caption for a button, radio button, group or menu item: a '&' stays a '&'.
 QString literalCaption(const QString& text);

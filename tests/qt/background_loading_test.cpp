@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <atomic>
 #include <chrono>
 #include <stdexcept>
@@ -150,7 +151,8 @@ TEST(PictureLoader, DecodesAJpegAtTheSizeItIsShownAt) {
 
 TEST(PictureLoader, APrefetchedPictureIsTheSameAsOneDecodedOnTheSpot) {
     const QString path = writePicture(QStringLiteral("prefetch_test.jpg"), QSize(120, 80));
-    ui::pictures::prefetch(path, QSize(60, 40));
+    ui::pictures::Prefetch prefetch;
+    prefetch.start(path, QSize(60, 40));
     const QImage fetched = ui::pictures::take(path, QSize(60, 40));
     ASSERT_FALSE(fetched.isNull());
     EXPECT_EQ(fetched, ui::pictures::decode(path, QSize(60, 40)));
@@ -158,9 +160,23 @@ TEST(PictureLoader, APrefetchedPictureIsTheSameAsOneDecodedOnTheSpot) {
     EXPECT_EQ(ui::pictures::take(path, QSize(60, 40)), fetched);
 }
 
+// A program that starts decoding six pictures and ends at once: a helper
+// thread still decoding once the application is gone would crash it, so it
+// runs many times.
+TEST(PictureLoader, AProgramEndingWhilePicturesDecodeEndsCleanly) {
+    for (int run = 0; run < 100; ++run) {
+        QProcess probe;
+        probe.start(QStringLiteral(SPLAT_PREFETCH_EXIT_EXE), {});
+        ASSERT_TRUE(probe.waitForFinished(20000)) << "run " << run;
+        ASSERT_EQ(probe.exitStatus(), QProcess::NormalExit) << "run " << run << " crashed";
+        ASSERT_EQ(probe.exitCode(), 0) << "run " << run;
+    }
+}
+
 TEST(PictureLoader, MissingAndBrokenFilesGiveNoPicture) {
     EXPECT_TRUE(ui::pictures::decode(QStringLiteral("no-such-picture.jpg"), QSize(10, 10)).isNull());
-    ui::pictures::prefetch(QStringLiteral("no-such-picture.jpg"), QSize(10, 10));
+    ui::pictures::Prefetch prefetch;
+    prefetch.start(QStringLiteral("no-such-picture.jpg"), QSize(10, 10));
     EXPECT_TRUE(ui::pictures::take(QStringLiteral("no-such-picture.jpg"), QSize(10, 10)).isNull());
 }
 
