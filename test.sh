@@ -3,5 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
-cd build
-ctest --output-on-failure -j"$(nproc 2>/dev/null || echo 2)"
+(cd build && ctest --output-on-failure -j"$(nproc 2>/dev/null || echo 2)")
+# The logic again, with the address and undefined-behaviour sanitizers.
+scripts/sanitizers.sh
