@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/settings_store.h"
 #include "logic/headless_game.h"
 #include "qt/keys.h"
