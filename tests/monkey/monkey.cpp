@@ -11,17 +11,16 @@
 #include <iostream>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "core/bindings.h"
 #include "core/clock.h"
-#include "core/game.h"
 #include "core/headless_window.h"
 #include "core/recording_audio.h"
 #include "core/settings_store.h"
 #include "core/text_input.h"
+#include "game/bindings.h"
+#include "game/game.h"
 
 namespace splat {
 namespace {
