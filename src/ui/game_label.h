@@ -19,6 +19,9 @@ public:
     // Reacts to clicks with `clicked` and shows a pointing hand.
     void setClickable(bool clickable);
     bool isClickable() const { return clickable_; }
+    // Marks the player's own club: bold on a soft club-coloured backing.
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
 
 Q_SIGNALS:
     void clicked();
@@ -38,6 +41,7 @@ private:
     bool chip_ = false;
     bool clickable_ = false;
     bool pressed_ = false;
+    bool marked_ = false;
 };
 
 }  // namespace splat::ui

@@ -14,10 +14,12 @@
 #include <memory>
 
 #include "core/game.h"
+#include "ui/accessible_window.h"
 #include "ui/flat_page_control.h"
 #include "ui/game_dialog.h"
 #include "ui/game_label.h"
 #include "ui/main_window.h"
+#include "ui/own_club_marks.h"
 
 namespace splat::ui {
 namespace {
@@ -30,7 +32,7 @@ bool insideDialog(const BuiltControl& c) {
 
 }  // namespace
 
-QtWindow::QtWindow() : built_(buildWindow()) {}
+QtWindow::QtWindow() : built_(buildWindow()), accessible_(std::make_unique<AccessibleWindow>(*this)) {}
 
 QtWindow::~QtWindow() = default;
 
@@ -181,6 +183,10 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
         default:
             break;
     }
+    // What a screen reader is told follows the new text; the club rows show
+    // the player's own club.
+    accessible_->textChanged(name);
+    if (game_ != nullptr) markOwnClub(name, c->widget, game_->state());
 }
 
 std::string QtWindow::text(std::string_view name) const {
