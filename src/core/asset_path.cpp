@@ -1,37 +1,54 @@
 #include "core/asset_path.h"
 
-#include <filesystem>
 #include <system_error>
 
-// The build names the installed data folder; this default fits an
-// installation under /usr/local.
-#ifndef SPLAT_DATA_DIR
-#define SPLAT_DATA_DIR "/usr/local/share/splat-league"
-#endif
+#include "splat_install_dirs.h"
 
 namespace fs = std::filesystem;
 
 namespace splat {
+namespace {
 
-std::vector<std::string> assetDirectories() {
-    std::vector<std::string> dirs;
+fs::path programDirectory() {
     std::error_code ec;
-    fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && program.has_parent_path()) dirs.push_back(program.parent_path().string());
-    dirs.push_back(SPLAT_DATA_DIR);
-    fs::path cwd = fs::current_path(ec);
-    dirs.push_back(ec ? std::string(".") : cwd.string());
-    return dirs;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : program.parent_path();
 }
 
-std::vector<std::string> assetFolders() {
-    std::vector<std::string> folders;
-    for (const std::string& dir : assetDirectories()) {
-        folders.push_back(dir);
-        folders.push_back((fs::path(dir) / "assets").string());
-    }
-    return folders;
+void addWithAssets(std::vector<std::string>& folders, const fs::path& dir) {
+    folders.push_back(dir.string());
+    folders.push_back((dir / "assets").string());
 }
+
+}  // namespace
+
+FileLayout fileLayoutFor(const fs::path& programDir, const fs::path& workingDir) {
+    FileLayout layout;
+    if (!programDir.empty()) {
+        const fs::path data = (programDir / SPLAT_DATA_DIR_FROM_PROGRAM).lexically_normal();
+        std::error_code ec;
+        if (fs::is_directory(data, ec)) {
+            // Installed: the prefix holds everything, the working directory
+            // is never searched.
+            layout.installed = true;
+            layout.assetFolders.push_back(data.string());
+            layout.moduleFolder = (programDir / SPLAT_MODULE_DIR_FROM_PROGRAM).lexically_normal().string();
+            return layout;
+        }
+        addWithAssets(layout.assetFolders, programDir);
+        layout.moduleFolder = programDir.string();
+    }
+    addWithAssets(layout.assetFolders, workingDir.empty() ? fs::path(".") : workingDir);
+    return layout;
+}
+
+FileLayout fileLayout() {
+    std::error_code ec;
+    const fs::path cwd = fs::current_path(ec);
+    return fileLayoutFor(programDirectory(), ec ? fs::path(".") : cwd);
+}
+
+std::vector<std::string> assetFolders() { return fileLayout().assetFolders; }
 
 std::string findAsset(std::string_view name, const std::vector<std::string>& directories) {
     if (name.empty() || name.find('/') != std::string_view::npos) return {};

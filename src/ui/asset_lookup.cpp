@@ -1,11 +1,33 @@
 #include "ui/asset_lookup.h"
 
+#include <cstdio>
+#include <mutex>
+#include <set>
+#include <string>
+
 #include "core/asset_path.h"
 
 namespace splat::ui {
+namespace {
+
+// Says once per file on the standard error that a picture is missing, so a
+// broken installation is easy to tell from a blank picture. Pictures are
+// looked up on helper threads too.
+void reportMissing(const std::string& file) {
+    static std::mutex mutex;
+    static std::set<std::string> reported;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (!reported.insert(file).second) return;
+    std::fprintf(stderr, "Splat League: %s It is left blank.\n", assetNotFoundMessage(file).c_str());
+}
+
+}  // namespace
 
 QString findPicture(const QString& file) {
-    return QString::fromStdString(findAsset(file.toStdString()));
+    const std::string name = file.toStdString();
+    const std::string path = findAsset(name);
+    if (path.empty()) reportMissing(name);
+    return QString::fromStdString(path);
 }
 
 }  // namespace splat::ui

@@ -32,15 +32,12 @@ private:
     CloseFunction close_;
 };
 
+// An installed game loads the module from its private library folder, a
+// build-tree run from beside the program.
 std::vector<std::string> candidates() {
-    std::vector<std::string> paths;
-    // The program's own folder comes first among the places of the game's files.
-    const std::vector<std::string> places = assetDirectories();
-    if (!places.empty()) paths.push_back(places.front() + "/" + kAudioModuleFile);
-#ifdef SPLAT_AUDIO_MODULE_DIR
-    paths.push_back(std::string(SPLAT_AUDIO_MODULE_DIR) + "/" + kAudioModuleFile);
-#endif
-    return paths;
+    const FileLayout layout = fileLayout();
+    if (layout.moduleFolder.empty()) return {};
+    return {layout.moduleFolder + "/" + kAudioModuleFile};
 }
 
 }  // namespace

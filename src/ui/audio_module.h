@@ -9,8 +9,8 @@
 
 namespace splat::ui {
 
-// The file name of the module, looked up beside the program, then in the
-// installed library folder.
+// The file name of the module, looked up in the installed game's library
+// folder, or beside the program when it runs from the build tree.
 inline constexpr const char* kAudioModuleFile = "libsplat-sdl-audio.so";
 
 std::unique_ptr<Audio> openAudioModule();

@@ -13,8 +13,9 @@
 
 #include "core/audio.h"
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/ini_settings_store.h"
+#include "ui/app_identity.h"
 #include "ui/audio_module.h"
 #include "ui/background_audio.h"
 #include "ui/main_window.h"
@@ -70,7 +71,7 @@ int run(QApplication& app, splat::ui::BackgroundAudio& audio) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Splat League"));
+    splat::ui::applyIdentity(app);
     splat::ui::theme::apply(app);
     // The sound comes up on a helper thread once the window is on the screen.
     splat::ui::BackgroundAudio audio(&splat::ui::openAudioModule, [](const std::string& error) {

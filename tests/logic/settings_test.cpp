@@ -17,11 +17,12 @@
 
 #include "core/asset_path.h"
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/headless_window.h"
 #include "core/ini_settings_store.h"
 #include "core/recording_audio.h"
 #include "core/setting_value.h"
+#include "splat_install_dirs.h"
 
 namespace fs = std::filesystem;
 
@@ -491,16 +492,60 @@ TEST(AssetLookup, FirstFolderThatHoldsTheFileWins) {
     EXPECT_EQ(findAsset("", folders), "");
 }
 
-TEST(AssetLookup, SearchesBesideTheProgramThenDataFolderThenWorkingDirectory) {
-    const std::vector<std::string> dirs = assetDirectories();
-    ASSERT_EQ(dirs.size(), 3u);
-    EXPECT_EQ(dirs[0], fs::read_symlink("/proc/self/exe").parent_path().string());
-    EXPECT_EQ(fs::path(dirs[1]).filename(), "splat-league");
-    EXPECT_EQ(dirs[2], fs::current_path().string());
-    const std::vector<std::string> folders = assetFolders();
-    ASSERT_EQ(folders.size(), 6u);
-    EXPECT_EQ(folders[0], dirs[0]);
-    EXPECT_EQ(folders[1], dirs[0] + "/assets");
+TEST(AssetLookup, FromTheBuildTreeSearchesBesideTheProgramThenTheWorkingDirectory) {
+    const FileLayout layout = fileLayout();
+    EXPECT_FALSE(layout.installed);
+    const std::string program = fs::read_symlink("/proc/self/exe").parent_path().string();
+    const std::string cwd = fs::current_path().string();
+    EXPECT_EQ(layout.assetFolders, (std::vector<std::string>{program, program + "/assets", cwd, cwd + "/assets"}));
+    EXPECT_EQ(layout.moduleFolder, program);
+    EXPECT_EQ(assetFolders(), layout.assetFolders);
+}
+
+// An installed game keeps to its prefix: the data folder beside its bin
+// folder holds the pictures and sounds, and a file of the same name in the
+// working directory or beside the program is never taken instead.
+TEST(AssetLookup, AnInstalledGameReadsOnlyFromItsPrefix) {
+    TempFolder dir;
+    const fs::path prefix = dir.path() / "prefix";
+    const fs::path bin = prefix / "bin";
+    const fs::path data = (bin / SPLAT_DATA_DIR_FROM_PROGRAM).lexically_normal();
+    const fs::path elsewhere = dir.path() / "elsewhere";
+    for (const fs::path& p : {bin, data, elsewhere}) fs::create_directories(p);
+    ASSERT_EQ(data.filename(), "splat-league");
+    for (const fs::path& p : {elsewhere, bin, elsewhere / "assets"}) writeFile(p / "banner.jpg", "stray");
+    writeFile(elsewhere / "Paint.mp3", "stray");
+    writeFile(data / "Paint.mp3", "installed");
+
+    const FileLayout layout = fileLayoutFor(bin, elsewhere);
+    EXPECT_TRUE(layout.installed);
+    EXPECT_EQ(layout.assetFolders, std::vector<std::string>{data.string()});
+    EXPECT_EQ(layout.moduleFolder, (bin / SPLAT_MODULE_DIR_FROM_PROGRAM).lexically_normal().string());
+    EXPECT_EQ(fs::path(layout.moduleFolder).filename(), "splat-league");
+    EXPECT_EQ(findAsset("Paint.mp3", layout.assetFolders), (data / "Paint.mp3").string());
+    EXPECT_EQ(findAsset("banner.jpg", layout.assetFolders), "");  // missing there: not taken from elsewhere
+}
+
+TEST(AssetLookup, WithoutItsDataFolderAProgramSearchesLikeABuildTreeRun) {
+    TempFolder dir;
+    const fs::path bin = dir.path() / "prefix" / "bin";
+    const fs::path cwd = dir.path() / "cwd";
+    fs::create_directories(bin);
+    fs::create_directories(cwd);
+    const std::vector<std::string> buildTree = {bin.string(), (bin / "assets").string(), cwd.string(),
+                                                (cwd / "assets").string()};
+    // No data folder at all, or a file where the folder should be.
+    EXPECT_EQ(fileLayoutFor(bin, cwd).assetFolders, buildTree);
+    const fs::path data = (bin / SPLAT_DATA_DIR_FROM_PROGRAM).lexically_normal();
+    fs::create_directories(data.parent_path());
+    writeFile(data, "not a folder");
+    const FileLayout layout = fileLayoutFor(bin, cwd);
+    EXPECT_FALSE(layout.installed);
+    EXPECT_EQ(layout.assetFolders, buildTree);
+    EXPECT_EQ(layout.moduleFolder, bin.string());
+    // An unknown program folder leaves the working directory alone.
+    EXPECT_EQ(fileLayoutFor({}, cwd).assetFolders, (std::vector<std::string>{cwd.string(), (cwd / "assets").string()}));
+    EXPECT_EQ(fileLayoutFor({}, cwd).moduleFolder, "");
 }
 
 TEST(RecordingAudio, ReportsWhatWouldBePlayed) {
