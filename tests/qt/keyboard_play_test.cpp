@@ -167,5 +167,35 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     for (const std::string& s : modals.seen) EXPECT_EQ(s.rfind("unexpected", 0), std::string::npos) << s;
 }
 
+TEST(KeyboardPlay, EnterClosesEveryDialogAndEscapeOnlyThoseWithACloseBox) {
+    struct Case {
+        const char* dialog;
+        bool escapeCloses;
+    };
+    for (const Case c : {Case{"Tresults", false}, Case{"Tendseason", true}, Case{"TForm4", false},
+                         Case{"TForm5", false}, Case{"TAbout", true}}) {
+        SCOPED_TRACE(c.dialog);
+        KeyboardGame g;
+        ASSERT_TRUE(activate(&g.window.mainWindow()));
+        {
+            ModalKeys modals;
+            modals.expect({{Qt::Key_Return}});
+            g.window.showDialog(c.dialog);
+            ASSERT_EQ(modals.seen.size(), 1u);
+            EXPECT_EQ(QString::fromStdString(modals.focusedOn[0]).toLower(), "ok") << "OK is not the focused default";
+            EXPECT_EQ(g.window.dialog(c.dialog)->result(), QDialog::Accepted);
+        }
+        {
+            // Escape first; where it does nothing, Enter ends the dialog.
+            ModalKeys modals;
+            modals.expect({{Qt::Key_Escape}});
+            modals.expect({{Qt::Key_Return}});
+            g.window.showDialog(c.dialog);
+            EXPECT_EQ(modals.seen.size(), c.escapeCloses ? 1u : 2u);
+            EXPECT_EQ(g.window.dialog(c.dialog)->result(), QDialog::Accepted) << "Escape acts as OK";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace splat::testing
