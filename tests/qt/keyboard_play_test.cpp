@@ -107,7 +107,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     // A player hired.
     press(Qt::Key_4, Qt::AltModifier);
     ASSERT_TRUE(tabTo(g.widget("playersearch")));
-    press(Qt::Key_Space);
+    press(Qt::Key_Return);                           // Enter presses a button as Space does
     ASSERT_FALSE(g.widget("Panel24")->isHidden());
     const std::string found = g.state().scoutedPlayerName;
     ASSERT_TRUE(tabTo(g.widget("replace2")));
