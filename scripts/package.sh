@@ -26,7 +26,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $CPPFLAGS" \
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS) \
-  cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" >/dev/null
 # Only what the package holds; the tests and benchmarks are not needed here.
 targets=(splat-league splat-docs)
