@@ -8,7 +8,7 @@
 
 #include "core/audio.h"
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/headless_window.h"
 #include "core/settings_store.h"
 

@@ -1,10 +1,10 @@
-#include "core/game.h"
+#include "core/game_core.h"
 
 namespace splat {
 
 // The trophy room shows the counts the last season end or new game wrote.
-void Game::Button1Click() { win_.showDialog("TForm4"); }
+void GameCore::Button1Click() { win_.showDialog("TForm4"); }
 
-void Game::About1Click() { win_.showDialog("TAbout"); }
+void GameCore::About1Click() { win_.showDialog("TAbout"); }
 
 }  // namespace splat

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "core/game.h"
+#include "core/game_core.h"
 
 namespace splat {
 
@@ -12,7 +12,7 @@ constexpr std::string_view kMusicFile = "Paint.mp3";
 // opened leaves the music off for the run: the player is told once, the timer
 // stays off and the settings file keeps its value, so the next start tries
 // again.
-bool startMusic(Game& game) {
+bool startMusic(GameCore& game) {
     std::string error;
     if (!game.audio().musicOpen(kMusicFile, error)) {
         if (error.empty()) error = "The music file " + std::string(kMusicFile) + " cannot be played.";
@@ -27,14 +27,14 @@ bool startMusic(Game& game) {
 
 }  // namespace
 
-void Game::musicFailed(std::string_view error) {
+void GameCore::musicFailed(std::string_view error) {
     s_.musicOn = 0;
     win_.setText("MusicOff1", "Music Off");
     win_.setTimerEnabled("MusicTimer", false);
     win_.message(error, "");
 }
 
-void Game::musicStartUp() {
+void GameCore::musicStartUp() {
     if (s_.musicOn) {
         startMusic(*this);
     } else {
@@ -44,11 +44,11 @@ void Game::musicStartUp() {
 }
 
 // A finished piece starts again from its beginning; a playing one goes on.
-void Game::musicloop() {
+void GameCore::musicloop() {
     if (s_.musicOn) audio_.musicPlay();
 }
 
-void Game::MusicOff1Click() {
+void GameCore::MusicOff1Click() {
     if (s_.musicOn) {
         s_.musicOn = 0;
         audio_.musicStop();
@@ -63,13 +63,13 @@ void Game::MusicOff1Click() {
 }
 
 // Turning the sound off lets an effect that is playing finish.
-void Game::SoundOff1Click() {
+void GameCore::SoundOff1Click() {
     s_.soundOn = s_.soundOn ? 0 : 1;
     win_.setText("SoundOff1", s_.soundOn ? "Sound On" : "Sound Off");
     writeSetting("Sound", s_.soundOn != 0);
 }
 
-void Game::effect(std::string_view file) {
+void GameCore::effect(std::string_view file) {
     if (s_.soundOn) audio_.playEffect(file);
 }
 

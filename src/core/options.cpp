@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "core/game_core.h"
 #include "core/text_input.h"
 
 namespace splat {
@@ -7,20 +7,20 @@ constexpr const char* kStandIns[] = {"Panel1", "Panel56", "Panel58", "Button1"};
 constexpr size_t kTeamNameLength = 20;
 }  // namespace
 
-void Game::openOptions() {
+void GameCore::openOptions() {
     optionsOpen_ = true;
     win_.setVisible("optionspanel", true);
     for (const char* name : kStandIns) win_.setVisible(name, false);
     win_.showPage("TabSheet1");
 }
 
-void Game::closeOptions() {
+void GameCore::closeOptions() {
     optionsOpen_ = false;
     win_.setVisible("optionspanel", false);
     for (const char* name : kStandIns) win_.setVisible(name, true);
 }
 
-void Game::toggleOptions() {
+void GameCore::toggleOptions() {
     if (optionsOpen_) {
         closeOptions();
     } else {
@@ -28,11 +28,11 @@ void Game::toggleOptions() {
     }
 }
 
-void Game::OptionsClick() { toggleOptions(); }
-void Game::btncloseClick() { closeOptions(); }
-void Game::OptionsClose() { closeOptions(); }
+void GameCore::OptionsClick() { toggleOptions(); }
+void GameCore::btncloseClick() { closeOptions(); }
+void GameCore::OptionsClose() { closeOptions(); }
 
-void Game::denterClick() {
+void GameCore::denterClick() {
     const ParsedNumber n = parseWholeNumber(win_.text("deadline"));
     if (n.reading == NumberReading::NotANumber) {
         win_.message("Invalid value", "");
@@ -46,7 +46,7 @@ void Game::denterClick() {
     win_.message("ok", "");
 }
 
-void Game::doneClick(std::string_view text) {
+void GameCore::doneClick(std::string_view text) {
     s_.teamName = limitCharacters(text, kTeamNameLength);
     refreshViews();
 }

@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
-#include "core/game.h"
+#include "core/game_core.h"
 
 namespace splat {
 
-void Game::inspectRow(int row) {
+void GameCore::inspectRow(int row) {
     if (row < 1 || row > kTeams) return;
     static const auto family = [](const char* stem) {
         std::array<std::string, kPlayers + 1> names;
@@ -30,6 +30,6 @@ void Game::inspectRow(int row) {
     }
 }
 
-void Game::teamClick(int row) { inspectRow(row); }
+void GameCore::teamClick(int row) { inspectRow(row); }
 
 }  // namespace splat

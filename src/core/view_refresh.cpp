@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "core/game.h"
+#include "core/game_core.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
 
@@ -45,7 +45,7 @@ const std::string& markerName(const GameState& s, int32_t marker) {
 
 }  // namespace
 
-void Game::refreshViews() {
+void GameCore::refreshViews() {
     static const Family pp("pp"), boostprice("boostprice"), ot("ot"), ft("ft"), fh("fh");
     static const Family playername("playername"), sfam("s"), shoot("shoot"), mfam("m");
     static const Family pla("pla"), wfam("w"), pl("pl"), teamLabel("team", 10), teampoints("teampoints", 10);

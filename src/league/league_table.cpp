@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "core/game.h"
+#include "league/league.h"
 #include "core/saturating.h"
 
 namespace splat {
 
 // A bubble sort that never swaps equal points, so clubs level on points keep
 // their previous order.
-void Game::sortTable() {
+void League::sortTable() {
     bool swapped = true;
     while (swapped) {
         swapped = false;
@@ -23,7 +23,7 @@ void Game::sortTable() {
     }
 }
 
-void Game::addPoints(int32_t team, int32_t n) {
+void League::addPoints(int32_t team, int32_t n) {
     for (int i = 1; i <= kTeams; ++i) {
         if (s_.tableTeam[i] == team) addSaturating(s_.tablePoints[i], n);
     }

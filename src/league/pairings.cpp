@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "core/game.h"
+#include "league/league.h"
 
 namespace splat {
 
-void Game::drawPairings() {
+void League::drawPairings() {
     std::array<int32_t, 2 * kPairings> drawn{};  // the teams drawn so far; 0 = empty slot
     const auto alreadyDrawn = [&drawn](int32_t team) {
         return std::find(drawn.begin(), drawn.end(), team) != drawn.end();

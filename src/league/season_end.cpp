@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/game.h"
+#include "league/league.h"
 #include "core/saturating.h"
 
 namespace splat {
@@ -22,19 +22,19 @@ int32_t averageOf(const GameState& s, int32_t Player::*rating) {
 
 // A computer-run player more than 20 below the player's team average is
 // raised to 10..19 below it; a draw is made only for a raised rating.
-void catchUp(Game& g, int32_t& rating, int32_t average) {
+void catchUp(League& g, int32_t& rating, int32_t average) {
     if (int64_t{rating} + 20 < average) {
         rating = clampToInt32(int64_t{average} - g.random(10) - 10);
     }
 }
 
-void setSeasonText(Game& g, const char* label, const std::string& text) {
+void setSeasonText(League& g, const char* label, const std::string& text) {
     g.window().setText(std::string("Tendseason.") + label, text);
 }
 
 }  // namespace
 
-void Game::settleSeason() {
+void League::settleSeason() {
     s_.ourShootingAverage = averageOf(s_, &Player::shooting);
     s_.ourTacticsAverage = averageOf(s_, &Player::tactics);
     for (int team = 2; team <= kTeams; ++team) {

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "core/game.h"
+#include "management/management.h"
 #include "management/price_math.h"
 
 namespace splat {
 
-void Game::upgradeClick() {
+void Management::upgradeClick() {
     GameState& s = s_;
     if (!management::canPay(s, s.artUpgradePrice)) return;
     changeCash(-int64_t{s.artUpgradePrice});

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "core/game.h"
 #include "core/control_names.h"
+#include "management/management.h"
 #include "management/price_math.h"
 
 namespace splat {
@@ -21,7 +21,7 @@ bool validPlayer(int32_t k) { return k >= 1 && k <= kPlayers; }
 
 }  // namespace
 
-void Game::plaClick(int k) {
+void Management::plaClick(int k) {
     if (!validPlayer(k)) return;
     s_.selectedPlayer = k;
     refreshViews();
@@ -32,7 +32,7 @@ void Game::plaClick(int k) {
     }
 }
 
-void Game::buyMarker(int m) {
+void Management::buyMarker(int m) {
     GameState& s = s_;
     if (m < 1 || m > kMarkers || !validPlayer(s.selectedPlayer)) return;
     Player& buyer = s.players[1][s.selectedPlayer];
@@ -45,7 +45,7 @@ void Game::buyMarker(int m) {
     refreshViews();
 }
 
-void Game::sellweaponClick() {
+void Management::sellweaponClick() {
     GameState& s = s_;
     // The sale value is the one of the last refresh; a player without a
     // marker has nothing to sell whatever that value says.
@@ -60,20 +60,20 @@ void Game::sellweaponClick() {
 }
 
 namespace {
-void swapMarkers(Game& g, int a, int b) {
+void swapMarkers(Management& g, int a, int b) {
     auto& ours = g.state().players[1];
     std::swap(ours[a].marker, ours[b].marker);
     g.refreshViews();
 }
 }  // namespace
 
-void Game::changem12Click() { swapMarkers(*this, 1, 2); }
-void Game::changem23Click() { swapMarkers(*this, 2, 3); }
-void Game::changem34Click() { swapMarkers(*this, 3, 4); }
-void Game::changem45Click() { swapMarkers(*this, 4, 5); }
-void Game::changem51Click() { swapMarkers(*this, 5, 1); }
+void Management::changem12Click() { swapMarkers(*this, 1, 2); }
+void Management::changem23Click() { swapMarkers(*this, 2, 3); }
+void Management::changem34Click() { swapMarkers(*this, 3, 4); }
+void Management::changem45Click() { swapMarkers(*this, 4, 5); }
+void Management::changem51Click() { swapMarkers(*this, 5, 1); }
 
-void Game::buyOrb(int k) {
+void Management::buyOrb(int k) {
     GameState& s = s_;
     // An orb is bought once for the rest of the game.
     if (k < 1 || k > kOrbs || s.hasOrb[k] != 0) return;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/game.h"
+#include "management/management.h"
 #include "management/price_math.h"
 
 namespace splat {
@@ -38,7 +38,7 @@ int32_t labYieldOf(const GameState& s) {
     return clampToInt32((product - 1) / 100);
 }
 
-void showLaboratory(Game& g) {
+void showLaboratory(Management& g) {
     const GameState& s = g.state();
     Window& w = g.window();
     w.setText("llcost", std::to_string(s.labUpgradePrice));
@@ -55,7 +55,7 @@ bool validCandidate(const ScoutedChemist& c) {
 
 }  // namespace
 
-void Game::labupgradeClick() {
+void Management::labupgradeClick() {
     GameState& s = s_;
     if (!canPay(s, s.labUpgradePrice)) return;
     changeCash(-int64_t{s.labUpgradePrice});
@@ -65,7 +65,7 @@ void Game::labupgradeClick() {
     showLaboratory(*this);
 }
 
-void Game::securityupgradeClick() {
+void Management::securityupgradeClick() {
     GameState& s = s_;
     if (!canPay(s, s.securityUpgradePrice)) return;
     changeCash(-int64_t{s.securityUpgradePrice});
@@ -76,7 +76,7 @@ void Game::securityupgradeClick() {
 
 // The chemist search does not reseed and must not refresh: a refresh takes
 // the candidate off the page.
-void Game::Button6Click() {
+void Management::Button6Click() {
     GameState& s = s_;
     if (!canPay(s, kChemistSearchFee)) return;
     changeCash(-kChemistSearchFee);
@@ -99,7 +99,7 @@ void Game::Button6Click() {
     win_.setText("nprice", std::to_string(s.scoutedChemistPrice));
 }
 
-void Game::buychemistClick() {
+void Management::buychemistClick() {
     GameState& s = s_;
     const ScoutedChemist& c = s.scoutedChemist;
     if (!validCandidate(c) || !canPay(s, s.scoutedChemistPrice)) return;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/game.h"
 #include "core/control_names.h"
+#include "management/management.h"
 #include "management/price_math.h"
 
 namespace splat {
@@ -17,7 +17,7 @@ constexpr int kPlayerSearchFee = 100;
 constexpr int kCoachSearchFee = 150;
 }  // namespace
 
-void Game::playersearchClick() {
+void Management::playersearchClick() {
     GameState& s = s_;
     // The squad's mean rating bounds the candidate's skills.
     int64_t squad = 0;
@@ -48,7 +48,7 @@ void Game::playersearchClick() {
     win_.setText("newweapon", s.markerNames[candidate.marker]);
 }
 
-void Game::replaceClick(int k) {
+void Management::replaceClick(int k) {
     GameState& s = s_;
     // Nobody to hire before the first search.
     if (k < 1 || k > kPlayers || s.scoutedPlayerName.empty()) return;
@@ -76,7 +76,7 @@ void Game::replaceClick(int k) {
     clearBoost(k);
 }
 
-void Game::coachsearchClick() {
+void Management::coachsearchClick() {
     GameState& s = s_;
     if (!canPay(s, kCoachSearchFee)) return;
     s.searchQuality = clampToInt32((int64_t{s.coachShooting} + s.coachTactics) / 2);
@@ -100,7 +100,7 @@ void Game::coachsearchClick() {
     win_.setText("ctactics", std::to_string(s.scoutedCoachTactics));
 }
 
-void Game::replaceyourcoachClick() {
+void Management::replaceyourcoachClick() {
     GameState& s = s_;
     if (s.scoutedCoachName.empty() || !canPay(s, s.scoutedCoachPrice)) return;
     win_.setVisible("Panel25", false);

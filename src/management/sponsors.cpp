@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/game.h"
 #include "core/control_names.h"
+#include "management/management.h"
 #include "management/price_math.h"
 
 namespace splat {
@@ -39,7 +39,7 @@ int32_t ourPoints(const GameState& s) {
 
 }  // namespace
 
-void Game::applyClick(int sp) {
+void Management::applyClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
     const SponsorTerms& terms = kTerms[sp];
@@ -69,7 +69,7 @@ void Game::applyClick(int sp) {
     }
 }
 
-void Game::dumpClick(int sp) {
+void Management::dumpClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
     if (!canPay(s, kTerms[sp].dumpCost)) return;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/game.h"
 #include "core/control_names.h"
+#include "management/management.h"
 #include "management/price_math.h"
 
 namespace splat {
@@ -23,7 +23,7 @@ constexpr int32_t Player::*kMovedSlots[10] = {
 };
 
 // Exchanges positions k and k + 1 through the swap buffer.
-void swapPositions(Game& g, int k) {
+void swapPositions(Management& g, int k) {
     GameState& s = g.state();
     auto& names = s.playerNames[1];
     Player& first = s.players[1][k];
@@ -43,12 +43,12 @@ void swapPositions(Game& g, int k) {
 
 }  // namespace
 
-void Game::Button2Click() { swapPositions(*this, 1); }
-void Game::Button3Click() { swapPositions(*this, 2); }
-void Game::Button4Click() { swapPositions(*this, 3); }
-void Game::Button5Click() { swapPositions(*this, 4); }
+void Management::Button2Click() { swapPositions(*this, 1); }
+void Management::Button3Click() { swapPositions(*this, 2); }
+void Management::Button4Click() { swapPositions(*this, 3); }
+void Management::Button5Click() { swapPositions(*this, 4); }
 
-void Game::boostClick(int k) {
+void Management::boostClick(int k) {
     GameState& s = s_;
     // One boost per position and match: a boosted position has no "Deal".
     if (k < 1 || k > kPlayers || s.shootingBoost[k] != 0) return;
@@ -60,7 +60,7 @@ void Game::boostClick(int k) {
     win_.setVisible(numbered("boost", k), false);
 }
 
-void Game::prClick(int k, int item) {
+void Management::prClick(int k, int item) {
     if (k < 1 || k > kPlayers || item < 0 || item > 2) return;
     GameState& s = s_;
     s.flagPriority[k] = item;

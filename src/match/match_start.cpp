@@ -1,6 +1,6 @@
 // Kick-off of the week's match and the three game speeds.
 
-#include "core/game.h"
+#include "match/match.h"
 
 namespace splat {
 
@@ -10,14 +10,14 @@ constexpr int kSlowMs = 800;
 constexpr int kNormalMs = 500;
 constexpr int kFastMs = 300;
 
-void setSpeed(Game& g, int milliseconds) {
+void setSpeed(Match& g, int milliseconds) {
     g.state().gameSpeed = milliseconds;
     g.window().setTimerInterval("Timer1", milliseconds);
 }
 
 }  // namespace
 
-void Game::StartClick() {
+void Match::StartClick() {
     for (int j = 1; j <= kPlayers; ++j) {
         if (s_.players[1][j].marker == 0) {
             win_.message("At least one of your players got no marker", "No marker alert");
@@ -54,8 +54,8 @@ void Game::StartClick() {
     win_.setText("lbltime", "1");
 }
 
-void Game::fastactionClick() { setSpeed(*this, kFastMs); }
-void Game::normalactionClick() { setSpeed(*this, kNormalMs); }
-void Game::slowactionClick() { setSpeed(*this, kSlowMs); }
+void Match::fastactionClick() { setSpeed(*this, kFastMs); }
+void Match::normalactionClick() { setSpeed(*this, kNormalMs); }
+void Match::slowactionClick() { setSpeed(*this, kSlowMs); }
 
 }  // namespace splat

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/game.h"
+#include "match/match.h"
 #include "core/saturating.h"
 #include "match/narration.h"
 
@@ -39,7 +39,7 @@ narration::Names namesOf(const GameState& s) {
     return {ours[s.ourActor], theirs[s.theirActor], ours[s.ourFlagCarrier], theirs[s.theirFlagCarrier]};
 }
 
-void showScores(Game& g, bool ours) {
+void showScores(Match& g, bool ours) {
     if (ours) {
         g.window().setText("yscore", std::to_string(g.state().ourScore));
     } else {
@@ -47,7 +47,7 @@ void showScores(Game& g, bool ours) {
     }
 }
 
-void say(Game& g, const std::string& line) { g.window().setText("action1", line); }
+void say(Match& g, const std::string& line) { g.window().setText("action1", line); }
 
 // The kind of exchange for roll r and tactics edge t. The flag rules come
 // first; every other roll falls in one of four bands of 25.
@@ -61,7 +61,7 @@ int32_t kindFor(const GameState& s, int32_t r, int32_t t) {
     return 1 + r / 25;  // 0..24 -> 1, 25..49 -> 2, 50..74 -> 3, 75..99 -> 4
 }
 
-void setUp(Game& g) {
+void setUp(Match& g) {
     GameState& s = g.state();
     g.reseed();
 
@@ -100,7 +100,7 @@ void setUp(Game& g) {
     say(g, narration::announcement(s.exchangeKind, namesOf(s), d));
 }
 
-void develop(Game& g) {
+void develop(Match& g) {
     GameState& s = g.state();
     const int32_t t = s.tacticsEdge;
     const narration::Names n = namesOf(s);
@@ -160,7 +160,7 @@ void develop(Game& g) {
     }
 }
 
-void resolve(Game& g) {
+void resolve(Match& g) {
     GameState& s = g.state();
     const int64_t sh = s.shootingEdge;
     const int64_t t = s.tacticsEdge;
@@ -191,7 +191,7 @@ int outCount(const Indexed<uint8_t, kPlayers>& out) {
 
 }  // namespace
 
-void Game::nextaction() {
+void Match::nextaction() {
     s_.matchOver = 0;
     s_.matchPhase += 1;
     if (s_.matchPhase == 4) {
@@ -214,7 +214,7 @@ void Game::nextaction() {
     }
 }
 
-void Game::eliminateOurs() {
+void Match::eliminateOurs() {
     const int32_t m = s_.ourActor;
     if (s_.ourHasFlag[m] == 1) {
         s_.ourFlagCarrier = 0;
@@ -231,7 +231,7 @@ void Game::eliminateOurs() {
     }
 }
 
-void Game::eliminateTheirs() {
+void Match::eliminateTheirs() {
     const int32_t o = s_.theirActor;
     if (s_.theirHasFlag[o] == 1) {
         s_.theirFlagCarrier = 0;
@@ -249,7 +249,7 @@ void Game::eliminateTheirs() {
     }
 }
 
-void Game::pickUpOurs() {
+void Match::pickUpOurs() {
     const int32_t m = s_.ourActor;
     s_.ourHasFlag[m] = 1;
     s_.ourFlagCarrier = m;
@@ -260,7 +260,7 @@ void Game::pickUpOurs() {
     effect("nice.wav");
 }
 
-void Game::pickUpTheirs() {
+void Match::pickUpTheirs() {
     const int32_t o = s_.theirActor;
     s_.theirHasFlag[o] = 1;
     s_.theirFlagCarrier = o;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/game.h"
+#include "match/match.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
 
@@ -36,17 +36,17 @@ constexpr std::array<PriceRule, kOrbs> kOrbPrices{{
 
 std::string num(int64_t v) { return std::to_string(v); }
 
-void setDialogText(Game& g, const char* label, const std::string& text) {
+void setDialogText(Match& g, const char* label, const std::string& text) {
     g.window().setText(std::string("Tresults.") + label, text);
 }
 
 // Step 1: the boosts were for this match only.
-void clearBoosts(Game& g) {
+void clearBoosts(Match& g) {
     for (int j = 1; j <= kPlayers; ++j) g.clearBoost(j);
 }
 
 // Step 2: this week's shop prices.
-void drawShopPrices(Game& g) {
+void drawShopPrices(Match& g) {
     GameState& s = g.state();
     for (int i = 1; i <= kMarkers; ++i) {
         s.markerPrice[i] = kMarkerPrices[i - 1].base + g.random(kMarkerPrices[i - 1].spread);
@@ -57,7 +57,7 @@ void drawShopPrices(Game& g) {
 }
 
 // Step 5: points, prize and the result sentence of the player's game.
-void settleOwnGame(Game& g) {
+void settleOwnGame(Match& g) {
     GameState& s = g.state();
     std::string line;
     if (s.theirScore > s.ourScore) {
@@ -84,7 +84,7 @@ void settleOwnGame(Game& g) {
 
 // Step 6: the four games the player does not watch give league points only.
 // Each game counts its own fifteen duels.
-void simulateOtherGames(Game& g) {
+void simulateOtherGames(Match& g) {
     GameState& s = g.state();
     for (int e = 1; e <= kPairings; ++e) {
         const Pairing p = s.pairings[e];
@@ -114,14 +114,14 @@ void simulateOtherGames(Game& g) {
 }
 
 // One weekly growth step of a computer-run player's rating.
-void grow(Game& g, int32_t& rating) {
+void grow(Match& g, int32_t& rating) {
     const int32_t r = g.random(g.state().difficulty + 10);
     if (r > 8) rating += 1;
     if (r > 11) rating += 1;
 }
 
 // Step 9: the computer-run teams improve every week.
-void growComputerTeams(Game& g) {
+void growComputerTeams(Match& g) {
     GameState& s = g.state();
     for (int team = 2; team <= kTeams; ++team) {
         for (int j = 1; j <= kPlayers; ++j) {
@@ -135,7 +135,7 @@ void growComputerTeams(Game& g) {
 
 // One training draw for one rating: above 55 two points buy +2, then above
 // 20 one more point buys +1.
-void train(Game& g, int32_t& rating, int32_t level, int32_t coach) {
+void train(Match& g, int32_t& rating, int32_t level, int32_t coach) {
     GameState& s = g.state();
     int32_t c = g.random(clampToInt32(8 * int64_t{level} + coach / 2));
     if (s.hasOrb[kOrbLore]) c += g.random(7);
@@ -150,7 +150,7 @@ void train(Game& g, int32_t& rating, int32_t level, int32_t coach) {
 }
 
 // Step 11.
-void trainOurPlayers(Game& g) {
+void trainOurPlayers(Match& g) {
     GameState& s = g.state();
     for (int j = 1; j <= kPlayers; ++j) {
         Player& p = s.players[1][j];
@@ -164,7 +164,7 @@ int32_t levelCost(const Indexed<int32_t, 3>& costs, int32_t level) {
 }
 
 // Step 13.
-void payTraining(Game& g) {
+void payTraining(Match& g) {
     GameState& s = g.state();
     s.trainingExpenses = clampToInt32(int64_t{levelCost(s.shootingTrainingCost, s.shootingTrainingLevel)} +
                                       levelCost(s.tacticsTrainingCost, s.tacticsTrainingLevel));
@@ -173,7 +173,7 @@ void payTraining(Game& g) {
 }
 
 // Step 14.
-void collectSponsor(Game& g) {
+void collectSponsor(Match& g) {
     GameState& s = g.state();
     if (s.sponsorBase > 0) {
         s.sponsorDonation = clampToInt32(int64_t{s.sponsorBase} + g.random(s.sponsorBase / 5));
@@ -185,7 +185,7 @@ void collectSponsor(Game& g) {
 }
 
 // Step 15.
-void collectArt(Game& g) {
+void collectArt(Match& g) {
     GameState& s = g.state();
     if (s.artLevel > 0) {
         g.changeCash(s.artIncome);
@@ -198,7 +198,7 @@ void collectArt(Game& g) {
 // Step 16: the lab brings its yield unless somebody breaks in. Every level
 // of security takes 5 from the range of the draw; once the range is used up
 // no thief gets in any more.
-void runLab(Game& g) {
+void runLab(Match& g) {
     GameState& s = g.state();
     const int32_t range = clampToInt32(100 - 5 * int64_t{s.securityLevel});
     const int32_t x = g.random(range);
@@ -217,7 +217,7 @@ void runLab(Game& g) {
 }
 
 // Step 18: new candidates can be searched for in the new week.
-void reopenMarket(Game& g) {
+void reopenMarket(Match& g) {
     Window& w = g.window();
     w.setVisible("playersearch", true);
     w.setVisible("coachsearch", true);
@@ -231,7 +231,7 @@ void reopenMarket(Game& g) {
 
 }  // namespace
 
-void Game::settleMatch() {
+void Match::settleMatch() {
     clearBoosts(*this);
     drawShopPrices(*this);
 

@@ -13,7 +13,7 @@
 
 #include "core/audio.h"
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/ini_settings_store.h"
 #include "ui/app_identity.h"
 #include "ui/audio_module.h"

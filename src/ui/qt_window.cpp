@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "ui/flat_page_control.h"
 #include "ui/game_dialog.h"
 #include "ui/game_label.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/bindings.h"
+#include "game/bindings.h"
 #include "core/window.h"
 #include "ui/window_builder.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/bindings.h"
+#include "game/bindings.h"
 #include "headless_game.h"
 #include "splat_script/script_runner.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/bindings.h"
+#include "game/bindings.h"
 #include "match_helpers.h"
 
 namespace splat::testing {

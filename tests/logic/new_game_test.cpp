@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "core/bindings.h"
+#include "game/bindings.h"
 #include "headless_game.h"
 #include "splat_script/state_json.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/bindings.h"
+#include "game/bindings.h"
 #include "headless_game.h"
 
 namespace splat {

@@ -17,7 +17,7 @@
 
 #include "core/asset_path.h"
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/headless_window.h"
 #include "core/ini_settings_store.h"
 #include "core/recording_audio.h"

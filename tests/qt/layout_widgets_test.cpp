@@ -17,7 +17,7 @@
 
 #include "core/audio.h"
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/layout_table.h"
 #include "core/settings_store.h"
 #include "ui/flat_page_control.h"

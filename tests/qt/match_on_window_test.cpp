@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/settings_store.h"
 #include "qt/qt_game.h"
 #include "ui/game_dialog.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/clock.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/settings_store.h"
 #include "logic/headless_game.h"
 #include "ui/qt_window.h"

@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/bindings.h"
+#include "game/bindings.h"
 #include "core/recording_audio.h"
 #include "core/text_input.h"
 #include "splat_script/state_json.h"

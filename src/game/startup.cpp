@@ -1,10 +1,10 @@
-#include "core/game.h"
+#include "game/game.h"
 
 namespace splat {
 
 void Game::startUp() {
     s_.teamName = "Your team";
-    rng_.seed(1);
+    randomSource().seed(1);
     readSettings();
     win_.setText("SoundOff1", s_.soundOn ? "Sound On" : "Sound Off");
     musicStartUp();

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/bindings.h"
+#include "game/bindings.h"
 
 namespace splat {
 

@@ -1,30 +1,30 @@
-#include "core/game.h"
+#include "core/game_core.h"
 
 #include "core/saturating.h"
 
 namespace splat {
 
-Game::Game(Window& window, Audio& audio, SettingsStore& settings, Clock& clock)
+GameCore::GameCore(Window& window, Audio& audio, SettingsStore& settings, Clock& clock)
     : win_(window), audio_(audio), settings_(settings), clock_(clock) {}
 
-void Game::reseed() {
+void GameCore::reseed() {
     rng_.seed(static_cast<uint32_t>(clock_.nowSeconds()));
 }
 
-const std::string& Game::displayName(int32_t team) const {
+const std::string& GameCore::displayName(int32_t team) const {
     return team == 1 ? s_.teamName : s_.teamNames[team];
 }
 
-void Game::changeCash(int64_t delta) {
+void GameCore::changeCash(int64_t delta) {
     addSaturating(s_.cash, delta);
     showCash();
 }
 
-void Game::showCash() {
+void GameCore::showCash() {
     win_.setText("lblcash", std::to_string(s_.cash));
 }
 
-void Game::closeMainWindow() {
+void GameCore::closeMainWindow() {
     if (closed_) return;
     closed_ = true;
     win_.closeMain();

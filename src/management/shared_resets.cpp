@@ -4,19 +4,19 @@
 #include <string>
 
 #include "core/control_names.h"
-#include "core/game.h"
+#include "management/management.h"
 #include "core/saturating.h"
 
 namespace splat {
 
-void Game::clearBoost(int slot) {
+void Management::clearBoost(int slot) {
     s_.shootingBoost[slot] = 0;
     s_.tacticsBoost[slot] = 0;
     win_.setVisible(numbered("boost", slot), true);
     win_.setText(numbered("pagrees", slot), "");
 }
 
-void Game::showSponsorOffers() {
+void Management::showSponsorOffers() {
     for (int k = 1; k <= kSponsors; ++k) {
         win_.setVisible(numbered("Panel", 26 + k), true);
         win_.setVisible(numbered("apply", k), true);
@@ -24,13 +24,13 @@ void Game::showSponsorOffers() {
     }
 }
 
-void Game::showCoach() {
+void Management::showCoach() {
     win_.setText("coachname", s_.coachName);
     win_.setText("straining", std::to_string(s_.coachShooting));
     win_.setText("ttraining", std::to_string(s_.coachTactics));
 }
 
-void Game::drawTrainingCosts() {
+void Management::drawTrainingCosts() {
     for (int level = 1; level <= 3; ++level) {
         s_.shootingTrainingCost[level] = clampToInt32(int64_t{random(10)} + 2LL * level * s_.coachShooting);
         s_.tacticsTrainingCost[level] = clampToInt32(int64_t{random(10)} + 2LL * level * s_.coachTactics);

@@ -1,8 +1,8 @@
 #include <string>
 
 #include "core/control_names.h"
-#include "core/game.h"
 #include "core/person_names.h"
+#include "game/game.h"
 
 namespace splat {
 namespace {

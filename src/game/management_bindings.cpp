@@ -1,9 +1,9 @@
-#include "management/management_bindings.h"
+#include "game/management_bindings.h"
 
 #include <string>
 
-#include "core/game.h"
 #include "core/control_names.h"
+#include "game/game.h"
 
 namespace splat {
 namespace {

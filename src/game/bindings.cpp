@@ -1,7 +1,7 @@
-#include "core/bindings.h"
+#include "game/bindings.h"
 
-#include "core/game.h"
-#include "management/management_bindings.h"
+#include "game/game.h"
+#include "game/management_bindings.h"
 
 namespace splat {
 namespace {
