@@ -26,13 +26,15 @@ scripts/setup.sh >/dev/null  # the build's own packages
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $CPPFLAGS" \
-LDFLAGS=$(dpkg-buildflags --get LDFLAGS) \
-  cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_INSTALL_BINDIR=games -DSPLAT_INSTALL_DATA_DIR=share/games/splat-league \
-    -DSPLAT_INSTALL_MODULE_DIR=lib/games/splat-league \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" >/dev/null
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+ldflags=$(dpkg-buildflags --get LDFLAGS)
+# The flags go in as cache values, so a second run with other flags takes them.
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+  -DCMAKE_INSTALL_BINDIR=games -DSPLAT_INSTALL_DATA_DIR=share/games/splat-league \
+  -DSPLAT_INSTALL_MODULE_DIR=lib/games/splat-league \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+  -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
+  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" >/dev/null
 # Only what the package holds; the tests and benchmarks are not needed here.
 targets=(splat-league splat-docs)
 grep -q '^SPLAT_WITH_AUDIO:BOOL=ON' "$BUILD/CMakeCache.txt" && targets+=(splat-sdl-audio)
