@@ -1,5 +1,6 @@
 #include "ui/game_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,6 +23,7 @@ void GameLabel::setLight(bool light) {
 
 void GameLabel::setClickable(bool clickable) {
     clickable_ = clickable;
+    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
     if (clickable) {
         setCursor(Qt::PointingHandCursor);
     } else {
@@ -55,6 +57,21 @@ void GameLabel::paintEvent(QPaintEvent* event) {
         }
     }
     QLabel::paintEvent(event);
+    if (clickable_ && hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPainter p(this);
+        p.setPen(QPen(light_ ? QColor(Qt::white) : theme::kInk, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void GameLabel::keyPressEvent(QKeyEvent* event) {
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (clickable_ && press && !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void GameLabel::mousePressEvent(QMouseEvent* event) {

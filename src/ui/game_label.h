@@ -16,7 +16,8 @@ public:
     void setLight(bool light);
     // A soft light backing behind the text, for texts standing on a picture.
     void setChip(bool chip) { chip_ = chip; }
-    // Reacts to clicks with `clicked` and shows a pointing hand.
+    // Reacts to clicks with `clicked` and shows a pointing hand; it then also
+    // takes focus and answers Enter and Space as a click.
     void setClickable(bool clickable);
     bool isClickable() const { return clickable_; }
 
@@ -27,6 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

@@ -17,6 +17,7 @@
 #include "ui/flat_page_control.h"
 #include "ui/game_dialog.h"
 #include "ui/game_label.h"
+#include "ui/keyboard_navigation.h"
 #include "ui/main_window.h"
 
 namespace splat::ui {
@@ -73,6 +74,7 @@ void QtWindow::showMain() {
 void QtWindow::bind(Game& game) {
     game_ = &game;
     for (auto& [name, c] : built_.controls) bindControl(c);
+    new KeyboardNavigation(*this);  // owned by the main window
 }
 
 void QtWindow::dispatch(const Binding* binding, int index, std::string_view text) {
@@ -241,7 +243,12 @@ void QtWindow::setItemIndex(std::string_view name, int index) {
     std::vector<std::unique_ptr<QSignalBlocker>> quiet;
     for (QAbstractButton* item : items) quiet.push_back(std::make_unique<QSignalBlocker>(item));
     if (chosen != nullptr) {
+        // The focus stays with the item that is now chosen.
+        const bool focusInGroup = std::any_of(items.begin(), items.end(), [](QAbstractButton* b) {
+            return b->window()->focusWidget() == b;  // also while a box has the activation
+        });
         chosen->setChecked(true);
+        if (focusInGroup) chosen->setFocus(Qt::OtherFocusReason);
     } else {
         // No item chosen: an exclusive group cannot uncheck its last item.
         c->group->setExclusive(false);
@@ -293,7 +300,7 @@ bool QtWindow::question(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::Question, caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(caption),
                     qs(text), QMessageBox::Yes | QMessageBox::No, &mainWindow());
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(QMessageBox::No);  // a stray Enter must not wipe the game
     return runModal(box) == QMessageBox::Yes;
 }
 
