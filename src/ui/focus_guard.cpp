@@ -74,7 +74,8 @@ QWidget* FocusGuard::neutralPlaceAfter(QWidget* gone) {
 }
 
 void FocusGuard::focusMoved(QWidget* old, QWidget* now) {
-    if (redirecting_ || old == nullptr || main_ == nullptr || old->window() != main_) return;
+    // Nothing to guard once the window is closed (and while it is torn down).
+    if (redirecting_ || old == nullptr || main_ == nullptr || !main_->isVisible() || old->window() != main_) return;
     // The player moved on himself: only a control that went away counts.
     if (old->isVisible() && old->isEnabled()) return;
     if (now != nullptr && (now->window() != main_ || !spendsWhenPressed(now))) return;

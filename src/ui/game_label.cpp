@@ -31,6 +31,15 @@ void GameLabel::setClickable(bool clickable) {
     }
 }
 
+void GameLabel::setMarked(bool marked) {
+    if (marked_ == marked) return;
+    marked_ = marked;
+    QFont f = font();
+    f.setBold(marked);
+    setFont(f);
+    update();
+}
+
 int GameLabel::textFlags() const {
     int flags = static_cast<int>(alignment());
     if (wordWrap()) flags |= Qt::TextWordWrap;
@@ -39,6 +48,15 @@ int GameLabel::textFlags() const {
 
 void GameLabel::paintEvent(QPaintEvent* event) {
     const QString t = text();
+    if (marked_ && !t.isEmpty()) {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        QColor backing = theme::kAccent;
+        backing.setAlpha(70);
+        p.setBrush(backing);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    }
     if (!t.isEmpty() && (chip_ || light_)) {
         QPainter p(this);
         p.setFont(font());

@@ -29,6 +29,8 @@ KeyboardNavigation::KeyboardNavigation(QtWindow& window) : QObject(&window.mainW
     pressOnEnter("deadline", "dxButton2");
     pressOnEnter("text", "dxButton1");
     makeDialogButtonsDefault();
+    // Enter presses the focused button of the window, as Space does.
+    for (QPushButton* b : main.centralWidget()->findChildren<QPushButton*>()) b->setAutoDefault(true);
     collectRadioGroups();
     orderTabChainByReading(main.centralWidget());
     syncRadioStops();

@@ -14,11 +14,14 @@
 #include <memory>
 
 #include "game/game.h"
+#include "ui/accessible_window.h"
 #include "ui/flat_page_control.h"
 #include "ui/game_dialog.h"
 #include "ui/game_label.h"
 #include "ui/keyboard_navigation.h"
 #include "ui/main_window.h"
+#include "ui/message_box_style.h"
+#include "ui/own_club_marks.h"
 
 namespace splat::ui {
 namespace {
@@ -31,7 +34,7 @@ bool insideDialog(const BuiltControl& c) {
 
 }  // namespace
 
-QtWindow::QtWindow() : built_(buildWindow(prefetch_)) {}
+QtWindow::QtWindow() : built_(buildWindow(prefetch_)), accessible_(std::make_unique<AccessibleWindow>(*this)) {}
 
 QtWindow::~QtWindow() = default;
 
@@ -183,6 +186,10 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
         default:
             break;
     }
+    // What a screen reader is told follows the new text; the club rows show
+    // the player's own club.
+    accessible_->textChanged(name);
+    if (game_ != nullptr) markOwnClub(name, c->widget, game_->state());
 }
 
 std::string QtWindow::text(std::string_view name) const {
@@ -292,6 +299,7 @@ void QtWindow::message(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::NoIcon, caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(caption),
                     qs(text), QMessageBox::Ok, &mainWindow());
     box.setTextFormat(Qt::PlainText);
+    styleMessageBox(box);
     runModal(box);
 }
 
@@ -300,6 +308,7 @@ bool QtWindow::question(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::Question, caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(caption),
                     qs(text), QMessageBox::Yes | QMessageBox::No, &mainWindow());
     box.setTextFormat(Qt::PlainText);
+    styleMessageBox(box);
     box.setDefaultButton(QMessageBox::No);  // a stray Enter must not wipe the game
     return runModal(box) == QMessageBox::Yes;
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/accessible_roles.h"
 #include "ui/card_group_box.h"
 #include "ui/flat_page_control.h"
 #include "ui/game_button.h"
@@ -85,11 +86,11 @@ private:
         return p != nullptr && p->kind == ControlKind::Panel;
     }
 
-    // A text directly on a picture gets a light backing.
+    // A text directly on a page's picture gets a light backing; a dialog's
+    // picture leaves room for its texts, which stand on it bare.
     bool standsOnPicture(const ControlSpec& desc) const {
         const ControlSpec* p = parentSpec(desc);
-        return p != nullptr && (p->kind == ControlKind::Page || p->kind == ControlKind::Dialog) &&
-               !p->picture.empty();
+        return p != nullptr && p->kind == ControlKind::Page && !p->picture.empty();
     }
 
     void place(const ControlSpec& desc, QWidget* w) {
@@ -267,6 +268,8 @@ QString literalCaption(const QString& text) {
 }
 
 BuiltWindow buildWindow(pictures::Prefetch& prefetch) {
+    // Before any widget exists: a screen reader may ask for one at once.
+    installAccessibleRoles();
     // The pictures of the first frame decode on helper threads meanwhile.
     for (const ControlSpec& desc : layoutTable()) {
         if ((desc.kind == ControlKind::Picture || desc.kind == ControlKind::Page) && !desc.picture.empty() &&

@@ -107,7 +107,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     // A player hired.
     press(Qt::Key_4, Qt::AltModifier);
     ASSERT_TRUE(tabTo(g.widget("playersearch")));
-    press(Qt::Key_Space);
+    press(Qt::Key_Return);                           // Enter presses a button as Space does
     ASSERT_FALSE(g.widget("Panel24")->isHidden());
     const std::string found = g.state().scoutedPlayerName;
     ASSERT_TRUE(tabTo(g.widget("replace2")));
@@ -165,6 +165,36 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     EXPECT_EQ(g.state().week, 2) << "the game was wiped";
     EXPECT_EQ(g.state().playerNames[1][2], found);
     for (const std::string& s : modals.seen) EXPECT_EQ(s.rfind("unexpected", 0), std::string::npos) << s;
+}
+
+TEST(KeyboardPlay, EnterClosesEveryDialogAndEscapeOnlyThoseWithACloseBox) {
+    struct Case {
+        const char* dialog;
+        bool escapeCloses;
+    };
+    for (const Case c : {Case{"Tresults", false}, Case{"Tendseason", true}, Case{"TForm4", false},
+                         Case{"TForm5", false}, Case{"TAbout", true}}) {
+        SCOPED_TRACE(c.dialog);
+        KeyboardGame g;
+        ASSERT_TRUE(activate(&g.window.mainWindow()));
+        {
+            ModalKeys modals;
+            modals.expect({{Qt::Key_Return}});
+            g.window.showDialog(c.dialog);
+            ASSERT_EQ(modals.seen.size(), 1u);
+            EXPECT_EQ(QString::fromStdString(modals.focusedOn[0]).toLower(), "ok") << "OK is not the focused default";
+            EXPECT_EQ(g.window.dialog(c.dialog)->result(), QDialog::Accepted);
+        }
+        {
+            // Escape first; where it does nothing, Enter ends the dialog.
+            ModalKeys modals;
+            modals.expect({{Qt::Key_Escape}});
+            modals.expect({{Qt::Key_Return}});
+            g.window.showDialog(c.dialog);
+            EXPECT_EQ(modals.seen.size(), c.escapeCloses ? 1u : 2u);
+            EXPECT_EQ(g.window.dialog(c.dialog)->result(), QDialog::Accepted) << "Escape acts as OK";
+        }
+    }
 }
 
 }  // namespace
