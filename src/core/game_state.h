@@ -19,6 +19,14 @@ constexpr int kSponsors = 4;
 constexpr int kRosterSize = 100;
 constexpr int kChemistRosterSize = 20;
 
+// The orbs, in shop order (hasOrb, orbPrice and orbNames are indexed by them).
+constexpr int kOrbAccuracy = 1;
+constexpr int kOrbWisdom = 2;
+constexpr int kOrbLore = 3;
+constexpr int kOrbChaos = 4;
+constexpr int kOrbAcid = 5;
+constexpr int kOrbTrainingPool = 6;
+
 // One player: 20 signed 32-bit slots, of which six carry game data.
 struct Player {
     int32_t shooting = 0;       // slot 0: shooting accuracy

@@ -7,28 +7,14 @@
 #include <array>
 #include <string>
 
+#include "core/chemist_degrees.h"
+#include "core/control_names.h"
 #include "core/game_core.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
 
 namespace splat {
 namespace {
-
-const char* const kDegreeTexts[7] = {
-    "",
-    "school dropout",
-    "high school diploma",
-    "college dropout",
-    "Bachelor of Chemestry",
-    "Master degree in Chemestry",
-    "Ph.D. in Chemestry",
-};
-
-// Label families indexed 1..5 by player.
-using Names5 = std::array<const char*, 6>;
-constexpr Names5 kPositionNames = {"", "firstplayer", "secondplayer", "thirdplayer", "fourthplayer", "fifthplayer"};
-constexpr Names5 kOpponentNames = {"", "fopponent", "sopponent", "topponent", "fourthopponent", "fifthopponent"};
-constexpr Names5 kBoostNames = {"", "firstboost", "secondboost", "thirdboost", "fourthboost", "fifthboost"};
 
 // Names like "ystatus3" built once, so the refresh does not assemble them.
 struct Family {
@@ -71,19 +57,19 @@ void GameCore::refreshViews() {
     w.setText("tpnumber", std::to_string(s.trainingPoints));
 
     // 3. A chemist found by a search is no longer offered.
-    w.setVisible("Panel68", false);
+    w.setVisible(controls::kChemistOffer, false);
     w.setVisible("buychemist", false);
 
     // 4. The chemist.
     w.setText("chemistname", s.chemistName);
-    if (s.chemistDegree >= 1 && s.chemistDegree <= 6) w.setText("degree", kDegreeTexts[s.chemistDegree]);
+    if (s.chemistDegree >= 1 && s.chemistDegree <= 6) w.setText("degree", kOwnChemistDegree[s.chemistDegree]);
     w.setText("exp", std::to_string(s.chemistExperience));
     w.setText("knowledge", std::to_string(s.chemistKnowledge));
 
     // 5. Names on the tactics pages.
     for (int j = 1; j <= kPlayers; ++j) {
         w.setText(pp[j], ourNames[j]);
-        w.setText(kBoostNames[j], ourNames[j]);
+        w.setText(controls::kBoostLabels[j], ourNames[j]);
     }
 
     // 6. Boost prices: 3.5, 4.5 or 5.5 times the player's ratings.
@@ -111,9 +97,9 @@ void GameCore::refreshViews() {
     w.setText("sf", ourNames[s.fanOrder[1]]);
 
     // 9. The match display is reset.
-    w.setVisible("Panel39", false);
-    w.setVisible("Panel40", false);
-    w.setVisible("Panel41", false);
+    w.setVisible(controls::kMatchClock, false);
+    w.setVisible(controls::kOurScoreBox, false);
+    w.setVisible(controls::kTheirScoreBox, false);
     w.setText("lbltime", "");
     w.setText("yscore", "0");
     w.setText("oscore", "0");
@@ -130,9 +116,9 @@ void GameCore::refreshViews() {
     }
 
     // 12. Positions page.
-    for (int j = 1; j <= kPlayers; ++j) w.setText(kPositionNames[j], ourNames[j]);
+    for (int j = 1; j <= kPlayers; ++j) w.setText(controls::kPositionLabels[j], ourNames[j]);
     w.setText("opteam", s.teamNames[opp]);
-    for (int j = 1; j <= kPlayers; ++j) w.setText(kOpponentNames[j], s.playerNames[opp][j]);
+    for (int j = 1; j <= kPlayers; ++j) w.setText(controls::kOpponentLabels[j], s.playerNames[opp][j]);
 
     // 13. Gear page and the sale value of the selected player's marker.
     for (int j = 1; j <= kPlayers; ++j) {
@@ -193,10 +179,10 @@ void GameCore::refreshViews() {
     constexpr int kLeft = 59;
     constexpr int kRight = 315;
     const bool weAreFirst = yours.first == 1;
-    w.setX("Panel18", weAreFirst ? kLeft : kRight);
-    w.setX("Panel40", weAreFirst ? kLeft : kRight);
-    w.setX("Panel19", weAreFirst ? kRight : kLeft);
-    w.setX("Panel41", weAreFirst ? kRight : kLeft);
+    w.setX(controls::kOurSquad, weAreFirst ? kLeft : kRight);
+    w.setX(controls::kOurScoreBox, weAreFirst ? kLeft : kRight);
+    w.setX(controls::kTheirSquad, weAreFirst ? kRight : kLeft);
+    w.setX(controls::kTheirScoreBox, weAreFirst ? kRight : kLeft);
 
     // 22. Match heading.
     w.setText("hometeam", displayName(yours.first));

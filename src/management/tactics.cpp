@@ -13,9 +13,6 @@ namespace splat {
 
 namespace {
 
-constexpr const char* kPositionLabels[kPlayers + 1] = {"",           "firstplayer",  "secondplayer",
-                                                       "thirdplayer", "fourthplayer", "fifthplayer"};
-
 // Slots 0..9 of a player, the part of the record a swap moves.
 constexpr int32_t Player::*kMovedSlots[10] = {
     &Player::shooting, &Player::tactics, &Player::slot2, &Player::slot3,         &Player::marker,
@@ -36,8 +33,8 @@ void swapPositions(Management& g, int k) {
     names[k + 1] = s.swapName;
     for (int i = 0; i < 10; ++i) second.*kMovedSlots[i] = s.swapBuffer[i + 1];
 
-    g.window().setText(kPositionLabels[k], names[k]);
-    g.window().setText(kPositionLabels[k + 1], names[k + 1]);
+    g.window().setText(controls::kPositionLabels[k], names[k]);
+    g.window().setText(controls::kPositionLabels[k + 1], names[k + 1]);
     g.refreshViews();
 }
 

@@ -1,5 +1,6 @@
 // Kick-off of the week's match and the three game speeds.
 
+#include "core/control_names.h"
 #include "match/match.h"
 
 namespace splat {
@@ -25,9 +26,9 @@ void Match::StartClick() {
         }
     }
 
-    win_.setVisible("Panel39", true);
-    win_.setVisible("Panel40", true);
-    win_.setVisible("Panel41", true);
+    win_.setVisible(controls::kMatchClock, true);
+    win_.setVisible(controls::kOurScoreBox, true);
+    win_.setVisible(controls::kTheirScoreBox, true);
     win_.setVisible("Start", false);
 
     s_.matchOver = 0;

@@ -20,10 +20,6 @@ constexpr int32_t kPickUp = 10;
 constexpr int32_t kHungFlag = 20;
 constexpr int32_t kAllOut = 20;
 
-constexpr int32_t kOrbAccuracy = 1;
-constexpr int32_t kOrbWisdom = 2;
-constexpr int32_t kOrbChaos = 4;
-
 // Edges and the bounds built from them are taken in 64 bits and kept in the
 // 32-bit range, so extreme ratings cannot overflow.
 int32_t bound(int64_t v) { return clampToInt32(v); }
