@@ -112,6 +112,7 @@ struct GameState {
     std::string sponsorName;
     int32_t sponsorBase = 0;
     int32_t sponsorDonation = 0;
+    int32_t pointsPerGame = 0;  // league points a week at the last sponsor application
 
     // Coach and training.
     std::string coachName;
@@ -128,7 +129,7 @@ struct GameState {
 
     // Gear and artifacts.
     Indexed<int32_t, kMarkers> markerPrice{};  // [0] stays 0
-    Indexed<uint8_t, kOrbs> hasOrb{};
+    Indexed<bool, kOrbs> hasOrb{};
     Indexed<int32_t, kOrbs> orbPrice{};
     int32_t selectedPlayer = 0;
     int32_t markerSalePrice = 0;
@@ -143,6 +144,7 @@ struct GameState {
     int32_t gameSpeed = 0;  // match tick interval in ms
 
     // Market: the results of the last searches.
+    int32_t searchQuality = 0;  // what bounded the last search's candidate
     std::string scoutedPlayerName;
     Player scoutedPlayer{};
     int32_t scoutedPlayerPrice = 0;
@@ -158,7 +160,7 @@ struct GameState {
     int32_t theirScore = 0;
     int32_t matchMinute = 0;
     int32_t matchPhase = 0;
-    int32_t matchOver = 0;
+    bool matchOver = false;  // a hung flag or a side all out ends the match this tick
     int32_t exchangeKind = 0;
     int32_t exchangeRoll = 0;
     int32_t ourActor = 0;
@@ -167,10 +169,10 @@ struct GameState {
     int32_t tacticsEdge = 0;
     int32_t ourFlagCarrier = 0;
     int32_t theirFlagCarrier = 0;
-    Indexed<int32_t, kPlayers> ourHasFlag{};
-    Indexed<int32_t, kPlayers> theirHasFlag{};
-    Indexed<uint8_t, kPlayers> ourOut{};
-    Indexed<uint8_t, kPlayers> theirOut{};
+    Indexed<bool, kPlayers> ourHasFlag{};
+    Indexed<bool, kPlayers> theirHasFlag{};
+    Indexed<bool, kPlayers> ourOut{};
+    Indexed<bool, kPlayers> theirOut{};
     int32_t matchPrize = 0;
     int32_t homeStrength = 0;
     int32_t awayStrength = 0;
@@ -179,17 +181,9 @@ struct GameState {
     int32_t ourShootingAverage = 0;
     int32_t ourTacticsAverage = 0;
 
-    // Scratch.
-    Indexed<int32_t, kPlayers> fanScore{};
-    Indexed<int32_t, kPlayers> fanOrder{};
-    std::string swapName;
-    Indexed<int32_t, 10> swapBuffer{};
-    int32_t searchQuality = 0;
-    int32_t pointsPerGame = 0;
-
     // Settings.
-    uint8_t soundOn = 0;
-    uint8_t musicOn = 0;
+    bool soundOn = false;
+    bool musicOn = false;
 };
 
 }  // namespace splat

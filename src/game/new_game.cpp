@@ -49,7 +49,7 @@ void hireStartingChemist(Game& g) {
 
 void clearOrbs(Game& g) {
     for (int k = 1; k <= kOrbs; ++k) {
-        g.state().hasOrb[k] = 0;
+        g.state().hasOrb[k] = false;
         g.window().setVisible(numbered("buya", k), true);
         g.window().setText(numbered("lorb", k), "");
     }

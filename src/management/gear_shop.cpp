@@ -73,10 +73,10 @@ void Management::changem51Click() { swapMarkers(*this, 5, 1); }
 void Management::buyOrb(int k) {
     GameState& s = s_;
     // An orb is bought once for the rest of the game.
-    if (k < 1 || k > kOrbs || s.hasOrb[k] != 0) return;
+    if (k < 1 || k > kOrbs || s.hasOrb[k]) return;
     if (!canPay(s, s.orbPrice[k])) return;
     win_.setVisible(numbered("buya", k), false);
-    s.hasOrb[k] = 1;
+    s.hasOrb[k] = true;
     changeCash(-int64_t{s.orbPrice[k]});
     win_.setText(numbered("lorb", k), s.orbNames[k]);
 }
