@@ -9,10 +9,13 @@ include(GNUInstallDirs)
 # ".local" top-level name can be registered by nobody.
 set(SPLAT_APP_ID "local.splatleague.SplatLeague")
 
-# The sound module sits in a private folder of its own, not among the
-# system's shared libraries.
-set(SPLAT_INSTALL_DATA_DIR "${CMAKE_INSTALL_DATADIR}/splat-league")
-set(SPLAT_INSTALL_MODULE_DIR "lib/splat-league")
+# The pictures and sounds, and the sound module in a private folder of its
+# own, not among the system's shared libraries. The Debian package moves
+# them to the folders Debian keeps for games (scripts/package.sh).
+set(SPLAT_INSTALL_DATA_DIR "${CMAKE_INSTALL_DATADIR}/splat-league" CACHE STRING
+    "Folder of the installed pictures and sounds, relative to the prefix")
+set(SPLAT_INSTALL_MODULE_DIR "lib/splat-league" CACHE STRING
+    "Folder of the installed sound module, relative to the prefix")
 
 function(splat_relative_to_bin out dir)
   if(IS_ABSOLUTE "${dir}")

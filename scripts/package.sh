@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package splat-league_<version>_<arch>.deb: builds the game
-# for /usr with Debian's hardening flags in build-deb/ (or BUILD_DIR), packs it
+# for /usr with Debian's hardening flags in build-deb/ (or BUILD_DIR), in the
+# folders Debian keeps for games (/usr/games/splat-league,
+# /usr/share/games/splat-league, /usr/lib/games/splat-league), packs it
 # with CPack, shows its control fields and checks it with lintian (an error
 # there fails the script).
 #
@@ -23,11 +25,16 @@ scripts/setup.sh >/dev/null  # the build's own packages
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $CPPFLAGS" \
-LDFLAGS=$(dpkg-buildflags --get LDFLAGS) \
-  cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" >/dev/null
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+ldflags=$(dpkg-buildflags --get LDFLAGS)
+# The flags go in as cache values, so a second run with other flags takes them.
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+  -DCMAKE_INSTALL_BINDIR=games -DSPLAT_INSTALL_DATA_DIR=share/games/splat-league \
+  -DSPLAT_INSTALL_MODULE_DIR=lib/games/splat-league \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+  -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
+  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" >/dev/null
 # Only what the package holds; the tests and benchmarks are not needed here.
 targets=(splat-league splat-docs)
 grep -q '^SPLAT_WITH_AUDIO:BOOL=ON' "$BUILD/CMakeCache.txt" && targets+=(splat-sdl-audio)

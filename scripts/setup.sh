@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libbenchmark-dev                     # tests and benchmarks
   fonts-dejavu-core                                 # the window's font
   desktop-file-utils appstream                      # checks of the desktop entry and metainfo
+  xvfb xauth dbus at-spi2-core python3-pyatspi      # the screen-reader test (virtual display, AT-SPI)
 )
 
 missing=()

@@ -4,7 +4,8 @@
 # as a player would, checks that no build tool, -dev or test package came
 # with it, and starts the game offscreen from an unrelated folder to its first
 # frame. Prints what was installed and how it went; the root is removed at the
-# end (KEEP_ROOT=1 keeps it).
+# end (KEEP_ROOT=1 keeps it). NO_RECOMMENDS=1 installs without the packages
+# the dependencies only recommend (apt installs them by default).
 #
 # Needs root, debootstrap and a Debian mirror (MIRROR, default: the one apt
 # uses here); takes a few minutes. Not part of ./test.sh for those reasons.
@@ -20,6 +21,7 @@ default_mirror=$(sed -n 's/^URIs: *\(http[^ ]*\/debian\)$/\1/p' /etc/apt/sources
 MIRROR=${MIRROR:-${default_mirror:-http://deb.debian.org/debian}}
 
 ROOT=$(mktemp -d /var/tmp/splat-bookworm.XXXXXX)
+chmod 755 "$ROOT"  # apt's own user reads the root's folders
 cleanup() {
   umount "$ROOT/proc" 2>/dev/null || true
   umount "$ROOT/dev" 2>/dev/null || true
@@ -39,11 +41,15 @@ in_root dpkg-query -W -f='${Package}\n' | sort >"$ROOT/before.txt"
 echo "== apt install ./$(basename "$deb")"
 cp "$deb" "$ROOT/tmp/"
 in_root apt-get update -q >/dev/null
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "/tmp/$(basename "$deb")" >"$ROOT/apt.log" 2>&1 ||
+apt_options=()
+[[ -n ${NO_RECOMMENDS:-} ]] && apt_options=(--no-install-recommends)
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${apt_options[@]}" "/tmp/$(basename "$deb")" \
+  >"$ROOT/apt.log" 2>&1 ||
   { tail -n 30 "$ROOT/apt.log" >&2; exit 1; }
 in_root dpkg-query -W -f='${Package}\n' | sort >"$ROOT/after.txt"
 added=$(comm -13 "$ROOT/before.txt" "$ROOT/after.txt")
-echo "packages added: $(wc -l <<<"$added")"
+added_size=$(in_root dpkg-query -W -f='${Installed-Size}\n' $added | awk '{ s += $1 } END { print s }')
+echo "packages added: $(wc -l <<<"$added"), $((added_size / 1024)) MiB installed"
 echo "$added" | paste -sd " " | fold -s -w 100
 unwanted=$(grep -E -- '-dev$|^(gcc|g\+\+|cpp|clang|cmake|make|binutils)(-|$)|gtest|googletest|benchmark' <<<"$added" || true)
 status=0
@@ -57,7 +63,8 @@ echo "splat-league installed size: ${size} KiB; package file: $(du -k "$deb" | c
 echo "== splat-league from /tmp, offscreen, to the first frame"
 mkdir -p "$ROOT/tmp/elsewhere"
 set +e
-timeout 120 chroot "$ROOT" env -i PATH=/usr/bin:/bin HOME=/tmp/elsewhere QT_QPA_PLATFORM=offscreen \
+# The PATH Debian gives every user (/etc/profile), with /usr/games.
+timeout 120 chroot "$ROOT" env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games HOME=/tmp/elsewhere QT_QPA_PLATFORM=offscreen \
   SPLAT_EXIT_AFTER_FIRST_FRAME=1 sh -c 'cd /tmp/elsewhere && splat-league' >"$ROOT/run.log" 2>&1
 rc=$?
 set -e

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "core/control_names.h"
@@ -244,8 +246,14 @@ void Game::Newgame1Click() {
 }
 
 void Game::levelchange(int item) {
-    if (!win_.question("This will start a new game. Go ahead?", "Warning")) return;
     static const int kDifficulty[] = {2, 4, 5, 6, 7};
+    if (!win_.question("This will start a new game. Go ahead?", "Warning")) {
+        // The selector shows the difficulty in force again, so that the item
+        // just refused can be picked once more.
+        const int* inForce = std::find(std::begin(kDifficulty), std::end(kDifficulty), s_.difficulty);
+        if (inForce != std::end(kDifficulty)) win_.setItemIndex("RadioGroup1", static_cast<int>(inForce - kDifficulty));
+        return;
+    }
     if (item >= 0 && item < 5) s_.difficulty = kDifficulty[item];
     newGameGeneration();
 }

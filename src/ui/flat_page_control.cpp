@@ -1,5 +1,6 @@
 #include "ui/flat_page_control.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -16,6 +17,8 @@ FlatTab::FlatTab(QWidget* parent) : QAbstractButton(parent) {
 void FlatTab::setCurrent(bool current) {
     if (current_ == current) return;
     current_ = current;
+    // Only the tab in front is a stop of the Tab chain.
+    setFocusPolicy(current ? Qt::TabFocus : Qt::NoFocus);
     QFont f = font();
     f.setBold(current);
     setFont(f);
@@ -42,9 +45,39 @@ void FlatTab::paintEvent(QPaintEvent*) {
     p.setPen(QPen(current_ ? theme::kAccentDark : theme::kCardBorder, 1));
     p.setBrush(fill);
     p.drawRoundedRect(r, 4, 4);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        p.setPen(QPen(current_ ? QColor(Qt::white) : theme::kInk, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    }
     p.setPen(ink);
     p.setFont(font());
     p.drawText(rect().adjusted(0, 0, 0, -1), Qt::AlignCenter, text());
+}
+
+void FlatTab::keyPressEvent(QKeyEvent* event) {
+    auto* owner = qobject_cast<FlatPageControl*>(parentWidget());
+    if (owner == nullptr || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    const int last = owner->count() - 1;
+    const int here = owner->indexOfTab(this);
+    int to = -1;
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: to = here > 0 ? here - 1 : last; break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: to = here < last ? here + 1 : 0; break;
+        case Qt::Key_Home: to = 0; break;
+        case Qt::Key_End: to = last; break;
+        default:
+            QAbstractButton::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+    owner->chooseByPlayer(to);
+    if (FlatTab* next = owner->tab(owner->currentIndex())) next->setFocus(Qt::TabFocusReason);
 }
 
 FlatPageControl::FlatPageControl(QWidget* parent) : QWidget(parent) {}
@@ -73,6 +106,11 @@ FlatTab* FlatPageControl::tab(int index) const {
     return index >= 0 && index < count() ? tabs_[static_cast<size_t>(index)] : nullptr;
 }
 
+int FlatPageControl::indexOfTab(const FlatTab* tab) const {
+    const auto it = std::find(tabs_.begin(), tabs_.end(), tab);
+    return it == tabs_.end() ? -1 : static_cast<int>(it - tabs_.begin());
+}
+
 int FlatPageControl::indexOf(const QWidget* page) const {
     const auto it = std::find(pages_.begin(), pages_.end(), page);
     return it == pages_.end() ? -1 : static_cast<int>(it - pages_.begin());
@@ -82,7 +120,13 @@ void FlatPageControl::setCurrentIndex(int index) {
     if (index < 0 || index >= count() || index == current_) return;
     QWidget* old = page(current_);
     current_ = index;
+    // The focus follows a tab that stops being the one in front.
+    FlatTab* focused = nullptr;
+    for (FlatTab* t : tabs_) {
+        if (t->hasFocus()) focused = t;
+    }
     for (int i = 0; i < count(); ++i) tabs_[static_cast<size_t>(i)]->setCurrent(i == index);
+    if (focused != nullptr && !focused->isCurrent()) tabs_[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason);
     pages_[static_cast<size_t>(index)]->show();
     if (old != nullptr) old->hide();
 }

@@ -2,6 +2,8 @@
 // A page control whose tabs are flat buttons 97 pixels wide (wider when a
 // caption needs it) that wrap to more rows when the control is too narrow;
 // the pages fill the area below the tab rows, one in front at a time.
+// The tab of the page in front is the control's one stop in the Tab chain;
+// the arrow keys, Home and End move to another tab and bring its page forward.
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -19,6 +21,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool current_ = false;
@@ -38,9 +41,12 @@ public:
     QWidget* page(int index) const;
     FlatTab* tab(int index) const;
     int indexOf(const QWidget* page) const;
+    int indexOfTab(const FlatTab* tab) const;
     int currentIndex() const { return current_; }
     // Brings a page to the front without emitting pageChosen.
     void setCurrentIndex(int index);
+    // Brings a page to the front as a click on its tab does.
+    void chooseByPlayer(int index) { choose(index); }
     void setCaption(int index, const QString& caption);
     int tabRows() const { return rows_; }
 

@@ -1,5 +1,6 @@
 #include "ui/game_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,11 +23,21 @@ void GameLabel::setLight(bool light) {
 
 void GameLabel::setClickable(bool clickable) {
     clickable_ = clickable;
+    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
     if (clickable) {
         setCursor(Qt::PointingHandCursor);
     } else {
         unsetCursor();
     }
+}
+
+void GameLabel::setMarked(bool marked) {
+    if (marked_ == marked) return;
+    marked_ = marked;
+    QFont f = font();
+    f.setBold(marked);
+    setFont(f);
+    update();
 }
 
 int GameLabel::textFlags() const {
@@ -37,6 +48,15 @@ int GameLabel::textFlags() const {
 
 void GameLabel::paintEvent(QPaintEvent* event) {
     const QString t = text();
+    if (marked_ && !t.isEmpty()) {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        QColor backing = theme::kAccent;
+        backing.setAlpha(70);
+        p.setBrush(backing);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    }
     if (!t.isEmpty() && (chip_ || light_)) {
         QPainter p(this);
         p.setFont(font());
@@ -55,6 +75,21 @@ void GameLabel::paintEvent(QPaintEvent* event) {
         }
     }
     QLabel::paintEvent(event);
+    if (clickable_ && hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPainter p(this);
+        p.setPen(QPen(light_ ? QColor(Qt::white) : theme::kInk, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void GameLabel::keyPressEvent(QKeyEvent* event) {
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (clickable_ && press && !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void GameLabel::mousePressEvent(QMouseEvent* event) {

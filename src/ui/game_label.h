@@ -16,9 +16,13 @@ public:
     void setLight(bool light);
     // A soft light backing behind the text, for texts standing on a picture.
     void setChip(bool chip) { chip_ = chip; }
-    // Reacts to clicks with `clicked` and shows a pointing hand.
+    // Reacts to clicks with `clicked` and shows a pointing hand; it then also
+    // takes focus and answers Enter and Space as a click.
     void setClickable(bool clickable);
     bool isClickable() const { return clickable_; }
+    // Marks the player's own club: bold on a soft club-coloured backing.
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
 
 Q_SIGNALS:
     void clicked();
@@ -27,6 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -38,6 +43,7 @@ private:
     bool chip_ = false;
     bool clickable_ = false;
     bool pressed_ = false;
+    bool marked_ = false;
 };
 
 }  // namespace splat::ui

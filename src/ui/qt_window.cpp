@@ -15,10 +15,13 @@
 
 #include "core/layout_table.h"
 #include "game/game.h"
+#include "ui/accessible_window.h"
 #include "ui/flat_page_control.h"
 #include "ui/game_dialog.h"
 #include "ui/game_label.h"
+#include "ui/keyboard_navigation.h"
 #include "ui/main_window.h"
+#include "ui/own_club_marks.h"
 
 namespace splat::ui {
 namespace {
@@ -31,7 +34,7 @@ bool insideDialog(const BuiltControl& c) {
 
 }  // namespace
 
-QtWindow::QtWindow() : built_(buildWindow()) {}
+QtWindow::QtWindow() : built_(buildWindow()), accessible_(std::make_unique<AccessibleWindow>(*this)) {}
 
 QtWindow::~QtWindow() = default;
 
@@ -74,6 +77,7 @@ void QtWindow::showMain() {
 void QtWindow::bind(Game& game) {
     game_ = &game;
     for (auto& [name, c] : built_.controls) bindControl(c);
+    new KeyboardNavigation(*this);  // owned by the main window
 }
 
 void QtWindow::dispatch(const Binding* binding, int index, std::string_view text) {
@@ -182,6 +186,10 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
         default:
             break;
     }
+    // What a screen reader is told follows the new text; the club rows show
+    // the player's own club.
+    accessible_->textChanged(name);
+    if (game_ != nullptr) markOwnClub(name, c->widget, game_->state());
 }
 
 std::string QtWindow::text(std::string_view name) const {
@@ -242,7 +250,12 @@ void QtWindow::setItemIndex(std::string_view name, int index) {
     std::vector<std::unique_ptr<QSignalBlocker>> quiet;
     for (QAbstractButton* item : items) quiet.push_back(std::make_unique<QSignalBlocker>(item));
     if (chosen != nullptr) {
+        // The focus stays with the item that is now chosen.
+        const bool focusInGroup = std::any_of(items.begin(), items.end(), [](QAbstractButton* b) {
+            return b->window()->focusWidget() == b;  // also while a box has the activation
+        });
         chosen->setChecked(true);
+        if (focusInGroup) chosen->setFocus(Qt::OtherFocusReason);
     } else {
         // No item chosen: an exclusive group cannot uncheck its last item.
         c->group->setExclusive(false);
@@ -294,7 +307,7 @@ bool QtWindow::question(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::Question, caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(caption),
                     qs(text), QMessageBox::Yes | QMessageBox::No, &mainWindow());
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(QMessageBox::No);  // a stray Enter must not wipe the game
     return runModal(box) == QMessageBox::Yes;
 }
 

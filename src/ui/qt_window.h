@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,7 @@ class Game;
 
 namespace splat::ui {
 
+class AccessibleWindow;
 class FlatPageControl;
 class GameDialog;
 class MainWindow;
@@ -50,6 +52,8 @@ public:
     QTimer* timer(std::string_view name) const;
     GameDialog* dialog(std::string_view name) const;
     FlatPageControl* pageControl(std::string_view name) const;
+    // What a screen reader is told about the controls.
+    AccessibleWindow& accessibility() { return *accessible_; }
 
     // Window seam.
     void setText(std::string_view name, std::string_view text) override;
@@ -79,6 +83,7 @@ private:
     void placeDialog(GameDialog& d, bool onMainWindow);
 
     BuiltWindow built_;
+    std::unique_ptr<AccessibleWindow> accessible_;
     Game* game_ = nullptr;
     bool mainClosed_ = false;
 };

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/accessible_roles.h"
 #include "ui/card_group_box.h"
 #include "ui/flat_page_control.h"
 #include "ui/game_button.h"
@@ -264,6 +265,8 @@ QString literalCaption(const QString& text) {
 }
 
 BuiltWindow buildWindow() {
+    // Before any widget exists: a screen reader may ask for one at once.
+    installAccessibleRoles();
     // The pictures of the first frame decode on helper threads meanwhile.
     for (const ControlSpec& desc : layoutTable()) {
         if ((desc.kind == ControlKind::Picture || desc.kind == ControlKind::Page) && !desc.picture.empty() &&

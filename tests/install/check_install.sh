@@ -13,7 +13,15 @@ BUILD=$1 SOURCE=$2 ID=$3 VERSION=$4
 SIZES=(16 24 32 48 64 128 256 512)
 
 TMP=$(mktemp -d)
-trap 'rm -rf "$TMP"' EXIT
+# `cmake --install` rewrites the build's install_manifest.txt, which a player
+# may keep for uninstalling a real installation: it is put back afterwards.
+MANIFEST=$BUILD/install_manifest.txt
+[[ -f $MANIFEST ]] && cp -p "$MANIFEST" "$TMP/manifest.kept"
+restore() {
+  if [[ -f $TMP/manifest.kept ]]; then cp -p "$TMP/manifest.kept" "$MANIFEST"; else rm -f "$MANIFEST"; fi
+  rm -rf "$TMP"
+}
+trap restore EXIT
 PREFIX=$TMP/prefix
 failures=0
 fail() {

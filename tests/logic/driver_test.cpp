@@ -133,7 +133,8 @@ TEST(Driver, QuestionsTypingAndPages) {
     EXPECT_EQ(view["optionspanel"]["visible"], false);
     EXPECT_EQ(view["Panel1"]["visible"], true);
     EXPECT_EQ(view["yteamname"]["text"], "Sunday League Splatt");
-    EXPECT_EQ(view["RadioGroup1"]["index"], 2);
+    // The change to Pro league was refused: the selector shows Easy, in force.
+    EXPECT_EQ(view["RadioGroup1"]["index"], 0);
 }
 
 TEST(Driver, BadArgumentsAndUnreadableScripts) {

@@ -216,13 +216,41 @@ TEST(NewGame, NoToEitherQuestionChangesNothing) {
     EXPECT_EQ(script::stateToJson(h.state()).dump(), before);
     EXPECT_EQ(h.game.randomSource().state(), rngBefore);
     EXPECT_FALSE(h.window.enabled("Panel59"));
-    // The selector keeps showing the item that was picked.
-    EXPECT_EQ(h.window.itemIndex("RadioGroup1"), 0);
+    // The selector goes back to the difficulty in force (Major league), so
+    // that it never shows a level the game is not playing.
+    EXPECT_EQ(h.window.itemIndex("RadioGroup1"), 3);
     const auto questions = h.eventsOf(WindowEvent::Type::Question);
     ASSERT_EQ(questions.size(), 3u);
     EXPECT_EQ(questions[2].caption, "Warning");
     EXPECT_EQ(questions[2].text, "This will start a new game. Go ahead?");
     EXPECT_FALSE(questions[2].flag);
+}
+
+TEST(NewGame, ARefusedDifficultyLeavesTheSelectorOnTheLevelInForceAndCanBeAskedAgain) {
+    const int factor[] = {2, 4, 5, 6, 7};
+    struct Case {
+        int inForceItem;
+        int pickedItem;
+    };
+    for (const Case c : {Case{1, 0}, Case{1, 4}, Case{0, 2}, Case{4, 3}}) {
+        HeadlessGame h;
+        if (c.inForceItem != 1) {
+            h.window.queueAnswer(true);
+            h.window.setItemIndex("RadioGroup1", c.inForceItem);
+            h.game.levelchange(c.inForceItem);
+        }
+        const int difficulty = h.state().difficulty;
+        h.window.setItemIndex("RadioGroup1", c.pickedItem);
+        h.game.levelchange(c.pickedItem);  // No
+        EXPECT_EQ(h.state().difficulty, difficulty);
+        EXPECT_EQ(h.window.itemIndex("RadioGroup1"), c.inForceItem) << c.pickedItem;
+        // The same level picked again is asked for again, and taken on Yes.
+        h.window.queueAnswer(true);
+        h.window.setItemIndex("RadioGroup1", c.pickedItem);
+        h.game.levelchange(c.pickedItem);
+        EXPECT_EQ(h.window.itemIndex("RadioGroup1"), c.pickedItem);
+        EXPECT_EQ(h.state().difficulty, factor[c.pickedItem]);
+    }
 }
 
 TEST(NewGame, DifficultyItemsMapToFactors) {

@@ -1,0 +1,60 @@
+#pragma once
+// Playing without a mouse: Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDn / Ctrl+PgUp
+// change page, Alt+1..Alt+9 jump to a page, F10 takes the menu bar (arrows
+// move, Enter, Space or Down use the item, Escape leaves), Enter presses the
+// focused button and, in the options' fields, the field's button; every
+// dialog's one button is its default; the Tab chain follows the reading order
+// and stops at the checked item of a radio group; and the focus keeps off
+// spending buttons.
+
+#include <QObject>
+#include <QPointer>
+#include <vector>
+
+class QAction;
+class QMenuBar;
+class QRadioButton;
+class QWidget;
+
+namespace splat::ui {
+
+class FlatPageControl;
+class QtWindow;
+
+class KeyboardNavigation : public QObject {
+    Q_OBJECT
+public:
+    // Installs itself on the built window; owned by the main window.
+    explicit KeyboardNavigation(QtWindow& window);
+
+    // Makes the checked item of every radio group its group's one Tab stop
+    // (the first item while none is checked).
+    void syncRadioStops();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addShortcuts();
+    void pressOnEnter(const char* edit, const char* button);
+    void makeDialogButtonsDefault();
+    void collectRadioGroups();
+    QWidget* checkedSibling(const QWidget* item) const;
+    bool arrowInGroup(QRadioButton* item, int key);
+
+    void stepPage(int delta);
+    void choosePage(int index);
+
+    void openMenu();
+    void closeMenu();
+    bool menuKey(int key);
+    std::vector<QAction*> menuActions() const;
+
+    QtWindow& window_;
+    FlatPageControl* pages_ = nullptr;
+    QMenuBar* menu_ = nullptr;
+    QPointer<QWidget> focusBeforeMenu_;
+    std::vector<std::vector<QWidget*>> radioGroups_;
+};
+
+}  // namespace splat::ui

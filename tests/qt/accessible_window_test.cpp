@@ -1,0 +1,224 @@
+// What a screen reader is told: the names table fits the window, names follow
+// the texts the game writes, the roles of tabs, clickable names and live
+// texts, captions as labelled-by relations, announcements of the
+// play-by-play, and the mark on the player's own club.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+#include "core/layout_table.h"
+#include "qt/qt_game.h"
+#include "ui/accessible_names.h"
+#include "ui/accessible_window.h"
+#include "ui/flat_page_control.h"
+#include "ui/game_label.h"
+
+namespace splat::testing {
+namespace {
+
+QString nameOf(const ui::QtWindow& window, std::string_view control) {
+    QWidget* w = ui::AccessibleWindow::widgetFor(window, control);
+    return w != nullptr ? w->accessibleName() : QStringLiteral("<no widget>");
+}
+
+TEST(AccessibleNames, TemplatesFillOwnAndOtherTextsAndDropEmptyOptionalParts) {
+    const auto textOf = [](std::string_view control) -> QString {
+        if (control == "me") return QStringLiteral("12");
+        if (control == "who") return QStringLiteral("Adam  Dalton");
+        return {};
+    };
+    struct Case {
+        const char* pattern;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Cash: ${}", "Cash: $12"},
+        {"Deal: boost {who} for ${me}", "Deal: boost Adam Dalton for $12"},
+        {"Replace {who}[ with {nobody}]", "Replace Adam Dalton"},
+        {"Replace {who}[ with {who}]", "Replace Adam Dalton with Adam Dalton"},
+        {"[{nobody} answers: {}]", ""},
+        {"  spaced   out ", "spaced out"},
+        {"unclosed {who", "unclosed {who"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ui::fillAccessibleText(c.pattern, "me", textOf).toStdString(), c.expected) << c.pattern;
+    }
+    EXPECT_EQ(ui::accessibleTextSources("{who} {} {who}[{x}]", "me"),
+              (std::vector<std::string>{"who", "me", "x"}));
+}
+
+TEST(AccessibleNames, EveryEntryAndEveryTextItNamesIsAControlOfTheWindow) {
+    QtGame g;
+    for (const ui::AccessibleText& e : ui::accessibleTexts()) {
+        EXPECT_NE(ui::AccessibleWindow::widgetFor(g.window, e.control), nullptr) << e.control;
+        for (const std::string* pattern : {&e.name, &e.description, &e.toolTip}) {
+            for (const std::string& source : ui::accessibleTextSources(*pattern, e.control)) {
+                if (source.find('#') == std::string::npos) {
+                    EXPECT_NE(findControl(source), nullptr) << e.control << " names " << source;
+                }
+            }
+        }
+        if (!e.caption.empty()) {
+            const ControlSpec* caption = findControl(e.caption);
+            ASSERT_NE(caption, nullptr) << e.control;
+            EXPECT_EQ(caption->kind, ControlKind::Label) << e.caption;
+        }
+    }
+}
+
+TEST(AccessibleNames, NamesFollowTheTextsTheGameWritesWithoutChangingThem) {
+    QtGame g;
+    const std::string player = g.text("firstboost");
+    ASSERT_FALSE(player.empty());
+    EXPECT_EQ(nameOf(g.window, "boost1").toStdString(),
+              "Deal: boost " + player + " for $" + g.text("boostprice1"));
+    EXPECT_EQ(nameOf(g.window, "lblcash").toStdString(), "Cash: $" + g.text("lblcash"));
+    EXPECT_EQ(nameOf(g.window, "dxButton15").toStdString(), "Swap markers of players 1 and 2");
+
+    // A new name, as a refresh writes it: the deal follows, the caption stays.
+    g.window.setText("firstboost", "Zed Zulu");
+    EXPECT_EQ(nameOf(g.window, "boost1").toStdString(), "Deal: boost Zed Zulu for $" + g.text("boostprice1"));
+    EXPECT_EQ(g.text("boost1"), "Deal");
+    EXPECT_EQ(g.text("dxButton15"), "1-2");
+
+    // The value is labelled by its caption, both ways.
+    QAccessibleInterface* cash = QAccessible::queryAccessibleInterface(g.widget("lblcash"));
+    ASSERT_NE(cash, nullptr);
+    const auto labels = cash->relations(QAccessible::Label);
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_EQ(labels.front().first->object(), g.widget("Label3"));
+    QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(g.widget("Label3"));
+    const auto labelled = caption->relations(QAccessible::Labelled);
+    ASSERT_FALSE(labelled.isEmpty());
+    EXPECT_EQ(labelled.front().first->object(), g.widget("lblcash"));
+}
+
+TEST(AccessibleNames, TooltipsOnCaptionlessValuesClickableNamesAndShopTabs) {
+    QtGame g;
+    EXPECT_EQ(g.widget("llcost")->toolTip(), "Price of the next lab level");
+    EXPECT_EQ(g.widget("slcost")->toolTip(), "Price of the next security level");
+    EXPECT_EQ(g.widget("tpnumber")->toolTip(), "Training points in the pool");
+    EXPECT_EQ(g.widget("team3")->toolTip(), "Click to see the squad");
+    EXPECT_FALSE(g.widget("pla2")->toolTip().isEmpty());
+    EXPECT_EQ(ui::AccessibleWindow::widgetFor(g.window, "orbPage2")->toolTip().toStdString(),
+              "Orb of Wisdom (" + QString::fromStdString(g.text("aprice2")).simplified().toStdString() + ")");
+    EXPECT_TRUE(ui::AccessibleWindow::widgetFor(g.window, "markerPage5")->toolTip().startsWith("Marker Cheetah ("));
+}
+
+TEST(AccessibleRoles, TabsArePageTabsClickableNamesAreButtonsThePlayByPlayIsANotification) {
+    QtGame g;
+    ui::FlatPageControl* pages = g.window.pageControl("PageControl1");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(pages);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(pages->tab(8));
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(tab->role(), QAccessible::PageTab);
+    EXPECT_EQ(tab->text(QAccessible::Name), "Next game");
+    EXPECT_FALSE(tab->state().selected);
+
+    struct Case {
+        const char* control;
+        QAccessible::Role role;
+    };
+    for (const Case& c : {Case{"team1", QAccessible::Button}, Case{"pla1", QAccessible::Button},
+                          Case{"action1", QAccessible::Notification}, Case{"yscore", QAccessible::Notification},
+                          Case{"lblcash", QAccessible::StaticText}}) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(g.widget(c.control));
+        ASSERT_NE(iface, nullptr) << c.control;
+        EXPECT_EQ(iface->role(), c.role) << c.control;
+    }
+
+    // Pressing the tab by its accessible action brings the page forward.
+    QAccessibleActionInterface* action = tab->actionInterface();
+    ASSERT_NE(action, nullptr);
+    ASSERT_TRUE(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    action->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(pages->currentIndex(), 8);
+    EXPECT_TRUE(tab->state().selected);
+
+    // Pressing a club of the table inspects it, as a click does.
+    g.window.showPage("TabSheet7");
+    QAccessibleInterface* club = QAccessible::queryAccessibleInterface(g.widget("team4"));
+    club->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    const std::string squad = g.text("team4");
+    QTRY_COMPARE(g.text("currentteam") == squad || squad == g.text("yteamname"), true);
+}
+
+TEST(AccessibleRoles, EachPlayByPlayLineAndScoreChangeIsAnnounced) {
+    QtGame g;
+    g.window.showPage("TabSheet9");
+    std::vector<QObject*> events;
+    g.window.accessibility().setAnnouncer([&events](QWidget* w) { events.push_back(w); });
+
+    g.game.StartClick();
+    int announcedLines = 0;
+    int writtenLines = 0;
+    std::string lastLine;
+    std::string lastScore = g.text("yscore") + ":" + g.text("oscore");
+    int scoreChanges = 0;
+    int announcedScores = 0;
+    for (int tick = 0; tick < 200 && g.window.timer("Timer1")->isActive(); ++tick) {
+        events.clear();
+        g.game.nextaction();
+        const auto shown = [&](const char* control) {
+            return std::count(events.begin(), events.end(), static_cast<QObject*>(g.widget(control)));
+        };
+        const std::string line = g.text("action1");
+        if (!line.empty() && line != lastLine && g.window.timer("Timer1")->isActive()) {
+            ++writtenLines;
+            announcedLines += shown("action1") > 0 ? 1 : 0;
+            EXPECT_EQ(g.widget("action1")->accessibleName(), QString::fromStdString(line).simplified());
+        }
+        lastLine = line;
+        const std::string score = g.text("yscore") + ":" + g.text("oscore");
+        if (score != lastScore && g.window.timer("Timer1")->isActive()) {
+            ++scoreChanges;
+            announcedScores += shown("yscore") + shown("oscore") > 0 ? 1 : 0;
+            lastScore = score;
+        }
+    }
+    EXPECT_GT(writtenLines, 5);
+    EXPECT_EQ(announcedLines, writtenLines);
+    EXPECT_EQ(announcedScores, scoreChanges);
+}
+
+TEST(OwnClubMarks, TheOwnClubsRowIsMarkedInTheTableAndTheSchedule) {
+    QtGame g;
+    const GameState& s = g.game.state();
+    int markedRows = 0;
+    for (int i = 1; i <= 10; ++i) {
+        auto* row = qobject_cast<ui::GameLabel*>(g.widget("team" + std::to_string(i)));
+        EXPECT_EQ(row->isMarked(), s.tableTeam[static_cast<size_t>(i)] == 1) << i;
+        markedRows += row->isMarked() ? 1 : 0;
+        EXPECT_FALSE(qobject_cast<ui::GameLabel*>(g.widget("teampoints" + std::to_string(i)))->isMarked());
+    }
+    EXPECT_EQ(markedRows, 1);
+    int markedSlots = 0;
+    for (int k = 1; k <= 10; ++k)
+        markedSlots += qobject_cast<ui::GameLabel*>(g.widget("rteam" + std::to_string(k)))->isMarked() ? 1 : 0;
+    EXPECT_EQ(markedSlots, 1);
+
+    // A club that merely carries the player's name is not marked.
+    g.game.doneClick(g.game.state().teamNames[2]);
+    markedRows = 0;
+    for (int i = 1; i <= 10; ++i)
+        markedRows += qobject_cast<ui::GameLabel*>(g.widget("team" + std::to_string(i)))->isMarked() ? 1 : 0;
+    EXPECT_EQ(markedRows, 1);
+    QAccessibleInterface* own = nullptr;
+    for (int i = 1; i <= 10; ++i)
+        if (s.tableTeam[static_cast<size_t>(i)] == 1)
+            own = QAccessible::queryAccessibleInterface(g.widget("team" + std::to_string(i)));
+    ASSERT_NE(own, nullptr);
+    EXPECT_TRUE(own->text(QAccessible::Description).startsWith("Your club"));
+}
+
+}  // namespace
+}  // namespace splat::testing
