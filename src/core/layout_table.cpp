@@ -277,7 +277,7 @@ void buildTrainingPage(TableBuilder& t) {
                 Bold);
         t.radioGroup(group, panel, std::move(items), 0, {12, 36, 200, 112});
         for (int i = 0; i < 4; ++i) {
-            const int y = 56 + i * 22;
+            const int y = 44 + i * 22;  // level with the selector's items
             t.label(dollars[i], panel, "$", {224, y, 14, kLine});
             t.label(costs[i], panel, "0", {240, y, 90, kLine});
         }
@@ -642,7 +642,8 @@ void buildDialogs(TableBuilder& t) {
     t.label("Tresults.yoscore", r, "0", {30, 52, 100, 24}, Bold | Larger);
     t.label("Tresults.opponentteam", r, "Opponent", {340, 24, 270, 24}, Bold | Larger);
     t.label("Tresults.opscore", r, "0", {340, 52, 100, 24}, Bold | Larger);
-    t.label("Tresults.lblresult", r, "Result", {30, 96, 580, 26}, Italic | Larger);
+    // Below the two score cards of the picture, across the whole width.
+    t.label("Tresults.lblresult", r, "Result", {30, 121, 580, 26}, Italic | Larger);
     t.label("Tresults.Label1", r, "Income:", {30, 150, 200, kLine}, Underline | Bold);
     t.label("Tresults.yourlab", r, "ZRK lab brings:", {30, 178, 330, kLine});
     t.label("Tresults.cactus", r, "Art production", {30, 206, 330, kLine});

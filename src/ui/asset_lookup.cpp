@@ -15,10 +15,12 @@ namespace {
 // broken installation is easy to tell from a blank picture. Pictures are
 // looked up on helper threads too.
 void reportMissing(const std::string& file) {
-    static std::mutex mutex;
-    static std::set<std::string> reported;
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (!reported.insert(file).second) return;
+    // Never destroyed: a helper thread may still be looking up a picture
+    // while the program ends.
+    static auto* mutex = new std::mutex;
+    static auto* reported = new std::set<std::string>;
+    const std::lock_guard<std::mutex> lock(*mutex);
+    if (!reported->insert(file).second) return;
     std::fprintf(stderr, "%s: %s It is left blank.\n", kGameTitle, assetNotFoundMessage(file).c_str());
 }
 

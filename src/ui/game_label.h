@@ -16,6 +16,7 @@ public:
     void setLight(bool light);
     // A soft light backing behind the text, for texts standing on a picture.
     void setChip(bool chip) { chip_ = chip; }
+    bool hasChip() const { return chip_; }
     // Reacts to clicks with `clicked` and shows a pointing hand; it then also
     // takes focus and answers Enter and Space as a click.
     void setClickable(bool clickable);

@@ -4,9 +4,11 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "ui/screen_fit.h"
+
 namespace splat::ui {
 
-MainWindow::MainWindow(QSize size) {
+MainWindow::MainWindow(QSize size) : designed_(size) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -17,7 +19,13 @@ void MainWindow::centreOnScreen() {
     const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     const QRect free = screen->availableGeometry();
-    move(free.center() - QPoint(width() / 2, height() / 2));
+    // The offscreen platform's stand-in screen (800 x 600) is seen by nobody:
+    // there the window keeps its whole size, for pictures and tests.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        move(free.center() - QPoint(width() / 2, height() / 2));
+        return;
+    }
+    fitIntoScreen(*this, designed_, free);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -11,7 +11,8 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QSize size);
 
-    // Places the window in the middle of its screen's free area.
+    // Places the window in the middle of its screen's free area; on a screen
+    // too small for it the window shrinks and its client area scrolls.
     void centreOnScreen();
 
 Q_SIGNALS:
@@ -23,6 +24,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QSize designed_;
     bool watching_ = false;
     bool painted_ = false;
 };

@@ -21,6 +21,7 @@
 #include "ui/game_label.h"
 #include "ui/keyboard_navigation.h"
 #include "ui/main_window.h"
+#include "ui/message_box_style.h"
 #include "ui/own_club_marks.h"
 
 namespace splat::ui {
@@ -299,6 +300,7 @@ void QtWindow::message(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::NoIcon, caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(caption),
                     qs(text), QMessageBox::Ok, &mainWindow());
     box.setTextFormat(Qt::PlainText);
+    styleMessageBox(box);
     runModal(box);
 }
 
@@ -307,6 +309,7 @@ bool QtWindow::question(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::Question, caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(caption),
                     qs(text), QMessageBox::Yes | QMessageBox::No, &mainWindow());
     box.setTextFormat(Qt::PlainText);
+    styleMessageBox(box);
     box.setDefaultButton(QMessageBox::No);  // a stray Enter must not wipe the game
     return runModal(box) == QMessageBox::Yes;
 }

@@ -86,11 +86,11 @@ private:
         return p != nullptr && p->kind == ControlKind::Panel;
     }
 
-    // A text directly on a picture gets a light backing.
+    // A text directly on a page's picture gets a light backing; a dialog's
+    // picture leaves room for its texts, which stand on it bare.
     bool standsOnPicture(const ControlSpec& desc) const {
         const ControlSpec* p = parentSpec(desc);
-        return p != nullptr && (p->kind == ControlKind::Page || p->kind == ControlKind::Dialog) &&
-               !p->picture.empty();
+        return p != nullptr && p->kind == ControlKind::Page && !p->picture.empty();
     }
 
     void place(const ControlSpec& desc, QWidget* w) {
