@@ -153,7 +153,9 @@ void QtWindow::bindControl(BuiltControl& c) {
 void QtWindow::setText(std::string_view name, std::string_view text) {
     BuiltControl* c = find(name);
     if (c == nullptr) return;
-    c->text = qs(text);
+    QString newText = qs(text);
+    const bool differs = newText != c->text;
+    c->text = std::move(newText);
     switch (c->desc->kind) {
         case ControlKind::Label:
             qobject_cast<GameLabel*>(c->widget)->setText(c->text);
@@ -189,7 +191,7 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
     }
     // What a screen reader is told follows the new text; the club rows show
     // the player's own club.
-    accessible_->textChanged(name);
+    accessible_->textChanged(name, differs);
     if (game_ != nullptr) markOwnClub(name, c->widget, game_->state());
 }
 
