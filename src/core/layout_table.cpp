@@ -631,11 +631,12 @@ void buildTimers(TableBuilder& t) {
 // ---------------------------------------------------------------- dialogs
 
 void buildDialogs(TableBuilder& t) {
-    // Match results: the club's score on the left, the opponent's on the right,
-    // then the week's income and expenses in two columns.
     // Tresults, TForm4 and TForm5 have no title-bar buttons; Tendseason and
     // TAbout keep a close box. The trophy room opens over the main window, the
     // other dialogs in the middle of the screen.
+
+    // Match results: the club's score on the left, the opponent's on the right,
+    // then the week's income and expenses in two columns.
     t.dialog("Tresults", "", 640, 438, "results.jpg");
     const std::string r = "Tresults";
     t.label("Tresults.yourteam", r, "Your team", {30, 24, 290, 24}, Bold | Larger);

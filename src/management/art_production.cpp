@@ -10,8 +10,7 @@ namespace splat {
 
 void Management::upgradeClick() {
     GameState& s = s_;
-    if (!management::canPay(s, s.artUpgradePrice)) return;
-    changeCash(-int64_t{s.artUpgradePrice});
+    if (!pay(s.artUpgradePrice)) return;
     s.artIncome = management::plusSaturating(s.artIncome, 50);
     // 1.7 x price truncated, one lower when the product is whole.
     s.artUpgradePrice = clampToInt32((17 * int64_t{s.artUpgradePrice} - 1) / 10);

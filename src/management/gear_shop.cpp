@@ -34,8 +34,7 @@ void Management::buyMarker(int m) {
     if (m < 1 || m > kMarkers || !validPlayer(s.selectedPlayer)) return;
     Player& buyer = s.players[1][s.selectedPlayer];
     // A player who carries a marker must sell it first.
-    if (!canPay(s, s.markerPrice[m]) || buyer.marker != 0) return;
-    changeCash(-int64_t{s.markerPrice[m]});
+    if (buyer.marker != 0 || !pay(s.markerPrice[m])) return;
     buyer.marker = m;
     win_.setVisible("sellweapon", true);
     win_.setVisible("wprice", true);

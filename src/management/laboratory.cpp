@@ -36,8 +36,7 @@ bool validCandidate(const ScoutedChemist& c) {
 
 void Management::labupgradeClick() {
     GameState& s = s_;
-    if (!canPay(s, s.labUpgradePrice)) return;
-    changeCash(-int64_t{s.labUpgradePrice});
+    if (!pay(s.labUpgradePrice)) return;
     s.labLevel = management::plusSaturating(s.labLevel, 1);
     s.labUpgradePrice = clampToInt32(490 * int64_t{s.labLevel} - 1);
     s.labYield = labYieldOf(s);
@@ -47,8 +46,7 @@ void Management::labupgradeClick() {
 
 void Management::securityupgradeClick() {
     GameState& s = s_;
-    if (!canPay(s, s.securityUpgradePrice)) return;
-    changeCash(-int64_t{s.securityUpgradePrice});
+    if (!pay(s.securityUpgradePrice)) return;
     s.securityLevel = management::plusSaturating(s.securityLevel, 1);
     s.securityUpgradePrice = clampToInt32(150 * int64_t{s.securityLevel});
     showLaboratory();
@@ -59,8 +57,7 @@ void Management::securityupgradeClick() {
 // the candidate off the page.
 void Management::Button6Click() {
     GameState& s = s_;
-    if (!canPay(s, kChemistSearchFee)) return;
-    changeCash(-kChemistSearchFee);
+    if (!pay(kChemistSearchFee)) return;
     win_.setVisible(controls::kChemistOffer, true);
     win_.setVisible("buychemist", true);
 

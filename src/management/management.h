@@ -2,6 +2,8 @@
 // Team management between matches: the Scout, Training, Gear, Finances and
 // Tactics pages and the marker swaps of the Team page.
 
+#include <cstdint>
+
 #include "league/league.h"
 
 namespace splat {
@@ -55,7 +57,10 @@ public:
     void drawOpeningShopPrices();
     void drawWeeklyShopPrices();
 
-    // --- Shared resets (management/shared_resets.cpp) ---
+    // --- Shared pieces (management/shared_resets.cpp) ---
+    // Pays `price` when the cash covers all of it; false, and nothing paid,
+    // otherwise.
+    bool pay(int64_t price);
     // A position's boost gone, its "Deal" button back and its notice empty.
     void clearBoost(int slot);
     // The same for every position.

@@ -7,6 +7,7 @@
 #include "core/control_names.h"
 #include "core/saturating.h"
 #include "management/management.h"
+#include "management/price_math.h"
 
 namespace splat {
 
@@ -15,6 +16,12 @@ void Management::clearBoost(int slot) {
     s_.tacticsBoost[slot] = 0;
     win_.setVisible(numbered("boost", slot), true);
     win_.setText(numbered("pagrees", slot), "");
+}
+
+bool Management::pay(int64_t price) {
+    if (!management::canPay(s_, price)) return false;
+    changeCash(-price);
+    return true;
 }
 
 void Management::clearBoosts() {

@@ -7,7 +7,6 @@
 
 #include "core/control_names.h"
 #include "management/management.h"
-#include "management/price_math.h"
 
 namespace splat {
 
@@ -46,8 +45,7 @@ void Management::boostClick(int k) {
     GameState& s = s_;
     // One boost per position and match: a boosted position has no "Deal".
     if (k < 1 || k > kPlayers || s.shootingBoost[k] != 0) return;
-    if (!management::canPay(s, s.boostPrice[k])) return;
-    changeCash(-int64_t{s.boostPrice[k]});
+    if (!pay(s.boostPrice[k])) return;
     s.shootingBoost[k] = random(10) + 5;
     s.tacticsBoost[k] = random(10) + 5;
     win_.setText(numbered("pagrees", k), s.playerNames[1][k] + " will do his best");

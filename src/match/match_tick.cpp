@@ -33,56 +33,43 @@ narration::Names namesOf(const GameState& s) {
     return {ours[s.ourActor], theirs[s.theirActor], ours[s.ourFlagCarrier], theirs[s.theirFlagCarrier]};
 }
 
-// One team's side of the match: where the state keeps it, how the Next game
-// page shows it and what it sounds like. Both teams play by the same rules;
-// only the player's own squad keeps season statistics.
+// How the Next game page shows a side and what it sounds like.
+struct SideLook {
+    const char* statusStem;   // "ystatus" / "ostatus" + position
+    const char* scoreLabel;
+    const char* hitSound;     // one of this side is hit
+    const char* pickUpSound;  // one of this side picks up the flag
+};
+constexpr SideLook kOurLook{"ystatus", "yscore", "org2.wav", "nice.wav"};
+constexpr SideLook kTheirLook{"ostatus", "oscore", "smash.wav", "org1.wav"};
+
+// One team's side of the match, where the state keeps it. Both teams play by
+// the same rules; the tactics edge favours us (for them it counts negated),
+// and only the player's own squad keeps season statistics.
 struct Side {
     int32_t& actor;
     int32_t& flagCarrier;
     Indexed<bool, kPlayers>& hasFlag;
     Indexed<bool, kPlayers>& out;
     int32_t& score;
-    int edgeSign;                      // the tactics edge favours us: +1 for us, -1 for them
+    int edgeSign;
     Indexed<Player, kPlayers>* squad;  // the players whose statistics count, or nullptr
-    const char* statusStem;            // "ystatus" / "ostatus" + position
-    const char* scoreLabel;
-    const char* hitSound;              // one of this side is hit
-    const char* pickUpSound;           // one of this side picks up the flag
+    const SideLook& look;
 
     int64_t edge(const GameState& s) const { return edgeSign * int64_t{s.tacticsEdge}; }
 };
 
 Side ourSide(GameState& s) {
-    return {.actor = s.ourActor,
-            .flagCarrier = s.ourFlagCarrier,
-            .hasFlag = s.ourHasFlag,
-            .out = s.ourOut,
-            .score = s.ourScore,
-            .edgeSign = 1,
-            .squad = &s.players[1],
-            .statusStem = "ystatus",
-            .scoreLabel = "yscore",
-            .hitSound = "org2.wav",
-            .pickUpSound = "nice.wav"};
+    return {s.ourActor, s.ourFlagCarrier, s.ourHasFlag, s.ourOut, s.ourScore, 1, &s.players[1], kOurLook};
 }
 
 Side theirSide(GameState& s) {
-    return {.actor = s.theirActor,
-            .flagCarrier = s.theirFlagCarrier,
-            .hasFlag = s.theirHasFlag,
-            .out = s.theirOut,
-            .score = s.theirScore,
-            .edgeSign = -1,
-            .squad = nullptr,
-            .statusStem = "ostatus",
-            .scoreLabel = "oscore",
-            .hitSound = "smash.wav",
-            .pickUpSound = "org1.wav"};
+    return {s.theirActor, s.theirFlagCarrier, s.theirHasFlag, s.theirOut, s.theirScore, -1, nullptr, kTheirLook};
 }
 
-void showScore(Match& g, const Side& side) { g.window().setText(side.scoreLabel, std::to_string(side.score)); }
+void showScore(Match& g, const Side& side) { g.window().setText(side.look.scoreLabel, std::to_string(side.score)); }
 
-std::string statusLabel(const Side& side, int32_t j) { return side.statusStem + std::to_string(j); }
+std::string statusLabel(const Side& side, int32_t j) { return side.look.statusStem + std::to_string(j); }
 
 int outCount(const Indexed<bool, kPlayers>& out) {
     int n = 0;
@@ -103,7 +90,7 @@ void eliminate(Match& g, const Side& victim, const Side& shooter) {
     victim.out[m] = true;
     if (shooter.squad != nullptr) (*shooter.squad)[shooter.actor].hits += 1;
     g.window().setText(statusLabel(victim, m), "out");
-    g.effect(victim.hitSound);
+    g.effect(victim.look.hitSound);
     shooter.score += kElimination;
     showScore(g, shooter);
     if (outCount(victim.out) == kPlayers) {
@@ -120,7 +107,7 @@ void pickUp(Match& g, const Side& side) {
     for (int32_t j = 1; j <= kPlayers; ++j) {
         if (side.hasFlag[j]) g.window().setText(statusLabel(side, j), "gets the flag");
     }
-    g.effect(side.pickUpSound);
+    g.effect(side.look.pickUpSound);
 }
 
 void say(Match& g, const std::string& line) { g.window().setText("action1", line); }

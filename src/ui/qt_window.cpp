@@ -23,11 +23,10 @@
 #include "ui/main_window.h"
 #include "ui/message_box_style.h"
 #include "ui/own_club_marks.h"
+#include "ui/qt_text.h"
 
 namespace splat::ui {
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 bool insideDialog(const BuiltControl& c) {
     return c.desc->name.find('.') != std::string::npos;

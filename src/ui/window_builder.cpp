@@ -17,13 +17,12 @@
 #include "ui/game_label.h"
 #include "ui/main_window.h"
 #include "ui/picture_loader.h"
+#include "ui/qt_text.h"
 #include "ui/surfaces.h"
 #include "ui/theme.h"
 
 namespace splat::ui {
 namespace {
-
-QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QRect qrect(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
 
