@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string>
 
+#include "core/chemist_degrees.h"
+#include "core/control_names.h"
 #include "management/management.h"
 #include "management/price_math.h"
 
@@ -16,18 +18,6 @@ namespace {
 
 constexpr int kChemistSearchFee = 100;
 
-// How a candidate's degree is written on the search panel; degree 5 reads
-// differently from the one under your own chemist.
-constexpr const char* kCandidateDegree[7] = {
-    "",
-    "school dropout",
-    "high school diploma",
-    "college dropout",
-    "Bachelor of Chemestry",
-    "Masters degree in Chemestry",
-    "Ph.D. in Chemestry",
-};
-
 // (1.7 x degree + 2.5 x experience + knowledge) x 1.5 x lab level, truncated,
 // one lower when that product is whole; 0 without a lab.
 int32_t labYieldOf(const GameState& s) {
@@ -36,17 +26,6 @@ int32_t labYieldOf(const GameState& s) {
         17 * int64_t{s.chemistDegree} + 25 * int64_t{s.chemistExperience} + 10 * int64_t{s.chemistKnowledge};
     const int64_t product = multiplySaturating(multiplySaturating(chemist, 15), s.labLevel);
     return clampToInt32((product - 1) / 100);
-}
-
-void showLaboratory(Management& g) {
-    const GameState& s = g.state();
-    Window& w = g.window();
-    w.setText("llcost", std::to_string(s.labUpgradePrice));
-    w.setText("slcost", std::to_string(s.securityUpgradePrice));
-    w.setText("lbllab", std::to_string(s.labLevel));
-    w.setText("lblsecurity", std::to_string(s.securityLevel));
-    w.setText("lblincome", std::to_string(s.labYield));
-    g.showCash();
 }
 
 bool validCandidate(const ScoutedChemist& c) {
@@ -62,7 +41,8 @@ void Management::labupgradeClick() {
     s.labLevel = management::plusSaturating(s.labLevel, 1);
     s.labUpgradePrice = clampToInt32(490 * int64_t{s.labLevel} - 1);
     s.labYield = labYieldOf(s);
-    showLaboratory(*this);
+    showLaboratory();
+    showCash();
 }
 
 void Management::securityupgradeClick() {
@@ -71,7 +51,8 @@ void Management::securityupgradeClick() {
     changeCash(-int64_t{s.securityUpgradePrice});
     s.securityLevel = management::plusSaturating(s.securityLevel, 1);
     s.securityUpgradePrice = clampToInt32(150 * int64_t{s.securityLevel});
-    showLaboratory(*this);
+    showLaboratory();
+    showCash();
 }
 
 // The chemist search does not reseed and must not refresh: a refresh takes
@@ -80,7 +61,7 @@ void Management::Button6Click() {
     GameState& s = s_;
     if (!canPay(s, kChemistSearchFee)) return;
     changeCash(-kChemistSearchFee);
-    win_.setVisible("Panel68", true);
+    win_.setVisible(controls::kChemistOffer, true);
     win_.setVisible("buychemist", true);
 
     ScoutedChemist& c = s.scoutedChemist;
@@ -103,7 +84,7 @@ void Management::buychemistClick() {
     GameState& s = s_;
     const ScoutedChemist& c = s.scoutedChemist;
     if (!validCandidate(c) || !canPay(s, s.scoutedChemistPrice)) return;
-    win_.setVisible("Panel68", false);
+    win_.setVisible(controls::kChemistOffer, false);
     win_.setVisible("buychemist", false);
     changeCash(-int64_t{s.scoutedChemistPrice});
     s.chemistName = s.chemistRoster[c.rosterIndex];
@@ -113,6 +94,14 @@ void Management::buychemistClick() {
     refreshViews();
     s.labYield = labYieldOf(s);
     win_.setText("lblincome", std::to_string(s.labYield));
+}
+
+void Management::showLaboratory() {
+    win_.setText("llcost", std::to_string(s_.labUpgradePrice));
+    win_.setText("slcost", std::to_string(s_.securityUpgradePrice));
+    win_.setText("lbllab", std::to_string(s_.labLevel));
+    win_.setText("lblsecurity", std::to_string(s_.securityLevel));
+    win_.setText("lblincome", std::to_string(s_.labYield));
 }
 
 }  // namespace splat

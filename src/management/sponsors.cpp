@@ -46,7 +46,7 @@ void Management::applyClick(int sp) {
     if (!canPay(s, terms.fee)) return;
     changeCash(-terms.fee);
     for (int other = 1; other <= kSponsors; ++other) {
-        if (other != sp) win_.setVisible(numbered("Panel", 26 + other), false);
+        if (other != sp) win_.setVisible(controls::sponsorOffer(other), false);
     }
     win_.setVisible(numbered("apply", sp), false);
 

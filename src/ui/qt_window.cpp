@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/layout_table.h"
 #include "game/game.h"
 #include "ui/accessible_window.h"
 #include "ui/flat_page_control.h"
@@ -329,7 +330,8 @@ void QtWindow::placeDialog(GameDialog& d, bool onMainWindow) {
 void QtWindow::showDialog(std::string_view name) {
     GameDialog* d = dialog(name);
     if (d == nullptr || mainClosed_) return;
-    placeDialog(*d, name == "TForm4");
+    const ControlSpec* desc = findControl(name);
+    placeDialog(*d, desc != nullptr && desc->overMainWindow);
     runModal(*d);
 }
 

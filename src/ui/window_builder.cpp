@@ -218,11 +218,8 @@ private:
     }
 
     void dialog(const ControlSpec& desc, BuiltControl& c) {
-        // Tresults, TForm4 and TForm5 have no title-bar buttons; Tendseason and
-        // TAbout keep a close box.
-        const bool closeBox = desc.name == "Tendseason" || desc.name == "TAbout";
         auto* d = new GameDialog(out_.main.get(), qs(desc.picture),
-                                 closeBox ? GameDialog::CloseBox::ActsAsOk : GameDialog::CloseBox::None,
+                                 desc.closeBox ? GameDialog::CloseBox::ActsAsOk : GameDialog::CloseBox::None,
                                  QSize(desc.rect.w, desc.rect.h));
         d->setWindowTitle(c.text);
         d->hide();
