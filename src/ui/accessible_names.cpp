@@ -305,6 +305,10 @@ void scan(std::string_view pattern, Part part) {
     }
 }
 
+bool blank(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+}
+
 }  // namespace
 
 const std::vector<AccessibleText>& accessibleTexts() {
@@ -322,44 +326,49 @@ const AccessibleText* findAccessibleText(std::string_view control) {
     return it == index.end() ? nullptr : it->second;
 }
 
-QString fillAccessibleText(std::string_view pattern, std::string_view self,
-                           const std::function<QString(std::string_view)>& textOf) {
-    QString out;
-    QString optional;
-    bool inOptional = false;
-    bool optionalFilled = true;
+TextPattern::TextPattern(std::string_view pattern, std::string_view self, const Resolver& resolve) {
     scan(pattern, [&](std::string_view part, bool isName) {
-        if (!isName && part == "[") {
-            inOptional = true;
-            optionalFilled = true;
-            optional.clear();
+        if (!isName && (part == "[" || part == "]")) {
+            pieces_.push_back({part == "[" ? Kind::Open : Kind::Close, {}, nullptr});
             return;
         }
-        if (!isName && part == "]") {
-            if (optionalFilled) out += optional;
-            inOptional = false;
+        if (!isName) {
+            pieces_.push_back({Kind::Fixed, QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())), nullptr});
             return;
         }
-        QString piece;
-        if (isName) {
-            piece = textOf(part.empty() ? self : part);
-            if (piece.trimmed().isEmpty()) optionalFilled = false;
-        } else {
-            piece = QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()));
-        }
-        (inOptional ? optional : out) += piece;
+        const std::string_view name = part.empty() ? self : part;
+        pieces_.push_back({Kind::Text, {}, resolve(name)});
+        if (std::find(sources_.begin(), sources_.end(), name) == sources_.end()) sources_.emplace_back(name);
     });
-    return out.simplified();
 }
 
-std::vector<std::string> accessibleTextSources(std::string_view pattern, std::string_view self) {
-    std::vector<std::string> sources;
-    scan(pattern, [&](std::string_view part, bool isName) {
-        if (!isName) return;
-        const std::string_view name = part.empty() ? self : part;
-        if (std::find(sources.begin(), sources.end(), name) == sources.end()) sources.emplace_back(name);
-    });
-    return sources;
+QString TextPattern::fill() const {
+    QString out;
+    qsizetype optionalStart = -1;
+    bool optionalFilled = true;
+    for (const Piece& piece : pieces_) {
+        switch (piece.kind) {
+            case Kind::Fixed:
+                out += piece.fixed;
+                break;
+            case Kind::Text:
+                if (piece.text != nullptr) out += *piece.text;
+                if (piece.text == nullptr || blank(*piece.text)) optionalFilled = false;
+                break;
+            case Kind::Open:
+                optionalStart = out.size();
+                optionalFilled = true;
+                break;
+            case Kind::Close:
+                if (optionalStart >= 0 && !optionalFilled) out.truncate(optionalStart);
+                optionalStart = -1;
+                break;
+        }
+    }
+    // Most results need no tidying; the few with doubled or edge blanks do.
+    if (out.startsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char(' ')) || out.contains(QLatin1String("  ")))
+        out = out.simplified();
+    return out;
 }
 
 }  // namespace splat::ui

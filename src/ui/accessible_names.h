@@ -31,12 +31,34 @@ const std::vector<AccessibleText>& accessibleTexts();
 // The entry of `control`, or nullptr.
 const AccessibleText* findAccessibleText(std::string_view control);
 
-// Fills `pattern` for `self`: `textOf(name)` gives the current text of a
-// control. Runs of blanks in the result become one blank.
-QString fillAccessibleText(std::string_view pattern, std::string_view self,
-                           const std::function<QString(std::string_view)>& textOf);
+// A pattern made ready to fill: its fixed runs converted once and each
+// control it names resolved to that control's text, so that filling it in
+// after every change costs little.
+class TextPattern {
+public:
+    // `resolve(name)` gives the text of control `name`, kept current by its
+    // owner (nullptr when there is none: it then counts as empty).
+    using Resolver = std::function<const QString*(std::string_view)>;
 
-// The controls whose texts `pattern` uses ("{}" gives `self`), without repeats.
-std::vector<std::string> accessibleTextSources(std::string_view pattern, std::string_view self);
+    TextPattern() = default;
+    TextPattern(std::string_view pattern, std::string_view self, const Resolver& resolve);
+
+    bool isEmpty() const { return pieces_.empty(); }
+    // The controls the pattern names ("{}" gives `self`), without repeats.
+    const std::vector<std::string>& sources() const { return sources_; }
+    // The pattern filled with the texts as they are now; runs of blanks
+    // become one blank.
+    QString fill() const;
+
+private:
+    enum class Kind { Fixed, Text, Open, Close };
+    struct Piece {
+        Kind kind;
+        QString fixed;
+        const QString* text = nullptr;
+    };
+    std::vector<Piece> pieces_;
+    std::vector<std::string> sources_;
+};
 
 }  // namespace splat::ui

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "ui/accessible_roles.h"
 #include "ui/flat_page_control.h"
@@ -29,13 +28,23 @@ QWidget* AccessibleWindow::widgetFor(const QtWindow& window, std::string_view co
 
 AccessibleWindow::AccessibleWindow(const QtWindow& window) : window_(window), announcer_(&announce) {
     installAccessibleRoles();
+    // The texts as the window keeps them (edit fields are named by fixed
+    // names only, so what the player types never needs following).
+    const TextPattern::Resolver textOf = [&window](std::string_view control) -> const QString* {
+        const BuiltControl* c = window.control(control);
+        return c != nullptr ? &c->text : nullptr;
+    };
+    targets_.reserve(accessibleTexts().size());
     for (const AccessibleText& entry : accessibleTexts()) {
         QWidget* w = widgetFor(window, entry.control);
         if (w == nullptr) continue;
         const size_t index = targets_.size();
-        targets_.push_back({&entry, w});
-        for (const std::string* pattern : {&entry.name, &entry.description, &entry.toolTip}) {
-            for (std::string& source : accessibleTextSources(*pattern, entry.control)) {
+        targets_.push_back({&entry, w, TextPattern(entry.name, entry.control, textOf),
+                            TextPattern(entry.description, entry.control, textOf),
+                            TextPattern(entry.toolTip, entry.control, textOf)});
+        const Target& t = targets_.back();
+        for (const TextPattern* pattern : {&t.name, &t.description, &t.toolTip}) {
+            for (const std::string& source : pattern->sources()) {
                 std::vector<size_t>& list = dependents_[source];
                 if (list.empty() || list.back() != index) list.push_back(index);
             }
@@ -44,41 +53,35 @@ AccessibleWindow::AccessibleWindow(const QtWindow& window) : window_(window), an
             if (auto* caption = qobject_cast<QLabel*>(window.widget(entry.caption))) caption->setBuddy(w);
         }
         if (entry.live) setLiveText(w);
-        apply(targets_.back(), {});
+        apply(t, {});
     }
-}
-
-QString AccessibleWindow::textOf(std::string_view control) const {
-    const BuiltControl* c = window_.control(control);
-    if (c == nullptr) return {};
-    if (c->desc->kind == ControlKind::Edit) return qobject_cast<QLineEdit*>(c->widget)->text();
-    return c->text;
 }
 
 void AccessibleWindow::apply(const Target& t, std::string_view changed) {
-    const auto textOf = [this](std::string_view control) { return this->textOf(control); };
-    const AccessibleText& e = *t.entry;
-    if (!e.name.empty()) {
-        const QString name = fillAccessibleText(e.name, e.control, textOf);
+    if (!t.name.isEmpty()) {
+        const QString name = t.name.fill();
         if (name != t.widget->accessibleName()) t.widget->setAccessibleName(name);
     }
-    if (!e.description.empty()) {
-        const QString description = fillAccessibleText(e.description, e.control, textOf);
+    if (!t.description.isEmpty()) {
+        const QString description = t.description.fill();
         if (description != t.widget->accessibleDescription()) t.widget->setAccessibleDescription(description);
     }
-    if (!e.toolTip.empty()) {
-        const QString tip = fillAccessibleText(e.toolTip, e.control, textOf);
+    if (!t.toolTip.isEmpty()) {
+        const QString tip = t.toolTip.fill();
         if (tip != t.widget->toolTip()) t.widget->setToolTip(tip);
     }
     // A live text is announced each time it is written, even with the same
     // words (two exchanges may end alike), but not for its neighbours' changes.
-    if (e.live && changed == e.control && !t.widget->accessibleName().isEmpty()) announcer_(t.widget);
+    if (t.entry->live && changed == t.entry->control && !t.widget->accessibleName().isEmpty()) announcer_(t.widget);
 }
 
-void AccessibleWindow::textChanged(std::string_view control) {
+void AccessibleWindow::textChanged(std::string_view control, bool differs) {
     const auto it = dependents_.find(control);
     if (it == dependents_.end()) return;
-    for (size_t index : it->second) apply(targets_[index], control);
+    for (size_t index : it->second) {
+        const Target& t = targets_[index];
+        if (differs || (t.entry->live && t.entry->control == control)) apply(t, control);
+    }
 }
 
 }  // namespace splat::ui

@@ -24,8 +24,9 @@ public:
     // Applies the whole table to the widgets of `window`.
     explicit AccessibleWindow(const QtWindow& window);
 
-    // The text of `control` has changed: refreshes everything that names it.
-    void textChanged(std::string_view control);
+    // The game wrote the text of `control` (`differs`: a new one): refreshes
+    // everything that names it, and announces it when it is a live text.
+    void textChanged(std::string_view control, bool differs = true);
 
     // The widget an entry of the table describes (a radio item, a page's
     // tab), or nullptr.
@@ -39,9 +40,11 @@ private:
     struct Target {
         const AccessibleText* entry;
         QWidget* widget;
+        TextPattern name;
+        TextPattern description;
+        TextPattern toolTip;
     };
     void apply(const Target& t, std::string_view changed);
-    QString textOf(std::string_view control) const;
 
     const QtWindow& window_;
     std::vector<Target> targets_;

@@ -1,5 +1,6 @@
 #include "ui/own_club_marks.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -22,7 +23,7 @@ int numberAfter(std::string_view control, std::string_view stem) {
 }  // namespace
 
 bool isClubLabel(std::string_view control, const GameState& state, bool& ownClub) {
-    if (const int row = numberAfter(control, "team")) {
+    if (const int row = std::max(numberAfter(control, "team"), numberAfter(control, "teampoints"))) {
         ownClub = state.tableTeam[static_cast<size_t>(row)] == 1;
         return true;
     }

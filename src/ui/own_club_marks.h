@@ -14,9 +14,9 @@ struct GameState;
 namespace splat::ui {
 
 
-// Whether the label `control` is a club of the league table ("team1".."team10")
-// or of the schedule ("rteam1".."rteam10"); `ownClub` then tells whether it
-// shows the player's club.
+// Whether the label `control` is a row of the league table ("team1".."team10"
+// and "teampoints1".."teampoints10") or a club of the schedule ("rteam1"..
+// "rteam10"); `ownClub` then tells whether it shows the player's club.
 bool isClubLabel(std::string_view control, const GameState& state, bool& ownClub);
 
 // Marks or unmarks the label widget of `control` when it is a club label.

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/layout_table.h"
 #include "game/game.h"
 #include "ui/accessible_window.h"
 #include "ui/flat_page_control.h"
@@ -22,11 +23,10 @@
 #include "ui/main_window.h"
 #include "ui/message_box_style.h"
 #include "ui/own_club_marks.h"
+#include "ui/qt_text.h"
 
 namespace splat::ui {
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 bool insideDialog(const BuiltControl& c) {
     return c.desc->name.find('.') != std::string::npos;
@@ -152,7 +152,9 @@ void QtWindow::bindControl(BuiltControl& c) {
 void QtWindow::setText(std::string_view name, std::string_view text) {
     BuiltControl* c = find(name);
     if (c == nullptr) return;
-    c->text = qs(text);
+    QString newText = qs(text);
+    const bool differs = newText != c->text;
+    c->text = std::move(newText);
     switch (c->desc->kind) {
         case ControlKind::Label:
             qobject_cast<GameLabel*>(c->widget)->setText(c->text);
@@ -188,7 +190,7 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
     }
     // What a screen reader is told follows the new text; the club rows show
     // the player's own club.
-    accessible_->textChanged(name);
+    accessible_->textChanged(name, differs);
     if (game_ != nullptr) markOwnClub(name, c->widget, game_->state());
 }
 
@@ -327,7 +329,8 @@ void QtWindow::placeDialog(GameDialog& d, bool onMainWindow) {
 void QtWindow::showDialog(std::string_view name) {
     GameDialog* d = dialog(name);
     if (d == nullptr || mainClosed_) return;
-    placeDialog(*d, name == "TForm4");
+    const ControlSpec* desc = findControl(name);
+    placeDialog(*d, desc != nullptr && desc->overMainWindow);
     runModal(*d);
 }
 

@@ -63,6 +63,15 @@ def wait_for(what, probe, timeout):
         pump(0.1)
 
 
+def selected(obj):
+    """Whether `obj` is selected now (asked afresh, past the client's cache)."""
+    try:
+        obj.clearCache()
+        return obj.getState().contains(pyatspi.STATE_SELECTED)
+    except GLib.Error:
+        return False
+
+
 def showing(obj):
     try:
         return obj.getState().contains(pyatspi.STATE_SHOWING)
@@ -123,7 +132,7 @@ def main_window(app):
     return None
 
 
-def check_names(window):
+def check_names(window, quiet=False):
     """Lists the showing controls; returns the usable ones without a fit name."""
     bad = []
     count = 0
@@ -133,11 +142,18 @@ def check_names(window):
         usable = bool(acts) or role in USABLE_ROLES
         name = obj.name or ""
         count += 1
-        print("%s%s %r%s" % ("  " * depth, obj.getRoleName(), name, " [%s]" % ", ".join(acts) if acts else ""))
+        if not quiet:
+            print("%s%s %r%s" % ("  " * depth, obj.getRoleName(), name, " [%s]" % ", ".join(acts) if acts else ""))
         if usable and (not name.strip() or CAPTION_DIGITS.match(name)):
             bad.append("%s %r" % (obj.getRoleName(), name))
-    print("-- %d showing objects" % count)
+    if not quiet:
+        print("-- %d showing objects" % count)
     return bad
+
+
+def sub_tabs(window, main_tabs):
+    """The showing page tabs that are not tabs of the main page control."""
+    return [obj for obj, _ in walk(window) if obj.getRole() == pyatspi.ROLE_PAGE_TAB and obj.name not in main_tabs]
 
 
 def label_texts(root):
@@ -177,9 +193,16 @@ def run(game):
         for page in PAGES:
             tab = wait_for('"%s" as a page tab' % page, lambda: find(window, pyatspi.ROLE_PAGE_TAB, page), 10)
             press(tab, '"%s"' % page)
-            wait_for('"%s" in front' % page, lambda: tab.getState().contains(pyatspi.STATE_SELECTED), 10)
+            wait_for('"%s" in front' % page, lambda: selected(tab), 10)
             pump(0.3)
             bad += check_names(window)
+            # And every sub-page of it.
+            for sub in sub_tabs(window, PAGES):
+                press(sub, repr(sub.name))
+                wait_for("%r in front" % sub.name, lambda: selected(sub), 10)
+                pump(0.2)
+                print("-- sub-page %r" % sub.name)
+                bad += check_names(window)
         if bad:
             raise Failure("usable controls without a fit name: " + "; ".join(sorted(set(bad))))
 
