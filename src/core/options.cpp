@@ -38,7 +38,11 @@ void GameCore::denterClick() {
         win_.message("Invalid value", "");
         return;
     }
-    if (n.reading == NumberReading::TooLarge || n.value < 20 || n.value > 70) {
+    // The field is disabled once a week has been settled, so the week is 1
+    // whenever a player can press "Enter"; should the handler run later all
+    // the same, a length the season has already reached is refused too, since
+    // that season would never end.
+    if (n.reading == NumberReading::TooLarge || n.value < 20 || n.value > 70 || n.value <= s_.week) {
         win_.message("the value is off limits", "");
         return;
     }

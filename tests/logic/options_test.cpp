@@ -67,6 +67,22 @@ TEST(OptionsPanel, GamesPerSeasonEntry) {
     }
 }
 
+// Found by the monkey, which also fires the handlers of disabled controls: a
+// season length the week has already reached would make the season endless.
+TEST(OptionsPanel, GamesPerSeasonAtOrBelowTheWeekReachedIsOffLimits) {
+    for (const int typed : {24, 25, 26}) {
+        HeadlessGame h;
+        h.state().week = 25;
+        h.state().gamesPerSeason = 40;
+        h.window.setText("deadline", std::to_string(typed));
+        click(h, "dxButton2");
+        const auto messages = h.eventsOf(WindowEvent::Type::Message);
+        ASSERT_EQ(messages.size(), 1u) << typed;
+        EXPECT_EQ(messages[0].text, typed > 25 ? "ok" : "the value is off limits") << typed;
+        EXPECT_EQ(h.state().gamesPerSeason, typed > 25 ? typed : 40) << typed;
+    }
+}
+
 TEST(OptionsPanel, TeamNameKeepsTwentyCharacters) {
     HeadlessGame h;
     findBinding("text", Signal::Change)->handler(h.game, 0, "The Extremely Long Club Name");
