@@ -19,6 +19,14 @@ constexpr int kSponsors = 4;
 constexpr int kRosterSize = 100;
 constexpr int kChemistRosterSize = 20;
 
+// The orbs, in shop order (hasOrb, orbPrice and orbNames are indexed by them).
+constexpr int kOrbAccuracy = 1;
+constexpr int kOrbWisdom = 2;
+constexpr int kOrbLore = 3;
+constexpr int kOrbChaos = 4;
+constexpr int kOrbAcid = 5;
+constexpr int kOrbTrainingPool = 6;
+
 // One player: 20 signed 32-bit slots, of which six carry game data.
 struct Player {
     int32_t shooting = 0;       // slot 0: shooting accuracy
@@ -104,6 +112,7 @@ struct GameState {
     std::string sponsorName;
     int32_t sponsorBase = 0;
     int32_t sponsorDonation = 0;
+    int32_t pointsPerGame = 0;  // league points a week at the last sponsor application
 
     // Coach and training.
     std::string coachName;
@@ -120,7 +129,7 @@ struct GameState {
 
     // Gear and artifacts.
     Indexed<int32_t, kMarkers> markerPrice{};  // [0] stays 0
-    Indexed<uint8_t, kOrbs> hasOrb{};
+    Indexed<bool, kOrbs> hasOrb{};
     Indexed<int32_t, kOrbs> orbPrice{};
     int32_t selectedPlayer = 0;
     int32_t markerSalePrice = 0;
@@ -135,6 +144,7 @@ struct GameState {
     int32_t gameSpeed = 0;  // match tick interval in ms
 
     // Market: the results of the last searches.
+    int32_t searchQuality = 0;  // what bounded the last search's candidate
     std::string scoutedPlayerName;
     Player scoutedPlayer{};
     int32_t scoutedPlayerPrice = 0;
@@ -150,7 +160,7 @@ struct GameState {
     int32_t theirScore = 0;
     int32_t matchMinute = 0;
     int32_t matchPhase = 0;
-    int32_t matchOver = 0;
+    bool matchOver = false;  // a hung flag or a side all out ends the match this tick
     int32_t exchangeKind = 0;
     int32_t exchangeRoll = 0;
     int32_t ourActor = 0;
@@ -159,10 +169,10 @@ struct GameState {
     int32_t tacticsEdge = 0;
     int32_t ourFlagCarrier = 0;
     int32_t theirFlagCarrier = 0;
-    Indexed<int32_t, kPlayers> ourHasFlag{};
-    Indexed<int32_t, kPlayers> theirHasFlag{};
-    Indexed<uint8_t, kPlayers> ourOut{};
-    Indexed<uint8_t, kPlayers> theirOut{};
+    Indexed<bool, kPlayers> ourHasFlag{};
+    Indexed<bool, kPlayers> theirHasFlag{};
+    Indexed<bool, kPlayers> ourOut{};
+    Indexed<bool, kPlayers> theirOut{};
     int32_t matchPrize = 0;
     int32_t homeStrength = 0;
     int32_t awayStrength = 0;
@@ -171,17 +181,9 @@ struct GameState {
     int32_t ourShootingAverage = 0;
     int32_t ourTacticsAverage = 0;
 
-    // Scratch.
-    Indexed<int32_t, kPlayers> fanScore{};
-    Indexed<int32_t, kPlayers> fanOrder{};
-    std::string swapName;
-    Indexed<int32_t, 10> swapBuffer{};
-    int32_t searchQuality = 0;
-    int32_t pointsPerGame = 0;
-
     // Settings.
-    uint8_t soundOn = 0;
-    uint8_t musicOn = 0;
+    bool soundOn = false;
+    bool musicOn = false;
 };
 
 }  // namespace splat

@@ -1,5 +1,7 @@
 #include "core/headless_window.h"
 
+#include "core/game_title.h"
+
 namespace splat {
 
 HeadlessWindow::HeadlessWindow() {
@@ -156,7 +158,7 @@ bool HeadlessWindow::usable(std::string_view name) const {
 void HeadlessWindow::message(std::string_view text, std::string_view caption) {
     WindowEvent e;
     e.type = WindowEvent::Type::Message;
-    e.caption = caption.empty() ? "Splat League" : std::string(caption);
+    e.caption = caption.empty() ? std::string(kGameTitle) : std::string(caption);
     e.text = text;
     emit(e);
 }
@@ -169,7 +171,7 @@ bool HeadlessWindow::question(std::string_view text, std::string_view caption) {
     }
     WindowEvent e;
     e.type = WindowEvent::Type::Question;
-    e.caption = caption.empty() ? "Splat League" : std::string(caption);
+    e.caption = caption.empty() ? std::string(kGameTitle) : std::string(caption);
     e.text = text;
     e.flag = yes;
     emit(e);

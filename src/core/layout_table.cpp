@@ -13,6 +13,9 @@
 #include <unordered_map>
 #include <utility>
 
+#include "core/control_names.h"
+#include "core/game_title.h"
+
 namespace splat {
 namespace {
 
@@ -108,7 +111,7 @@ const std::array<const char*, 5> kSwapCaptions{"1-2", "2-3", "3-4", "4-5", "5-1"
 // ---------------------------------------------------------------- window top
 
 void buildWindowTop(TableBuilder& t) {
-    t.add("TForm1", ControlKind::MainWindow, "", "Splat League", {0, 0, 996, 735});
+    t.add("TForm1", ControlKind::MainWindow, "", kGameTitle, {0, 0, 996, 735});
 
     // The menu bar lies above the client area; Qt places it and its items.
     t.add("MainMenu1", ControlKind::MenuBar, "TForm1", "", {});
@@ -172,15 +175,15 @@ void buildTeamPage(TableBuilder& t) {
 
     // The options panel stands in for the four controls above.
     t.panel("optionspanel", pg, {16, 16, 628, 278});
-    t.panel("Panel59", "optionspanel", {16, 16, 290, 200});
-    t.label("Label94", "Panel59", "Difficulty level", {12, 10, 200, kLine}, Bold);
-    t.radioGroup("RadioGroup1", "Panel59",
+    t.panel(controls::kDifficultyGroup, "optionspanel", {16, 16, 290, 200});
+    t.label("Label94", controls::kDifficultyGroup, "Difficulty level", {12, 10, 200, kLine}, Bold);
+    t.radioGroup("RadioGroup1", controls::kDifficultyGroup,
                  {"Easy", "Amateur league", "Pro league", "Major league", "Impossible"}, 1,
                  {12, 36, 266, 152});
-    t.panel("Panel61", "optionspanel", {322, 16, 290, 92});
-    t.label("Label95", "Panel61", "Games per season", {12, 10, 200, kLine}, Bold);
-    t.add("deadline", ControlKind::Edit, "Panel61", "20", {12, 42, 90, 26});
-    t.button("dxButton2", "Panel61", "Enter", {114, 41, 90, kButtonH});
+    t.panel(controls::kSeasonLengthGroup, "optionspanel", {322, 16, 290, 92});
+    t.label("Label95", controls::kSeasonLengthGroup, "Games per season", {12, 10, 200, kLine}, Bold);
+    t.add("deadline", ControlKind::Edit, controls::kSeasonLengthGroup, "20", {12, 42, 90, 26});
+    t.button("dxButton2", controls::kSeasonLengthGroup, "Enter", {114, 41, 90, kButtonH});
     t.panel("Panel62", "optionspanel", {322, 124, 290, 92});
     t.label("Label96", "Panel62", "Your team's name", {12, 10, 200, kLine}, Bold);
     t.add("text", ControlKind::Edit, "Panel62", "Your team", {12, 42, 200, 26}).maxLength = 20;
@@ -200,12 +203,9 @@ void buildTacticsPage(TableBuilder& t) {
     t.page(pos, "PageControl4", "Positions");
     t.panel("Panel64", pos, {316, 16, 240, 40});
     t.label("opteam", "Panel64", "", {10, 10, 220, kLine}, Bold | Centered);
-    const std::array<const char*, 5> ours{"firstplayer", "secondplayer", "thirdplayer",
-                                          "fourthplayer", "fifthplayer"};
-    const std::array<const char*, 5> theirs{"fopponent", "sopponent", "topponent",
-                                            "fourthopponent", "fifthopponent"};
-    for (int j = 0; j < 5; ++j) t.label(ours[j], pos, "", {100, 76 + j * 40, 190, kLine}, Bold);
-    for (int j = 0; j < 5; ++j) t.label(theirs[j], pos, "", {326, 76 + j * 40, 220, kLine});
+    for (int j = 1; j <= 5; ++j)
+        t.label(controls::kPositionLabels[j], pos, "", {100, 76 + (j - 1) * 40, 190, kLine}, Bold);
+    for (int j = 1; j <= 5; ++j) t.label(controls::kOpponentLabels[j], pos, "", {326, 76 + (j - 1) * 40, 220, kLine});
     for (int k = 0; k < 4; ++k)
         t.button(num("dxButton", 8 + k), pos, kSwapCaptions[k], {20, 92 + k * 40, 64, kButtonH});
     t.panel("Panel6", pos, {580, 76, 340, 104});
@@ -221,11 +221,9 @@ void buildTacticsPage(TableBuilder& t) {
     t.page(boost, "PageControl4", "Boost");
     t.panel("Panel57", boost, {16, 16, 330, 216});
     t.label("Label102", "Panel57", "Price", {196, 10, 110, kLine}, Bold);
-    const std::array<const char*, 5> boostNames{"firstboost", "secondboost", "thirdboost",
-                                                "fourthboost", "fifthboost"};
     for (int j = 1; j <= 5; ++j) {
         const int y = 42 + (j - 1) * 34;
-        t.label(boostNames[j - 1], "Panel57", "", {12, y, 170, kLine});
+        t.label(controls::kBoostLabels[j], "Panel57", "", {12, y, 170, kLine});
         t.label(num("dollarBoost", j), "Panel57", "$", {196, y, 14, kLine});
         t.label(num("boostprice", j), "Panel57", "0", {212, y, 100, kLine});
     }
@@ -324,36 +322,36 @@ void buildScoutPage(TableBuilder& t) {
     const std::string pg = "TabSheet4";
     t.page(pg, "PageControl1", "Scout", "page_scout.jpg");
 
-    t.panel("Panel23", pg, {16, 16, 300, 184}).visible = false;
-    t.label("newname", "Panel23", "", {12, 10, 276, kLine}, Bold);
-    t.label("Label20", "Panel23", "Shooting accuracy", {12, 42, 150, kLine});
-    t.label("newshooting", "Panel23", "0", {170, 42, 110, kLine});
-    t.label("Label21", "Panel23", "Tactics", {12, 68, 150, kLine});
-    t.label("newtactics", "Panel23", "0", {170, 68, 110, kLine});
-    t.label("Label24", "Panel23", "Marker", {12, 94, 150, kLine});
-    t.label("newweapon", "Panel23", "", {170, 94, 120, kLine});
-    t.label("Label22", "Panel23", "Price", {12, 120, 150, kLine});
-    t.label("dollarNewPrice", "Panel23", "$", {170, 120, 14, kLine});
-    t.label("newprice", "Panel23", "0", {186, 120, 100, kLine});
+    t.panel(controls::kPlayerOffer, pg, {16, 16, 300, 184}).visible = false;
+    t.label("newname", controls::kPlayerOffer, "", {12, 10, 276, kLine}, Bold);
+    t.label("Label20", controls::kPlayerOffer, "Shooting accuracy", {12, 42, 150, kLine});
+    t.label("newshooting", controls::kPlayerOffer, "0", {170, 42, 110, kLine});
+    t.label("Label21", controls::kPlayerOffer, "Tactics", {12, 68, 150, kLine});
+    t.label("newtactics", controls::kPlayerOffer, "0", {170, 68, 110, kLine});
+    t.label("Label24", controls::kPlayerOffer, "Marker", {12, 94, 150, kLine});
+    t.label("newweapon", controls::kPlayerOffer, "", {170, 94, 120, kLine});
+    t.label("Label22", controls::kPlayerOffer, "Price", {12, 120, 150, kLine});
+    t.label("dollarNewPrice", controls::kPlayerOffer, "$", {170, 120, 14, kLine});
+    t.label("newprice", controls::kPlayerOffer, "0", {186, 120, 100, kLine});
 
-    t.panel("Panel24", pg, {332, 16, 300, 184}).visible = false;
-    for (int j = 1; j <= 5; ++j) t.label(num("pl", j), "Panel24", "", {12, 15 + (j - 1) * 34, 170, kLine});
+    t.panel(controls::kReplaceButtons, pg, {332, 16, 300, 184}).visible = false;
+    for (int j = 1; j <= 5; ++j) t.label(num("pl", j), controls::kReplaceButtons, "", {12, 15 + (j - 1) * 34, 170, kLine});
     for (int j = 1; j <= 5; ++j)
-        t.button(num("replace", j), "Panel24", "replace", {192, 11 + (j - 1) * 34, 96, kButtonH});
+        t.button(num("replace", j), controls::kReplaceButtons, "replace", {192, 11 + (j - 1) * 34, 96, kButtonH});
 
-    t.panel("Panel25", pg, {648, 16, 297, 184}).visible = false;
-    t.label("cname", "Panel25", "", {12, 10, 273, kLine}, Bold);
-    t.label("Label26", "Panel25", "Shooting training", {12, 42, 150, kLine});
-    t.label("cshooting", "Panel25", "0", {170, 42, 110, kLine});
-    t.label("Label27", "Panel25", "Tactics training", {12, 68, 150, kLine});
-    t.label("ctactics", "Panel25", "0", {170, 68, 110, kLine});
-    t.label("Label28", "Panel25", "Price", {12, 94, 150, kLine});
-    t.label("dollarCPrice", "Panel25", "$", {170, 94, 14, kLine});
-    t.label("cprice", "Panel25", "0", {186, 94, 100, kLine});
+    t.panel(controls::kCoachOffer, pg, {648, 16, 297, 184}).visible = false;
+    t.label("cname", controls::kCoachOffer, "", {12, 10, 273, kLine}, Bold);
+    t.label("Label26", controls::kCoachOffer, "Shooting training", {12, 42, 150, kLine});
+    t.label("cshooting", controls::kCoachOffer, "0", {170, 42, 110, kLine});
+    t.label("Label27", controls::kCoachOffer, "Tactics training", {12, 68, 150, kLine});
+    t.label("ctactics", controls::kCoachOffer, "0", {170, 68, 110, kLine});
+    t.label("Label28", controls::kCoachOffer, "Price", {12, 94, 150, kLine});
+    t.label("dollarCPrice", controls::kCoachOffer, "$", {170, 94, 14, kLine});
+    t.label("cprice", controls::kCoachOffer, "0", {186, 94, 100, kLine});
 
     t.button("playersearch", pg, "Search for a player ( $100 )", {16, 216, 240, 30});
     t.button("coachsearch", pg, "Search for a coach ( $150 )", {648, 216, 240, 30});
-    t.button("replaceyourcoach", pg, "Replace your coach", {648, 256, 240, 30}).visible = false;
+    t.button(controls::kHireCoach, pg, "Replace your coach", {648, 256, 240, 30}).visible = false;
 }
 
 // ---------------------------------------------------------------- page Gear
@@ -380,9 +378,8 @@ void buildGearPage(TableBuilder& t) {
     t.panel("Panel31", pg, {8, 276, 300, 136});
     for (int j = 1; j <= 5; ++j) t.label(num("pla", j), "Panel31", "", {26, 10 + (j - 1) * 24, 136, kLine}, Bold);
     for (int j = 1; j <= 5; ++j) t.label(num("w", j), "Panel31", "", {166, 10 + (j - 1) * 24, 126, kLine});
-    const std::array<const char*, 5> pointers{"Label59", "Label61", "Label62", "Label63", "Label64"};
     for (int j = 1; j <= 5; ++j)
-        t.label(pointers[j - 1], "Panel31", ">", {8, 10 + (j - 1) * 24, 14, kLine}, Bold).visible =
+        t.label(controls::kPointerLabels[j], "Panel31", ">", {8, 10 + (j - 1) * 24, 14, kLine}, Bold).visible =
             j == 1;
 
     t.panel("Panel32", pg, {316, 276, 172, 136});
@@ -472,9 +469,9 @@ void buildFinancesPage(TableBuilder& t) {
     const std::array<const char*, 4> dumpText{"Dump the sponsor ($400)", "Dump the sponsor ($300)",
                                               "Dump the sponsor ($200)", "Dump the sponsor ($100)"};
     for (int s = 1; s <= 4; ++s) {
-        const std::string box = num("Panel", 26 + s);
+        const std::string box = controls::sponsorOffer(s);
         t.panel(box, sp, {16, 48 + (s - 1) * 76, 912, 68});
-        t.label(num("Label", 35 + s), box, "", {12, 8, 250, kLine}, Bold);
+        t.label(controls::sponsorCompanyLabel(s), box, "", {12, 8, 250, kLine}, Bold);
         t.label(num("result", s), box, "", {12, 38, 300, kLine}, Italic);
         t.button(num("apply", s), box, applyText[s - 1], {330, 20, 240, kButtonH});
         t.button(num("dump", s), box, dumpText[s - 1], {586, 20, 200, kButtonH}).visible = false;
@@ -496,17 +493,17 @@ void buildFinancesPage(TableBuilder& t) {
     // Chemist search.
     const std::string chem = "chemistSearchPage";
     t.page(chem, "PageControl3", "Chemist search");
-    t.panel("Panel68", chem, {16, 16, 440, 146}).visible = false;
-    t.label("newc", "Panel68", "", {12, 10, 416, kLine}, Bold);
-    t.label("Label113", "Panel68", "Degree", {12, 38, 170, kLine});
-    t.label("ndegree", "Panel68", "", {190, 38, 238, kLine});
-    t.label("Label114", "Panel68", "Experience", {12, 64, 170, kLine});
-    t.label("nexp", "Panel68", "0", {190, 64, 238, kLine});
-    t.label("Label115", "Panel68", "Knowledge of chemistry", {12, 90, 170, kLine});
-    t.label("nknowledge", "Panel68", "0", {190, 90, 238, kLine});
-    t.label("Label116", "Panel68", "Price", {12, 116, 170, kLine});
-    t.label("dollarNPrice", "Panel68", "$", {190, 116, 14, kLine});
-    t.label("nprice", "Panel68", "0", {206, 116, 100, kLine});
+    t.panel(controls::kChemistOffer, chem, {16, 16, 440, 146}).visible = false;
+    t.label("newc", controls::kChemistOffer, "", {12, 10, 416, kLine}, Bold);
+    t.label("Label113", controls::kChemistOffer, "Degree", {12, 38, 170, kLine});
+    t.label("ndegree", controls::kChemistOffer, "", {190, 38, 238, kLine});
+    t.label("Label114", controls::kChemistOffer, "Experience", {12, 64, 170, kLine});
+    t.label("nexp", controls::kChemistOffer, "0", {190, 64, 238, kLine});
+    t.label("Label115", controls::kChemistOffer, "Knowledge of chemistry", {12, 90, 170, kLine});
+    t.label("nknowledge", controls::kChemistOffer, "0", {190, 90, 238, kLine});
+    t.label("Label116", controls::kChemistOffer, "Price", {12, 116, 170, kLine});
+    t.label("dollarNPrice", controls::kChemistOffer, "$", {190, 116, 14, kLine});
+    t.label("nprice", controls::kChemistOffer, "0", {206, 116, 100, kLine});
     t.button("dxButton13", chem, "Search for a chemist ($100)", {472, 16, 240, 30});
     t.button("buychemist", chem, "replace your chemist", {472, 56, 240, 30}).visible = false;
 
@@ -605,16 +602,16 @@ void buildNextGamePage(TableBuilder& t) {
         for (int j = 1; j <= 5; ++j)
             t.label(num(status, j), panel, "", {138, 10 + (j - 1) * 26, 96, kLine}, Italic);
     };
-    squad("Panel18", 59, "yourplayer", "ystatus");
-    squad("Panel19", 315, "opponent", "ostatus");
+    squad(controls::kOurSquad, 59, "yourplayer", "ystatus");
+    squad(controls::kTheirSquad, 315, "opponent", "ostatus");
 
-    t.panel("Panel39", pg, {600, 204, 200, 40}).visible = false;
-    t.label("Label58", "Panel39", "Time:", {12, 10, 60, kLine}, Bold);
-    t.label("lbltime", "Panel39", "", {76, 10, 100, kLine}, Bold);
-    t.panel("Panel40", pg, {59, 282, 240, 46}).visible = false;
-    t.label("yscore", "Panel40", "0", {8, 8, 224, 30}, Bold | Heading | Centered);
-    t.panel("Panel41", pg, {315, 282, 240, 46}).visible = false;
-    t.label("oscore", "Panel41", "0", {8, 8, 224, 30}, Bold | Heading | Centered);
+    t.panel(controls::kMatchClock, pg, {600, 204, 200, 40}).visible = false;
+    t.label("Label58", controls::kMatchClock, "Time:", {12, 10, 60, kLine}, Bold);
+    t.label("lbltime", controls::kMatchClock, "", {76, 10, 100, kLine}, Bold);
+    t.panel(controls::kOurScoreBox, pg, {59, 282, 240, 46}).visible = false;
+    t.label("yscore", controls::kOurScoreBox, "0", {8, 8, 224, 30}, Bold | Heading | Centered);
+    t.panel(controls::kTheirScoreBox, pg, {315, 282, 240, 46}).visible = false;
+    t.label("oscore", controls::kTheirScoreBox, "0", {8, 8, 224, 30}, Bold | Heading | Centered);
 
     t.button("Start", pg, "Start Game", {600, 260, 200, 36});
 }
@@ -634,6 +631,10 @@ void buildTimers(TableBuilder& t) {
 // ---------------------------------------------------------------- dialogs
 
 void buildDialogs(TableBuilder& t) {
+    // Tresults, TForm4 and TForm5 have no title-bar buttons; Tendseason and
+    // TAbout keep a close box. The trophy room opens over the main window, the
+    // other dialogs in the middle of the screen.
+
     // Match results: the club's score on the left, the opponent's on the right,
     // then the week's income and expenses in two columns.
     t.dialog("Tresults", "", 640, 438, "results.jpg");
@@ -654,7 +655,7 @@ void buildDialogs(TableBuilder& t) {
     t.label("Tresults.texpences", r, "0", {490, 178, 120, kLine});
     t.button("Tresults.Button1", r, "OK", {270, 388, 100, 30});
 
-    t.dialog("Tendseason", "", 536, 198);
+    t.dialog("Tendseason", "", 536, 198).closeBox = true;
     const std::string e = "Tendseason";
     t.label("Tendseason.congrat", e, "Season over", {20, 16, 496, 28}, Bold | Italic | Larger);
     t.label("Tendseason.result", e, "Final place", {20, 56, 496, kLine});
@@ -662,14 +663,13 @@ void buildDialogs(TableBuilder& t) {
     t.label("Tendseason.Label1", e, "", {20, 108, 496, kLine});
     t.button("Tendseason.dxButton1", e, "OK", {218, 152, 100, 30});
 
-    t.dialog("TForm4", "Trophy room", 495, 342, "trophy.jpg");
+    t.dialog("TForm4", "Trophy room", 495, 342, "trophy.jpg").overMainWindow = true;
     const std::string f4 = "TForm4";
     for (int i = 0; i < 3; ++i)
         t.label(num("TForm4.Label", i + 1), f4, std::to_string(i + 1) + " Place Trophy",
                 {20 + i * 155, 40, 145, kLine}, Bold | Centered);
-    const std::array<const char*, 3> counts{"TForm4.ft", "TForm4.st", "TForm4.tt"};
     for (int i = 0; i < 3; ++i)
-        t.label(counts[i], f4, "0", {20 + i * 155, 70, 145, 30}, Bold | Heading | Centered);
+        t.label(controls::kTrophyCounts[i], f4, "0", {20 + i * 155, 70, 145, 30}, Bold | Heading | Centered);
     t.button("TForm4.dxButton1", f4, "ok", {197, 296, 100, 30});
 
     t.dialog("TForm5", "", 422, 190);
@@ -678,7 +678,7 @@ void buildDialogs(TableBuilder& t) {
     t.button("TForm5.dxButton1", "TForm5", "ok", {161, 140, 100, 30});
 
     // The about picture carries the title and the credits.
-    t.dialog("TAbout", "About", 417, 300, "about.jpg");
+    t.dialog("TAbout", "About", 417, 300, "about.jpg").closeBox = true;
     t.button("TAbout.dxButton1", "TAbout", "ok", {158, 260, 100, 30});
 }
 

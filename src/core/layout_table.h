@@ -63,6 +63,8 @@ struct ControlSpec {
     int maxLength = 0;        // Edit: most characters accepted (0 = no limit)
     int interval = 0;         // Timer: interval in milliseconds
     bool wordWrap = false;    // Label: long text wraps onto the next lines of its box
+    bool closeBox = false;    // Dialog: its title bar has a close box, which acts as its Ok
+    bool overMainWindow = false;  // Dialog: centred on the main window (else on the screen)
 };
 
 // Every control in creation order: the main window and its menu first, then

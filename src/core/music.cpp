@@ -28,7 +28,7 @@ bool startMusic(GameCore& game) {
 }  // namespace
 
 void GameCore::musicFailed(std::string_view error) {
-    s_.musicOn = 0;
+    s_.musicOn = false;
     win_.setText("MusicOff1", "Music Off");
     win_.setTimerEnabled("MusicTimer", false);
     win_.message(error, "");
@@ -50,23 +50,23 @@ void GameCore::musicloop() {
 
 void GameCore::MusicOff1Click() {
     if (s_.musicOn) {
-        s_.musicOn = 0;
+        s_.musicOn = false;
         audio_.musicStop();
         win_.setText("MusicOff1", "Music Off");
         win_.setTimerEnabled("MusicTimer", false);
     } else {
-        s_.musicOn = 1;
+        s_.musicOn = true;
         // Opening again puts the piece back at its beginning.
         if (!startMusic(*this)) return;
     }
-    writeSetting("Music", s_.musicOn != 0);
+    writeSetting("Music", s_.musicOn);
 }
 
 // Turning the sound off lets an effect that is playing finish.
 void GameCore::SoundOff1Click() {
-    s_.soundOn = s_.soundOn ? 0 : 1;
+    s_.soundOn = !s_.soundOn;
     win_.setText("SoundOff1", s_.soundOn ? "Sound On" : "Sound Off");
-    writeSetting("Sound", s_.soundOn != 0);
+    writeSetting("Sound", s_.soundOn);
 }
 
 void GameCore::effect(std::string_view file) {

@@ -16,8 +16,8 @@ bool readSwitch(const SettingsStore& store, std::string_view key) {
 }  // namespace
 
 void GameCore::readSettings() {
-    s_.soundOn = readSwitch(settings_, "Sound") ? 1 : 0;
-    s_.musicOn = readSwitch(settings_, "Music") ? 1 : 0;
+    s_.soundOn = readSwitch(settings_, "Sound");
+    s_.musicOn = readSwitch(settings_, "Music");
 }
 
 // A file that cannot be written does not stop the game: the switch has

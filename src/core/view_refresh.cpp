@@ -7,28 +7,14 @@
 #include <array>
 #include <string>
 
+#include "core/chemist_degrees.h"
+#include "core/control_names.h"
 #include "core/game_core.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
 
 namespace splat {
 namespace {
-
-const char* const kDegreeTexts[7] = {
-    "",
-    "school dropout",
-    "high school diploma",
-    "college dropout",
-    "Bachelor of Chemestry",
-    "Master degree in Chemestry",
-    "Ph.D. in Chemestry",
-};
-
-// Label families indexed 1..5 by player.
-using Names5 = std::array<const char*, 6>;
-constexpr Names5 kPositionNames = {"", "firstplayer", "secondplayer", "thirdplayer", "fourthplayer", "fifthplayer"};
-constexpr Names5 kOpponentNames = {"", "fopponent", "sopponent", "topponent", "fourthopponent", "fifthopponent"};
-constexpr Names5 kBoostNames = {"", "firstboost", "secondboost", "thirdboost", "fourthboost", "fifthboost"};
 
 // Names like "ystatus3" built once, so the refresh does not assemble them.
 struct Family {
@@ -58,70 +44,72 @@ void GameCore::refreshViews() {
     const auto& ours = s.players[1];
     const auto& ourNames = s.playerNames[1];
 
-    // 1. The week's opponent.
+    // The week's opponent.
     const Pairing& yours = s.pairings[s.yourPairing];
     s.opponentTeam = yours.first == 1 ? yours.second : yours.first;
     const int32_t opp = s.opponentTeam;
 
-    // 2. Price of ten training points.
+    // Price of ten training points.
     s.trainingPriceBase = clampToInt32((2 * (int64_t{s.coachShooting} + s.coachTactics)) / 3);
     const int64_t reduced = int64_t{s.trainingPriceBase} - random(s.trainingPriceBase / 4);
     s.trainingPointsPrice = clampToInt32((7 * reduced) / 2);
     w.setText("tpprice", std::to_string(s.trainingPointsPrice));
     w.setText("tpnumber", std::to_string(s.trainingPoints));
 
-    // 3. A chemist found by a search is no longer offered.
-    w.setVisible("Panel68", false);
+    // A chemist found by a search is no longer offered.
+    w.setVisible(controls::kChemistOffer, false);
     w.setVisible("buychemist", false);
 
-    // 4. The chemist.
+    // The chemist.
     w.setText("chemistname", s.chemistName);
-    if (s.chemistDegree >= 1 && s.chemistDegree <= 6) w.setText("degree", kDegreeTexts[s.chemistDegree]);
+    if (s.chemistDegree >= 1 && s.chemistDegree <= 6) w.setText("degree", kOwnChemistDegree[s.chemistDegree]);
     w.setText("exp", std::to_string(s.chemistExperience));
     w.setText("knowledge", std::to_string(s.chemistKnowledge));
 
-    // 5. Names on the tactics pages.
+    // Names on the tactics pages.
     for (int j = 1; j <= kPlayers; ++j) {
         w.setText(pp[j], ourNames[j]);
-        w.setText(kBoostNames[j], ourNames[j]);
+        w.setText(controls::kBoostLabels[j], ourNames[j]);
     }
 
-    // 6. Boost prices: 3.5, 4.5 or 5.5 times the player's ratings.
+    // Boost prices: 3.5, 4.5 or 5.5 times the player's ratings.
     for (int j = 1; j <= kPlayers; ++j) {
         const int64_t sum = int64_t{ours[j].shooting} + ours[j].tactics;
         s.boostPrice[j] = clampToInt32(((2 * int64_t{random(3)} + 7) * sum) / 2);
         w.setText(boostprice[j], std::to_string(s.boostPrice[j]));
     }
 
-    // 7. Season statistics.
+    // Season statistics.
     for (int j = 1; j <= kPlayers; ++j) {
         w.setText(ot[j], std::to_string(ours[j].hits));
         w.setText(ft[j], std::to_string(ours[j].flagsPickedUp));
         w.setText(fh[j], std::to_string(ours[j].flagsHung));
     }
 
-    // 8. The supporters' favourite: most hits and flags, the lower number first on a tie.
+    // The supporters' favourite: most hits and flags, the lower number first on a tie.
+    Indexed<int32_t, kPlayers> fanScore{};
+    Indexed<int32_t, kPlayers> fanOrder{};
     for (int j = 1; j <= kPlayers; ++j) {
-        s.fanScore[j] = clampToInt32(int64_t{ours[j].hits} + 2 * int64_t{ours[j].flagsPickedUp} +
-                                     2 * int64_t{ours[j].flagsHung});
-        s.fanOrder[j] = j;
+        fanScore[j] = clampToInt32(int64_t{ours[j].hits} + 2 * int64_t{ours[j].flagsPickedUp} +
+                                   2 * int64_t{ours[j].flagsHung});
+        fanOrder[j] = j;
     }
-    std::stable_sort(s.fanOrder.begin() + 1, s.fanOrder.end(),
-                     [&s](int32_t a, int32_t b) { return s.fanScore[a] > s.fanScore[b]; });
-    w.setText("sf", ourNames[s.fanOrder[1]]);
+    std::stable_sort(fanOrder.begin() + 1, fanOrder.end(),
+                     [&fanScore](int32_t a, int32_t b) { return fanScore[a] > fanScore[b]; });
+    w.setText("sf", ourNames[fanOrder[1]]);
 
-    // 9. The match display is reset.
-    w.setVisible("Panel39", false);
-    w.setVisible("Panel40", false);
-    w.setVisible("Panel41", false);
+    // The match display is reset.
+    w.setVisible(controls::kMatchClock, false);
+    w.setVisible(controls::kOurScoreBox, false);
+    w.setVisible(controls::kTheirScoreBox, false);
     w.setText("lbltime", "");
     w.setText("yscore", "0");
     w.setText("oscore", "0");
 
-    // 10. Header.
+    // Header.
     w.setText("yteamname", s.teamName);
 
-    // 11. Team page.
+    // Team page.
     for (int j = 1; j <= kPlayers; ++j) {
         w.setText(playername[j], ourNames[j]);
         w.setText(sfam[j], std::to_string(ours[j].shooting));
@@ -129,12 +117,12 @@ void GameCore::refreshViews() {
         w.setText(mfam[j], markerName(s, ours[j].marker));
     }
 
-    // 12. Positions page.
-    for (int j = 1; j <= kPlayers; ++j) w.setText(kPositionNames[j], ourNames[j]);
+    // Positions page.
+    for (int j = 1; j <= kPlayers; ++j) w.setText(controls::kPositionLabels[j], ourNames[j]);
     w.setText("opteam", s.teamNames[opp]);
-    for (int j = 1; j <= kPlayers; ++j) w.setText(kOpponentNames[j], s.playerNames[opp][j]);
+    for (int j = 1; j <= kPlayers; ++j) w.setText(controls::kOpponentLabels[j], s.playerNames[opp][j]);
 
-    // 13. Gear page and the sale value of the selected player's marker.
+    // Gear page and the sale value of the selected player's marker.
     for (int j = 1; j <= kPlayers; ++j) {
         w.setText(pla[j], ourNames[j]);
         w.setText(wfam[j], markerName(s, ours[j].marker));
@@ -146,23 +134,23 @@ void GameCore::refreshViews() {
     s.markerSalePrice = clampToInt32(2 * markerPrice / 3);
     w.setText("wprice", m != 0 ? "$" + std::to_string(s.markerSalePrice) : std::string());
 
-    // 14. Shop prices.
+    // Shop prices.
     for (int n = 1; n <= kMarkers; ++n) w.setText(price[n], "Price: $" + std::to_string(s.markerPrice[n]));
     for (int n = 1; n <= kOrbs; ++n) w.setText(aprice[n], "Price:  $" + std::to_string(s.orbPrice[n]));
 
-    // 15. Scout page.
+    // Scout page.
     for (int j = 1; j <= kPlayers; ++j) w.setText(pl[j], ourNames[j]);
 
-    // 16. League table.
+    // League table.
     for (int i = 1; i <= kTeams; ++i) {
         w.setText(teamLabel[i], displayName(s.tableTeam[i]));
         w.setText(teampoints[i], std::to_string(s.tablePoints[i]));
     }
 
-    // 17. The inspection panel shows the club at the top.
+    // The inspection panel shows the club at the top.
     inspectRow(1);
 
-    // 18. Next game page: both squads, no status.
+    // Next game page: both squads, no status.
     for (int j = 1; j <= kPlayers; ++j) {
         w.setText(yourplayer[j], ourNames[j]);
         w.setText(ystatus[j], "");
@@ -170,13 +158,13 @@ void GameCore::refreshViews() {
         w.setText(ostatus[j], "");
     }
 
-    // 19. Schedule.
+    // Schedule.
     for (int k = 1; k <= kPairings; ++k) {
         w.setText(rteam[2 * k - 1], displayName(s.pairings[k].first));
         w.setText(rteam[2 * k], displayName(s.pairings[k].second));
     }
 
-    // 20. Favourites to win: the squads' ratings alone.
+    // Favourites to win: the squads' ratings alone.
     for (int k = 1; k <= kPairings; ++k) {
         s.homeStrength = teamStrength(s, s.pairings[k].first);
         s.awayStrength = teamStrength(s, s.pairings[k].second);
@@ -189,16 +177,16 @@ void GameCore::refreshViews() {
         }
     }
 
-    // 21. The first team of the pairing stands on the left of the Next game page.
+    // The first team of the pairing stands on the left of the Next game page.
     constexpr int kLeft = 59;
     constexpr int kRight = 315;
     const bool weAreFirst = yours.first == 1;
-    w.setX("Panel18", weAreFirst ? kLeft : kRight);
-    w.setX("Panel40", weAreFirst ? kLeft : kRight);
-    w.setX("Panel19", weAreFirst ? kRight : kLeft);
-    w.setX("Panel41", weAreFirst ? kRight : kLeft);
+    w.setX(controls::kOurSquad, weAreFirst ? kLeft : kRight);
+    w.setX(controls::kOurScoreBox, weAreFirst ? kLeft : kRight);
+    w.setX(controls::kTheirSquad, weAreFirst ? kRight : kLeft);
+    w.setX(controls::kTheirScoreBox, weAreFirst ? kRight : kLeft);
 
-    // 22. Match heading.
+    // Match heading.
     w.setText("hometeam", displayName(yours.first));
     w.setText("awayteam", displayName(yours.second));
 }

@@ -49,14 +49,9 @@ void hireStartingChemist(Game& g) {
     s.chemistKnowledge = g.random(5) + 50;
 }
 
-// No boost for anybody: every "Deal" button shown, every notice empty.
-void clearBoosts(Game& g) {
-    for (int j = 1; j <= kPlayers; ++j) g.clearBoost(j);
-}
-
 void clearOrbs(Game& g) {
     for (int k = 1; k <= kOrbs; ++k) {
-        g.state().hasOrb[k] = 0;
+        g.state().hasOrb[k] = false;
         g.window().setVisible(numbered("buya", k), true);
         g.window().setText(numbered("lorb", k), "");
     }
@@ -65,8 +60,7 @@ void clearOrbs(Game& g) {
 // The Gear page's ">" marker stands in front of player 1.
 void selectFirstPlayer(Game& g) {
     g.state().selectedPlayer = 1;
-    static const char* const pointers[kPlayers + 1] = {"", "Label59", "Label61", "Label62", "Label63", "Label64"};
-    for (int j = 1; j <= kPlayers; ++j) g.window().setVisible(pointers[j], j == 1);
+    g.showPointer(1);
 }
 
 void resetSponsorOffers(Game& g, bool showOffers) {
@@ -75,17 +69,10 @@ void resetSponsorOffers(Game& g, bool showOffers) {
     g.window().setText("yoursponsor", s.sponsorName);
     if (showOffers) g.showSponsorOffers();
     for (int k = 1; k <= kSponsors; ++k) {
-        g.window().setText(numbered("Label", 35 + k), s.sponsorCompany[k]);
+        g.window().setText(controls::sponsorCompanyLabel(k), s.sponsorCompany[k]);
         g.window().setVisible(numbered("dump", k), false);
         g.window().setText(numbered("result", k), "");
     }
-}
-
-void showArt(Game& g) {
-    const GameState& s = g.state();
-    g.window().setText("peyotelevel", std::to_string(s.artLevel));
-    g.window().setText("peyoteincome", std::to_string(s.artIncome));
-    g.window().setText("peyoteup", std::to_string(s.artUpgradePrice));
 }
 
 void resetLaboratory(Game& g) {
@@ -95,15 +82,7 @@ void resetLaboratory(Game& g) {
     s.labYield = 0;
     s.labUpgradePrice = 500;
     s.securityUpgradePrice = 100;
-    g.window().setText("lbllab", std::to_string(s.labLevel));
-    g.window().setText("lblsecurity", std::to_string(s.securityLevel));
-    g.window().setText("llcost", std::to_string(s.labUpgradePrice));
-    g.window().setText("slcost", std::to_string(s.securityUpgradePrice));
-    g.window().setText("lblincome", std::to_string(s.labYield));
-}
-
-void hideSearchOffers(Game& g) {
-    for (const char* name : {"Panel23", "Panel24", "Panel25", "replaceyourcoach"}) g.window().setVisible(name, false);
+    g.showLaboratory();
 }
 
 void normalGameSpeed(Game& g) {
@@ -187,7 +166,7 @@ void Game::firstStartGeneration() {
     }
     hireStartingChemist(*this);  // drawn before the reseed: 16 and 54 at every start
     for (int i = 1; i <= kChemistRosterSize; ++i) s_.chemistRoster[i] = chemistNames()[i - 1];
-    clearBoosts(*this);
+    clearBoosts();
     openOptions();
     clearOrbs(*this);
     reseed();
@@ -198,18 +177,7 @@ void Game::firstStartGeneration() {
     s_.season = 1;
     for (int k = 1; k <= kOrbs; ++k) s_.orbNames[k] = kOrbNames[k];
 
-    s_.orbPrice[1] = random(300) + 800;
-    s_.orbPrice[2] = random(300) + 700;
-    s_.orbPrice[3] = random(500) + 2000;
-    s_.orbPrice[4] = random(2000) + 4000;
-    s_.orbPrice[5] = random(3000) + 4500;
-    s_.orbPrice[5] = random(3000) + 4500;  // the Orb of Acid's price is drawn twice
-    s_.orbPrice[6] = random(1500) + 2000;
-
-    static const int kMarkerBase[kMarkers + 1] = {0, 90, 190, 350, 700, 900, 1300, 1700, 2500, 4000, 5000, 8000};
-    static const int kMarkerSpread[kMarkers + 1] = {0, 20, 50, 100, 200, 100, 100, 200, 500, 200, 200, 2000};
-    s_.markerPrice[0] = 0;
-    for (int m = 1; m <= kMarkers; ++m) s_.markerPrice[m] = random(kMarkerSpread[m]) + kMarkerBase[m];
+    drawOpeningShopPrices();
 
     s_.unbeatenRun = 0;
     s_.week = 1;
@@ -226,9 +194,9 @@ void Game::firstStartGeneration() {
     s_.artLevel = 0;
     s_.artIncome = 0;
     s_.artUpgradePrice = 350;
-    showArt(*this);
+    showArtProduction();
     resetLaboratory(*this);
-    hideSearchOffers(*this);
+    hideSearchOffers();
     normalGameSpeed(*this);
     s_.cash = 2000;
     showCash();
@@ -245,14 +213,14 @@ void Game::firstStartGeneration() {
 void Game::newGameGeneration() {
     s_.trainingPoints = 30;
     hireStartingChemist(*this);
-    clearBoosts(*this);
+    clearBoosts();
     s_.artIncome = 0;
     s_.artLevel = 0;
     s_.artUpgradePrice = 500;
-    showArt(*this);
+    showArtProduction();
     clearOrbs(*this);
     s_.trophies1st = s_.trophies2nd = s_.trophies3rd = 0;
-    for (const char* label : {"TForm4.ft", "TForm4.st", "TForm4.tt"}) win_.setText(label, "0");
+    showTrophies();
     s_.season = 1;
     selectFirstPlayer(*this);
     s_.unbeatenRun = 0;
@@ -261,7 +229,7 @@ void Game::newGameGeneration() {
     s_.sponsorBase = 0;
     resetSponsorOffers(*this, true);
     resetLaboratory(*this);
-    hideSearchOffers(*this);
+    hideSearchOffers();
     normalGameSpeed(*this);
     s_.cash = 2000;
     showCash();
@@ -272,8 +240,8 @@ void Game::newGameGeneration() {
 
 void Game::Newgame1Click() {
     if (!win_.question("Are you sure?", "New game")) return;
-    win_.setEnabled("Panel59", true);
-    win_.setEnabled("Panel61", true);
+    win_.setEnabled(controls::kDifficultyGroup, true);
+    win_.setEnabled(controls::kSeasonLengthGroup, true);
     newGameGeneration();
 }
 

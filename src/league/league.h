@@ -15,6 +15,8 @@ public:
     void sortTable();                         // league/league_table.cpp
     void addPoints(int32_t team, int32_t n);  // league/league_table.cpp
     void settleSeason();                      // league/season_end.cpp
+    // The trophy room's counts (league/season_end.cpp).
+    void showTrophies();
 
 protected:
     ~League() = default;

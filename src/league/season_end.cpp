@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "league/league.h"
+#include "core/control_names.h"
 #include "core/saturating.h"
+#include "league/league.h"
 
 namespace splat {
 
@@ -79,9 +80,7 @@ void League::settleSeason() {
             s_.trophies3rd += 1;
             s_.seasonPrize = 900 + random(200);
         }
-        win_.setText("TForm4.ft", std::to_string(s_.trophies1st));
-        win_.setText("TForm4.st", std::to_string(s_.trophies2nd));
-        win_.setText("TForm4.tt", std::to_string(s_.trophies3rd));
+        showTrophies();
         changeCash(s_.seasonPrize);
         setSeasonText(*this, "money", "You get $" + std::to_string(s_.seasonPrize));
     }
@@ -93,6 +92,11 @@ void League::settleSeason() {
 
     for (int row = 1; row <= kTeams; ++row) s_.tablePoints[row] = 0;
     sortTable();
+}
+
+void League::showTrophies() {
+    const int32_t counts[3] = {s_.trophies1st, s_.trophies2nd, s_.trophies3rd};
+    for (int i = 0; i < 3; ++i) win_.setText(controls::kTrophyCounts[i], std::to_string(counts[i]));
 }
 
 }  // namespace splat

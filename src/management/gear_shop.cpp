@@ -14,9 +14,6 @@ using management::canPay;
 
 namespace {
 
-// The ">" labels in front of players 1..5.
-constexpr const char* kPointers[kPlayers + 1] = {"", "Label59", "Label61", "Label62", "Label63", "Label64"};
-
 bool validPlayer(int32_t k) { return k >= 1 && k <= kPlayers; }
 
 }  // namespace
@@ -25,7 +22,7 @@ void Management::plaClick(int k) {
     if (!validPlayer(k)) return;
     s_.selectedPlayer = k;
     refreshViews();
-    for (int j = 1; j <= kPlayers; ++j) win_.setVisible(kPointers[j], j == k);
+    showPointer(k);
     if (s_.players[1][k].marker != 0) {
         win_.setVisible("sellweapon", true);
         win_.setVisible("wprice", true);
@@ -37,8 +34,7 @@ void Management::buyMarker(int m) {
     if (m < 1 || m > kMarkers || !validPlayer(s.selectedPlayer)) return;
     Player& buyer = s.players[1][s.selectedPlayer];
     // A player who carries a marker must sell it first.
-    if (!canPay(s, s.markerPrice[m]) || buyer.marker != 0) return;
-    changeCash(-int64_t{s.markerPrice[m]});
+    if (buyer.marker != 0 || !pay(s.markerPrice[m])) return;
     buyer.marker = m;
     win_.setVisible("sellweapon", true);
     win_.setVisible("wprice", true);
@@ -76,10 +72,10 @@ void Management::changem51Click() { swapMarkers(*this, 5, 1); }
 void Management::buyOrb(int k) {
     GameState& s = s_;
     // An orb is bought once for the rest of the game.
-    if (k < 1 || k > kOrbs || s.hasOrb[k] != 0) return;
+    if (k < 1 || k > kOrbs || s.hasOrb[k]) return;
     if (!canPay(s, s.orbPrice[k])) return;
     win_.setVisible(numbered("buya", k), false);
-    s.hasOrb[k] = 1;
+    s.hasOrb[k] = true;
     changeCash(-int64_t{s.orbPrice[k]});
     win_.setText(numbered("lorb", k), s.orbNames[k]);
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string>
 
+#include "core/chemist_degrees.h"
+#include "core/control_names.h"
 #include "management/management.h"
 #include "management/price_math.h"
 
@@ -16,18 +18,6 @@ namespace {
 
 constexpr int kChemistSearchFee = 100;
 
-// How a candidate's degree is written on the search panel; degree 5 reads
-// differently from the one under your own chemist.
-constexpr const char* kCandidateDegree[7] = {
-    "",
-    "school dropout",
-    "high school diploma",
-    "college dropout",
-    "Bachelor of Chemestry",
-    "Masters degree in Chemestry",
-    "Ph.D. in Chemestry",
-};
-
 // (1.7 x degree + 2.5 x experience + knowledge) x 1.5 x lab level, truncated,
 // one lower when that product is whole; 0 without a lab.
 int32_t labYieldOf(const GameState& s) {
@@ -38,17 +28,6 @@ int32_t labYieldOf(const GameState& s) {
     return clampToInt32((product - 1) / 100);
 }
 
-void showLaboratory(Management& g) {
-    const GameState& s = g.state();
-    Window& w = g.window();
-    w.setText("llcost", std::to_string(s.labUpgradePrice));
-    w.setText("slcost", std::to_string(s.securityUpgradePrice));
-    w.setText("lbllab", std::to_string(s.labLevel));
-    w.setText("lblsecurity", std::to_string(s.securityLevel));
-    w.setText("lblincome", std::to_string(s.labYield));
-    g.showCash();
-}
-
 bool validCandidate(const ScoutedChemist& c) {
     return c.rosterIndex >= 1 && c.rosterIndex <= kChemistRosterSize;
 }
@@ -57,30 +36,29 @@ bool validCandidate(const ScoutedChemist& c) {
 
 void Management::labupgradeClick() {
     GameState& s = s_;
-    if (!canPay(s, s.labUpgradePrice)) return;
-    changeCash(-int64_t{s.labUpgradePrice});
+    if (!pay(s.labUpgradePrice)) return;
     s.labLevel = management::plusSaturating(s.labLevel, 1);
     s.labUpgradePrice = clampToInt32(490 * int64_t{s.labLevel} - 1);
     s.labYield = labYieldOf(s);
-    showLaboratory(*this);
+    showLaboratory();
+    showCash();
 }
 
 void Management::securityupgradeClick() {
     GameState& s = s_;
-    if (!canPay(s, s.securityUpgradePrice)) return;
-    changeCash(-int64_t{s.securityUpgradePrice});
+    if (!pay(s.securityUpgradePrice)) return;
     s.securityLevel = management::plusSaturating(s.securityLevel, 1);
     s.securityUpgradePrice = clampToInt32(150 * int64_t{s.securityLevel});
-    showLaboratory(*this);
+    showLaboratory();
+    showCash();
 }
 
 // The chemist search does not reseed and must not refresh: a refresh takes
 // the candidate off the page.
 void Management::Button6Click() {
     GameState& s = s_;
-    if (!canPay(s, kChemistSearchFee)) return;
-    changeCash(-kChemistSearchFee);
-    win_.setVisible("Panel68", true);
+    if (!pay(kChemistSearchFee)) return;
+    win_.setVisible(controls::kChemistOffer, true);
     win_.setVisible("buychemist", true);
 
     ScoutedChemist& c = s.scoutedChemist;
@@ -103,7 +81,7 @@ void Management::buychemistClick() {
     GameState& s = s_;
     const ScoutedChemist& c = s.scoutedChemist;
     if (!validCandidate(c) || !canPay(s, s.scoutedChemistPrice)) return;
-    win_.setVisible("Panel68", false);
+    win_.setVisible(controls::kChemistOffer, false);
     win_.setVisible("buychemist", false);
     changeCash(-int64_t{s.scoutedChemistPrice});
     s.chemistName = s.chemistRoster[c.rosterIndex];
@@ -113,6 +91,14 @@ void Management::buychemistClick() {
     refreshViews();
     s.labYield = labYieldOf(s);
     win_.setText("lblincome", std::to_string(s.labYield));
+}
+
+void Management::showLaboratory() {
+    win_.setText("llcost", std::to_string(s_.labUpgradePrice));
+    win_.setText("slcost", std::to_string(s_.securityUpgradePrice));
+    win_.setText("lbllab", std::to_string(s_.labLevel));
+    win_.setText("lblsecurity", std::to_string(s_.securityLevel));
+    win_.setText("lblincome", std::to_string(s_.labYield));
 }
 
 }  // namespace splat

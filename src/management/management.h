@@ -2,6 +2,8 @@
 // Team management between matches: the Scout, Training, Gear, Finances and
 // Tactics pages and the marker swaps of the Team page.
 
+#include <cstdint>
+
 #include "league/league.h"
 
 namespace splat {
@@ -45,9 +47,29 @@ public:
     void boostClick(int k);        // boost1Click .. boost5Click
     void prClick(int k, int item); // pr1Click .. pr5Click
 
-    // --- Shared resets (management/shared_resets.cpp) ---
+    // The lab's and the security's levels, prices and yield on the Finances
+    // page (management/laboratory.cpp).
+    void showLaboratory();
+    // Art production's level, income and next price (management/art_production.cpp).
+    void showArtProduction();
+    // Shop prices (management/shop_prices.cpp): the ones a new world opens
+    // with, and the ones every settlement draws for the next week.
+    void drawOpeningShopPrices();
+    void drawWeeklyShopPrices();
+
+    // --- Shared pieces (management/shared_resets.cpp) ---
+    // Pays `price` when the cash covers all of it; false, and nothing paid,
+    // otherwise.
+    bool pay(int64_t price);
     // A position's boost gone, its "Deal" button back and its notice empty.
     void clearBoost(int slot);
+    // The same for every position.
+    void clearBoosts();
+    // The player, the coach and the replace buttons a search turned up are
+    // taken off the Scout page.
+    void hideSearchOffers();
+    // The Gear page's ">" stands in front of player k alone.
+    void showPointer(int k);
     // All four sponsor offers with their application buttons, answers empty.
     void showSponsorOffers();
     // The coach's name and skills on the Training page.

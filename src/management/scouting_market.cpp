@@ -26,8 +26,8 @@ void Management::playersearchClick() {
     if (!canPay(s, kPlayerSearchFee)) return;
 
     changeCash(-kPlayerSearchFee);
-    win_.setVisible("Panel23", true);
-    win_.setVisible("Panel24", true);
+    win_.setVisible(controls::kPlayerOffer, true);
+    win_.setVisible(controls::kReplaceButtons, true);
     reseed();
 
     const int32_t r = random(50);
@@ -56,8 +56,8 @@ void Management::replaceClick(int k) {
 
     // The candidate can be hired only once; hiring into the first position
     // also takes the search away until the next match.
-    win_.setVisible("Panel23", false);
-    win_.setVisible("Panel24", false);
+    win_.setVisible(controls::kPlayerOffer, false);
+    win_.setVisible(controls::kReplaceButtons, false);
     if (k == 1) win_.setVisible("playersearch", false);
     changeCash(-int64_t{s.scoutedPlayerPrice});
 
@@ -81,8 +81,8 @@ void Management::coachsearchClick() {
     if (!canPay(s, kCoachSearchFee)) return;
     s.searchQuality = clampToInt32((int64_t{s.coachShooting} + s.coachTactics) / 2);
     changeCash(-kCoachSearchFee);
-    win_.setVisible("Panel25", true);
-    win_.setVisible("replaceyourcoach", true);
+    win_.setVisible(controls::kCoachOffer, true);
+    win_.setVisible(controls::kHireCoach, true);
     win_.setVisible("coachsearch", false);  // one coach search a week
     reseed();
 
@@ -103,8 +103,8 @@ void Management::coachsearchClick() {
 void Management::replaceyourcoachClick() {
     GameState& s = s_;
     if (s.scoutedCoachName.empty() || !canPay(s, s.scoutedCoachPrice)) return;
-    win_.setVisible("Panel25", false);
-    win_.setVisible("replaceyourcoach", false);
+    win_.setVisible(controls::kCoachOffer, false);
+    win_.setVisible(controls::kHireCoach, false);
     changeCash(-int64_t{s.scoutedCoachPrice});
 
     s.coachName = s.scoutedCoachName;

@@ -1,11 +1,13 @@
-// Pieces of state that several actions put back the same way: a position's
-// boost, the four sponsor offers, the coach's labels and his training rates.
+// Pieces of state that several actions put back the same way: the boosts,
+// the offers of the Scout page, the four sponsor offers, the Gear page's
+// pointer, the coach's labels and his training rates.
 
 #include <string>
 
 #include "core/control_names.h"
-#include "management/management.h"
 #include "core/saturating.h"
+#include "management/management.h"
+#include "management/price_math.h"
 
 namespace splat {
 
@@ -16,9 +18,27 @@ void Management::clearBoost(int slot) {
     win_.setText(numbered("pagrees", slot), "");
 }
 
+bool Management::pay(int64_t price) {
+    if (!management::canPay(s_, price)) return false;
+    changeCash(-price);
+    return true;
+}
+
+void Management::clearBoosts() {
+    for (int j = 1; j <= kPlayers; ++j) clearBoost(j);
+}
+
+void Management::hideSearchOffers() {
+    for (const char* name : controls::kSearchOffers) win_.setVisible(name, false);
+}
+
+void Management::showPointer(int k) {
+    for (int j = 1; j <= kPlayers; ++j) win_.setVisible(controls::kPointerLabels[j], j == k);
+}
+
 void Management::showSponsorOffers() {
     for (int k = 1; k <= kSponsors; ++k) {
-        win_.setVisible(numbered("Panel", 26 + k), true);
+        win_.setVisible(controls::sponsorOffer(k), true);
         win_.setVisible(numbered("apply", k), true);
         win_.setText(numbered("result", k), "");
     }

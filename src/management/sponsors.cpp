@@ -4,11 +4,8 @@
 
 #include "core/control_names.h"
 #include "management/management.h"
-#include "management/price_math.h"
 
 namespace splat {
-
-using management::canPay;
 
 namespace {
 
@@ -43,10 +40,9 @@ void Management::applyClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
     const SponsorTerms& terms = kTerms[sp];
-    if (!canPay(s, terms.fee)) return;
-    changeCash(-terms.fee);
+    if (!pay(terms.fee)) return;
     for (int other = 1; other <= kSponsors; ++other) {
-        if (other != sp) win_.setVisible(numbered("Panel", 26 + other), false);
+        if (other != sp) win_.setVisible(controls::sponsorOffer(other), false);
     }
     win_.setVisible(numbered("apply", sp), false);
 
@@ -72,8 +68,7 @@ void Management::applyClick(int sp) {
 void Management::dumpClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
-    if (!canPay(s, kTerms[sp].dumpCost)) return;
-    changeCash(-kTerms[sp].dumpCost);
+    if (!pay(kTerms[sp].dumpCost)) return;
     s.sponsorName = "None";
     s.sponsorBase = 0;
     win_.setText("yoursponsor", s.sponsorName);

@@ -3,18 +3,15 @@
 // priorities belong to the position, not to the player standing in it.
 
 #include <string>
+#include <utility>
 
 #include "core/control_names.h"
 #include "management/management.h"
-#include "management/price_math.h"
 
 namespace splat {
 
 
 namespace {
-
-constexpr const char* kPositionLabels[kPlayers + 1] = {"",           "firstplayer",  "secondplayer",
-                                                       "thirdplayer", "fourthplayer", "fifthplayer"};
 
 // Slots 0..9 of a player, the part of the record a swap moves.
 constexpr int32_t Player::*kMovedSlots[10] = {
@@ -22,22 +19,18 @@ constexpr int32_t Player::*kMovedSlots[10] = {
     &Player::slot5,    &Player::slot6,   &Player::hits,  &Player::flagsPickedUp, &Player::flagsHung,
 };
 
-// Exchanges positions k and k + 1 through the swap buffer.
+// Exchanges positions k and k + 1: their names and slots 0..9.
 void swapPositions(Management& g, int k) {
     GameState& s = g.state();
     auto& names = s.playerNames[1];
     Player& first = s.players[1][k];
     Player& second = s.players[1][k + 1];
 
-    s.swapName = names[k];
-    for (int i = 0; i < 10; ++i) s.swapBuffer[i + 1] = first.*kMovedSlots[i];
-    names[k] = names[k + 1];
-    for (int i = 0; i < 10; ++i) first.*kMovedSlots[i] = second.*kMovedSlots[i];
-    names[k + 1] = s.swapName;
-    for (int i = 0; i < 10; ++i) second.*kMovedSlots[i] = s.swapBuffer[i + 1];
+    std::swap(names[k], names[k + 1]);
+    for (int32_t Player::*slot : kMovedSlots) std::swap(first.*slot, second.*slot);
 
-    g.window().setText(kPositionLabels[k], names[k]);
-    g.window().setText(kPositionLabels[k + 1], names[k + 1]);
+    g.window().setText(controls::kPositionLabels[k], names[k]);
+    g.window().setText(controls::kPositionLabels[k + 1], names[k + 1]);
     g.refreshViews();
 }
 
@@ -52,8 +45,7 @@ void Management::boostClick(int k) {
     GameState& s = s_;
     // One boost per position and match: a boosted position has no "Deal".
     if (k < 1 || k > kPlayers || s.shootingBoost[k] != 0) return;
-    if (!management::canPay(s, s.boostPrice[k])) return;
-    changeCash(-int64_t{s.boostPrice[k]});
+    if (!pay(s.boostPrice[k])) return;
     s.shootingBoost[k] = random(10) + 5;
     s.tacticsBoost[k] = random(10) + 5;
     win_.setText(numbered("pagrees", k), s.playerNames[1][k] + " will do his best");

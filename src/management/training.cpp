@@ -10,8 +10,7 @@ namespace splat {
 
 void Management::buytpClick() {
     GameState& s = s_;
-    if (!management::canPay(s, s.trainingPointsPrice)) return;
-    changeCash(-int64_t{s.trainingPointsPrice});
+    if (!pay(s.trainingPointsPrice)) return;
     s.trainingPoints = management::plusSaturating(s.trainingPoints, 10);
     win_.setText("tpnumber", std::to_string(s.trainingPoints));
 }

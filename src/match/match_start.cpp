@@ -1,5 +1,6 @@
 // Kick-off of the week's match and the three game speeds.
 
+#include "core/control_names.h"
 #include "match/match.h"
 
 namespace splat {
@@ -25,12 +26,12 @@ void Match::StartClick() {
         }
     }
 
-    win_.setVisible("Panel39", true);
-    win_.setVisible("Panel40", true);
-    win_.setVisible("Panel41", true);
+    win_.setVisible(controls::kMatchClock, true);
+    win_.setVisible(controls::kOurScoreBox, true);
+    win_.setVisible(controls::kTheirScoreBox, true);
     win_.setVisible("Start", false);
 
-    s_.matchOver = 0;
+    s_.matchOver = false;
     s_.ourFlagCarrier = 0;
     s_.theirFlagCarrier = 0;
 
@@ -42,10 +43,10 @@ void Match::StartClick() {
     win_.setText("oscore", "");
 
     for (int j = 1; j <= kPlayers; ++j) {
-        s_.ourOut[j] = 0;
-        s_.theirOut[j] = 0;
-        s_.ourHasFlag[j] = 0;
-        s_.theirHasFlag[j] = 0;
+        s_.ourOut[j] = false;
+        s_.theirOut[j] = false;
+        s_.ourHasFlag[j] = false;
+        s_.theirHasFlag[j] = false;
     }
 
     // The kind of the last exchange played is kept on purpose.

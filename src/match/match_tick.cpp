@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "match/match.h"
 #include "core/saturating.h"
+#include "match/match.h"
 #include "match/narration.h"
 
 namespace splat {
@@ -20,10 +20,6 @@ constexpr int32_t kPickUp = 10;
 constexpr int32_t kHungFlag = 20;
 constexpr int32_t kAllOut = 20;
 
-constexpr int32_t kOrbAccuracy = 1;
-constexpr int32_t kOrbWisdom = 2;
-constexpr int32_t kOrbChaos = 4;
-
 // Edges and the bounds built from them are taken in 64 bits and kept in the
 // 32-bit range, so extreme ratings cannot overflow.
 int32_t bound(int64_t v) { return clampToInt32(v); }
@@ -31,20 +27,87 @@ int32_t bound(int64_t v) { return clampToInt32(v); }
 // 1.5 x v truncated toward zero.
 int32_t oneAndAHalf(int64_t v) { return bound((3 * v) / 2); }
 
-std::string statusLabel(const char* side, int32_t j) { return side + std::to_string(j); }
-
 narration::Names namesOf(const GameState& s) {
     const auto& ours = s.playerNames[1];
     const auto& theirs = s.playerNames[s.opponentTeam];
     return {ours[s.ourActor], theirs[s.theirActor], ours[s.ourFlagCarrier], theirs[s.theirFlagCarrier]};
 }
 
-void showScores(Match& g, bool ours) {
-    if (ours) {
-        g.window().setText("yscore", std::to_string(g.state().ourScore));
-    } else {
-        g.window().setText("oscore", std::to_string(g.state().theirScore));
+// How the Next game page shows a side and what it sounds like.
+struct SideLook {
+    const char* statusStem;   // "ystatus" / "ostatus" + position
+    const char* scoreLabel;
+    const char* hitSound;     // one of this side is hit
+    const char* pickUpSound;  // one of this side picks up the flag
+};
+constexpr SideLook kOurLook{"ystatus", "yscore", "org2.wav", "nice.wav"};
+constexpr SideLook kTheirLook{"ostatus", "oscore", "smash.wav", "org1.wav"};
+
+// One team's side of the match, where the state keeps it. Both teams play by
+// the same rules; the tactics edge favours us (for them it counts negated),
+// and only the player's own squad keeps season statistics.
+struct Side {
+    int32_t& actor;
+    int32_t& flagCarrier;
+    Indexed<bool, kPlayers>& hasFlag;
+    Indexed<bool, kPlayers>& out;
+    int32_t& score;
+    int edgeSign;
+    Indexed<Player, kPlayers>* squad;  // the players whose statistics count, or nullptr
+    const SideLook& look;
+
+    int64_t edge(const GameState& s) const { return edgeSign * int64_t{s.tacticsEdge}; }
+};
+
+Side ourSide(GameState& s) {
+    return {s.ourActor, s.ourFlagCarrier, s.ourHasFlag, s.ourOut, s.ourScore, 1, &s.players[1], kOurLook};
+}
+
+Side theirSide(GameState& s) {
+    return {s.theirActor, s.theirFlagCarrier, s.theirHasFlag, s.theirOut, s.theirScore, -1, nullptr, kTheirLook};
+}
+
+void showScore(Match& g, const Side& side) { g.window().setText(side.look.scoreLabel, std::to_string(side.score)); }
+
+std::string statusLabel(const Side& side, int32_t j) { return side.look.statusStem + std::to_string(j); }
+
+int outCount(const Indexed<bool, kPlayers>& out) {
+    int n = 0;
+    for (int j = 1; j <= kPlayers; ++j) n += out[j] ? 1 : 0;
+    return n;
+}
+
+// The victim's actor is out: a flag he carried is dropped, the other side
+// scores, and a side with all five out ends the match with a bonus for the
+// other (shown with the results).
+void eliminate(Match& g, const Side& victim, const Side& shooter) {
+    GameState& s = g.state();
+    const int32_t m = victim.actor;
+    if (victim.hasFlag[m]) {
+        victim.flagCarrier = 0;
+        victim.hasFlag[m] = false;
     }
+    victim.out[m] = true;
+    if (shooter.squad != nullptr) (*shooter.squad)[shooter.actor].hits += 1;
+    g.window().setText(statusLabel(victim, m), "out");
+    g.effect(victim.look.hitSound);
+    shooter.score += kElimination;
+    showScore(g, shooter);
+    if (outCount(victim.out) == kPlayers) {
+        s.matchOver = true;
+        shooter.score += kAllOut;
+    }
+}
+
+void pickUp(Match& g, const Side& side) {
+    const int32_t m = side.actor;
+    side.hasFlag[m] = true;
+    side.flagCarrier = m;
+    if (side.squad != nullptr) (*side.squad)[m].flagsPickedUp += 1;
+    for (int32_t j = 1; j <= kPlayers; ++j) {
+        if (side.hasFlag[j]) g.window().setText(statusLabel(side, j), "gets the flag");
+    }
+    g.effect(side.look.pickUpSound);
 }
 
 void say(Match& g, const std::string& line) { g.window().setText("action1", line); }
@@ -100,54 +163,40 @@ void setUp(Match& g) {
     say(g, narration::announcement(s.exchangeKind, namesOf(s), d));
 }
 
+// The side's flag carrier tries to hang the flag, which ends the match.
+void hangFlag(Match& g, const Side& side, const std::string& carrier) {
+    GameState& s = g.state();
+    if (g.random(bound(side.edge(s) + 10)) <= 5) return;
+    say(g, narration::flagHung(carrier));
+    if (side.squad != nullptr) (*side.squad)[side.flagCarrier].flagsHung += 1;
+    side.score += kHungFlag;
+    showScore(g, side);
+    s.matchOver = true;
+}
+
+// The side's actor runs for the flag: he is hit on the way or picks it up.
+void runForFlag(Match& g, const Side& side, const Side& other, const std::string& actor) {
+    GameState& s = g.state();
+    if (g.random(50) <= 25) return;
+    if (g.random(bound(side.edge(s) + 15)) < 6) {
+        say(g, narration::hitOnTheWay(actor));
+        eliminate(g, side, other);
+    } else {
+        say(g, narration::flagPickedUp(actor));
+        side.score += kPickUp;
+        showScore(g, side);
+        pickUp(g, side);
+    }
+}
+
 void develop(Match& g) {
     GameState& s = g.state();
-    const int32_t t = s.tacticsEdge;
     const narration::Names n = namesOf(s);
     switch (s.exchangeKind) {
-    case 7:
-        if (g.random(bound(int64_t{t} + 10)) > 5) {
-            say(g, narration::flagHung(n.ourCarrier));
-            s.players[1][s.ourFlagCarrier].flagsHung += 1;
-            s.ourScore += kHungFlag;
-            showScores(g, true);
-            s.matchOver = 1;
-        }
-        break;
-    case 8:
-        if (g.random(bound(int64_t{10} - t)) > 5) {
-            say(g, narration::flagHung(n.theirCarrier));
-            s.theirScore += kHungFlag;
-            showScores(g, false);
-            s.matchOver = 1;
-        }
-        break;
-    case 5:
-        if (g.random(50) > 25) {
-            if (g.random(bound(int64_t{t} + 15)) < 6) {
-                say(g, narration::hitOnTheWay(n.ours));
-                g.eliminateOurs();
-            } else {
-                say(g, narration::flagPickedUp(n.ours));
-                s.ourScore += kPickUp;
-                showScores(g, true);
-                g.pickUpOurs();
-            }
-        }
-        break;
-    case 6:
-        if (g.random(50) > 25) {
-            if (g.random(bound(int64_t{15} - t)) < 6) {
-                say(g, narration::hitOnTheWay(n.theirs));
-                g.eliminateTheirs();
-            } else {
-                say(g, narration::flagPickedUp(n.theirs));
-                s.theirScore += kPickUp;
-                showScores(g, false);
-                g.pickUpTheirs();
-            }
-        }
-        break;
+    case 7: hangFlag(g, ourSide(s), n.ourCarrier); break;
+    case 8: hangFlag(g, theirSide(s), n.theirCarrier); break;
+    case 5: runForFlag(g, ourSide(s), theirSide(s), n.ours); break;
+    case 6: runForFlag(g, theirSide(s), ourSide(s), n.theirs); break;
     case 1:
     case 2:
     case 3:
@@ -177,22 +226,16 @@ void resolve(Match& g) {
     if (!success) return;
     // Our actor hits or ambushes (1, 4), or is hit or ambushed (2, 3).
     if (kind == 1 || kind == 4) {
-        g.eliminateTheirs();
+        eliminate(g, theirSide(s), ourSide(s));
     } else {
-        g.eliminateOurs();
+        eliminate(g, ourSide(s), theirSide(s));
     }
-}
-
-int outCount(const Indexed<uint8_t, kPlayers>& out) {
-    int n = 0;
-    for (int j = 1; j <= kPlayers; ++j) n += out[j] ? 1 : 0;
-    return n;
 }
 
 }  // namespace
 
 void Match::nextaction() {
-    s_.matchOver = 0;
+    s_.matchOver = false;
     s_.matchPhase += 1;
     if (s_.matchPhase == 4) {
         win_.setText("action1", "");
@@ -208,66 +251,15 @@ void Match::nextaction() {
     default: break;
     }
 
-    if ((s_.matchMinute == kLastExchange && s_.matchPhase == 3) || s_.matchOver == 1) {
+    if ((s_.matchMinute == kLastExchange && s_.matchPhase == 3) || s_.matchOver) {
         win_.setTimerEnabled("Timer1", false);
         settleMatch();
     }
 }
 
-void Match::eliminateOurs() {
-    const int32_t m = s_.ourActor;
-    if (s_.ourHasFlag[m] == 1) {
-        s_.ourFlagCarrier = 0;
-        s_.ourHasFlag[m] = 0;
-    }
-    s_.ourOut[m] = 1;
-    win_.setText(statusLabel("ystatus", m), "out");
-    effect("org2.wav");
-    s_.theirScore += kElimination;
-    showScores(*this, false);
-    if (outCount(s_.ourOut) == kPlayers) {
-        s_.matchOver = 1;
-        s_.theirScore += kAllOut;  // shown with the results
-    }
-}
-
-void Match::eliminateTheirs() {
-    const int32_t o = s_.theirActor;
-    if (s_.theirHasFlag[o] == 1) {
-        s_.theirFlagCarrier = 0;
-        s_.theirHasFlag[o] = 0;
-    }
-    s_.theirOut[o] = 1;
-    s_.players[1][s_.ourActor].hits += 1;
-    win_.setText(statusLabel("ostatus", o), "out");
-    effect("smash.wav");
-    s_.ourScore += kElimination;
-    showScores(*this, true);
-    if (outCount(s_.theirOut) == kPlayers) {
-        s_.matchOver = 1;
-        s_.ourScore += kAllOut;  // shown with the results
-    }
-}
-
-void Match::pickUpOurs() {
-    const int32_t m = s_.ourActor;
-    s_.ourHasFlag[m] = 1;
-    s_.ourFlagCarrier = m;
-    s_.players[1][m].flagsPickedUp += 1;
-    for (int32_t j = 1; j <= kPlayers; ++j) {
-        if (s_.ourHasFlag[j] == 1) win_.setText(statusLabel("ystatus", j), "gets the flag");
-    }
-    effect("nice.wav");
-}
-
-void Match::pickUpTheirs() {
-    const int32_t o = s_.theirActor;
-    s_.theirHasFlag[o] = 1;
-    s_.theirFlagCarrier = o;
-    for (int32_t j = 1; j <= kPlayers; ++j) {
-        if (s_.theirHasFlag[j] == 1) win_.setText(statusLabel("ostatus", j), "gets the flag");
-    }
-    effect("org1.wav");
-}
+void Match::eliminateOurs() { eliminate(*this, ourSide(s_), theirSide(s_)); }
+void Match::eliminateTheirs() { eliminate(*this, theirSide(s_), ourSide(s_)); }
+void Match::pickUpOurs() { pickUp(*this, ourSide(s_)); }
+void Match::pickUpTheirs() { pickUp(*this, theirSide(s_)); }
 
 }  // namespace splat

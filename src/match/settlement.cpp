@@ -7,32 +7,14 @@
 #include <cstdint>
 #include <string>
 
-#include "match/match.h"
+#include "core/control_names.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
+#include "match/match.h"
 
 namespace splat {
 
 namespace {
-
-constexpr int32_t kOrbLore = 3;
-constexpr int32_t kOrbAcid = 5;
-constexpr int32_t kOrbTrainingPool = 6;
-
-struct PriceRule {
-    int32_t base;
-    int32_t spread;
-};
-
-constexpr std::array<PriceRule, kMarkers> kMarkerPrices{{
-    {90, 20}, {190, 50}, {350, 100}, {700, 200}, {900, 100}, {1300, 100},
-    {1700, 200}, {2500, 500}, {4000, 200}, {8000, 200}, {15000, 2000},
-}};
-
-// In shop order: Accuracy, Wisdom, Lore, Chaos, Acid, Training pool.
-constexpr std::array<PriceRule, kOrbs> kOrbPrices{{
-    {800, 300}, {700, 300}, {2000, 500}, {4000, 2000}, {4500, 3000}, {2000, 1500},
-}};
 
 std::string num(int64_t v) { return std::to_string(v); }
 
@@ -40,23 +22,7 @@ void setDialogText(Match& g, const char* label, const std::string& text) {
     g.window().setText(std::string("Tresults.") + label, text);
 }
 
-// Step 1: the boosts were for this match only.
-void clearBoosts(Match& g) {
-    for (int j = 1; j <= kPlayers; ++j) g.clearBoost(j);
-}
-
-// Step 2: this week's shop prices.
-void drawShopPrices(Match& g) {
-    GameState& s = g.state();
-    for (int i = 1; i <= kMarkers; ++i) {
-        s.markerPrice[i] = kMarkerPrices[i - 1].base + g.random(kMarkerPrices[i - 1].spread);
-    }
-    for (int i = 1; i <= kOrbs; ++i) {
-        s.orbPrice[i] = kOrbPrices[i - 1].base + g.random(kOrbPrices[i - 1].spread);
-    }
-}
-
-// Step 5: points, prize and the result sentence of the player's game.
+// Points, prize and the result sentence of the player's game.
 void settleOwnGame(Match& g) {
     GameState& s = g.state();
     std::string line;
@@ -82,7 +48,7 @@ void settleOwnGame(Match& g) {
     g.changeCash(s.matchPrize);
 }
 
-// Step 6: the four games the player does not watch give league points only.
+// The four games the player does not watch give league points only.
 // Each game counts its own fifteen duels.
 void simulateOtherGames(Match& g) {
     GameState& s = g.state();
@@ -120,7 +86,7 @@ void grow(Match& g, int32_t& rating) {
     if (r > 11) rating += 1;
 }
 
-// Step 9: the computer-run teams improve every week.
+// The computer-run teams improve every week.
 void growComputerTeams(Match& g) {
     GameState& s = g.state();
     for (int team = 2; team <= kTeams; ++team) {
@@ -149,7 +115,7 @@ void train(Match& g, int32_t& rating, int32_t level, int32_t coach) {
     }
 }
 
-// Step 11.
+// The week's training of the player's squad at the chosen levels.
 void trainOurPlayers(Match& g) {
     GameState& s = g.state();
     for (int j = 1; j <= kPlayers; ++j) {
@@ -163,7 +129,7 @@ int32_t levelCost(const Indexed<int32_t, 3>& costs, int32_t level) {
     return level >= 1 && level <= 3 ? costs[level] : 0;
 }
 
-// Step 13.
+// The training levels' weekly rates are paid.
 void payTraining(Match& g) {
     GameState& s = g.state();
     s.trainingExpenses = clampToInt32(int64_t{levelCost(s.shootingTrainingCost, s.shootingTrainingLevel)} +
@@ -172,7 +138,7 @@ void payTraining(Match& g) {
     setDialogText(g, "texpences", num(s.trainingExpenses));
 }
 
-// Step 14.
+// The sponsor's donation: its base and up to a fifth more.
 void collectSponsor(Match& g) {
     GameState& s = g.state();
     if (s.sponsorBase > 0) {
@@ -184,7 +150,7 @@ void collectSponsor(Match& g) {
     }
 }
 
-// Step 15.
+// Art production's weekly income.
 void collectArt(Match& g) {
     GameState& s = g.state();
     if (s.artLevel > 0) {
@@ -195,7 +161,7 @@ void collectArt(Match& g) {
     }
 }
 
-// Step 16: the lab brings its yield unless somebody breaks in. Every level
+// The lab brings its yield unless somebody breaks in. Every level
 // of security takes 5 from the range of the draw; once the range is used up
 // no thief gets in any more.
 void runLab(Match& g) {
@@ -216,24 +182,22 @@ void runLab(Match& g) {
     }
 }
 
-// Step 18: new candidates can be searched for in the new week.
+// New candidates can be searched for in the new week; difficulty and
+// season length stay as they are until the next new game.
 void reopenMarket(Match& g) {
     Window& w = g.window();
     w.setVisible("playersearch", true);
     w.setVisible("coachsearch", true);
-    w.setVisible("Panel23", false);
-    w.setVisible("Panel24", false);
-    w.setVisible("Panel25", false);
-    w.setVisible("replaceyourcoach", false);
-    w.setEnabled("Panel59", false);
-    w.setEnabled("Panel61", false);
+    g.hideSearchOffers();
+    w.setEnabled(controls::kDifficultyGroup, false);
+    w.setEnabled(controls::kSeasonLengthGroup, false);
 }
 
 }  // namespace
 
 void Match::settleMatch() {
-    clearBoosts(*this);
-    drawShopPrices(*this);
+    clearBoosts();  // the boosts were for this match only
+    drawWeeklyShopPrices();
 
     s_.week += 1;
     win_.setText("weeknumber", num(s_.week));

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include "core/game_title.h"
+
 namespace splat::ui {
 
 QIcon gameIcon() {
@@ -17,7 +19,7 @@ QIcon gameIcon() {
 }
 
 void applyIdentity(QGuiApplication& app) {
-    QGuiApplication::setApplicationName(QStringLiteral("Splat League"));
+    QGuiApplication::setApplicationName(QString::fromUtf8(kGameTitle));
     QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
     app.setWindowIcon(gameIcon());
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/asset_path.h"
+#include "core/game_title.h"
 
 namespace splat::ui {
 namespace {
@@ -20,7 +21,7 @@ void reportMissing(const std::string& file) {
     static auto* reported = new std::set<std::string>;
     const std::lock_guard<std::mutex> lock(*mutex);
     if (!reported->insert(file).second) return;
-    std::fprintf(stderr, "Splat League: %s It is left blank.\n", assetNotFoundMessage(file).c_str());
+    std::fprintf(stderr, "%s: %s It is left blank.\n", kGameTitle, assetNotFoundMessage(file).c_str());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/asset_path.h"
+#include "core/game_title.h"
 
 namespace splat::ui {
 namespace {
@@ -52,7 +53,8 @@ std::unique_ptr<Audio> openAudioModule() {
         if (open == nullptr || close == nullptr) continue;
         if (Audio* audio = open()) return std::make_unique<ModuleAudio>(audio, close);
     }
-    std::fprintf(stderr, "Splat League: the sound module %s was not found; playing without sound.\n", kAudioModuleFile);
+    std::fprintf(stderr, "%s: the sound module %s was not found; playing without sound.\n", kGameTitle,
+                 kAudioModuleFile);
     return std::make_unique<SilentAudio>();
 }
 

@@ -43,15 +43,7 @@ void GameDialog::closeEvent(QCloseEvent* event) {
 
 void GameDialog::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QPixmap& pix = background_.at(size());
-    if (!pix.isNull()) {
-        p.drawPixmap(0, 0, pix);
-        return;
-    }
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0xf7, 0xf9, 0xfc));
-    g.setColorAt(1, QColor(0xdf, 0xe7, 0xf0));
-    p.fillRect(rect(), g);
+    background_.paint(p, rect(), QColor(0xf7, 0xf9, 0xfc), QColor(0xdf, 0xe7, 0xf0));
 }
 
 }  // namespace splat::ui

@@ -14,4 +14,16 @@ const QPixmap& LazyPicture::at(QSize size) {
     return pixmap_;
 }
 
+void LazyPicture::paint(QPainter& p, const QRect& area, QColor top, QColor bottom) {
+    const QPixmap& pix = at(area.size());
+    if (!pix.isNull()) {
+        p.drawPixmap(0, 0, pix);
+        return;
+    }
+    QLinearGradient g(0, 0, 0, area.height());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.fillRect(area, g);
+}
+
 }  // namespace splat::ui

@@ -4,6 +4,8 @@
 // without. A missing or broken file gives a null pixmap and the control
 // simply shows no picture.
 
+#include <QColor>
+#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -19,6 +21,9 @@ public:
     const QString& file() const { return file_; }
     // The picture at `size`, or a null pixmap.
     const QPixmap& at(QSize size);
+    // Fills `area` (at the painter's origin) with the picture, or, when there
+    // is none to show, with a vertical gradient from `top` to `bottom`.
+    void paint(QPainter& p, const QRect& area, QColor top, QColor bottom);
 
 private:
     QString file_;

@@ -13,8 +13,9 @@
 
 #include "core/audio.h"
 #include "core/clock.h"
-#include "game/game.h"
+#include "core/game_title.h"
 #include "core/ini_settings_store.h"
+#include "game/game.h"
 #include "ui/app_identity.h"
 #include "ui/audio_module.h"
 #include "ui/background_audio.h"
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
                 if (runningGame != nullptr) {
                     runningGame->musicFailed(error);  // music off for the run, told once
                 } else {
-                    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Splat League"),
+                    QMessageBox::warning(QApplication::activeWindow(), QString::fromUtf8(splat::kGameTitle),
                                          QString::fromStdString(error));
                 }
             },
@@ -89,6 +90,6 @@ int main(int argc, char** argv) {
     });
     return splat::ui::runShowingErrors([&] { return run(app, audio); },
                                        [](const QString& text) {
-                                           QMessageBox::critical(nullptr, QStringLiteral("Splat League"), text);
+                                           QMessageBox::critical(nullptr, QString::fromUtf8(splat::kGameTitle), text);
                                        });
 }

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/layout_table.h"
 #include "game/game.h"
 #include "ui/accessible_window.h"
 #include "ui/flat_page_control.h"
@@ -22,11 +23,10 @@
 #include "ui/main_window.h"
 #include "ui/message_box_style.h"
 #include "ui/own_club_marks.h"
+#include "ui/qt_text.h"
 
 namespace splat::ui {
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 bool insideDialog(const BuiltControl& c) {
     return c.desc->name.find('.') != std::string::npos;
@@ -329,7 +329,8 @@ void QtWindow::placeDialog(GameDialog& d, bool onMainWindow) {
 void QtWindow::showDialog(std::string_view name) {
     GameDialog* d = dialog(name);
     if (d == nullptr || mainClosed_) return;
-    placeDialog(*d, name == "TForm4");
+    const ControlSpec* desc = findControl(name);
+    placeDialog(*d, desc != nullptr && desc->overMainWindow);
     runModal(*d);
 }
 

@@ -9,8 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "game/bindings.h"
+#include "core/game_title.h"
 #include "core/window.h"
+#include "game/bindings.h"
 #include "ui/window_builder.h"
 
 class QDialog;
@@ -88,6 +89,6 @@ private:
 };
 
 // The caption of message boxes when none is given.
-inline constexpr const char* kApplicationTitle = "Splat League";
+inline constexpr const char* kApplicationTitle = kGameTitle;
 
 }  // namespace splat::ui

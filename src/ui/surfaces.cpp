@@ -31,16 +31,8 @@ PageSurface::PageSurface(QWidget* parent, const QString& background, bool card)
 void PageSurface::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (background_.isSet()) {
-        const QPixmap& pix = background_.at(size());
-        if (!pix.isNull()) {
-            p.drawPixmap(0, 0, pix);
-            return;
-        }
         // No picture: a quiet gradient in its place.
-        QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, QColor(0x2b, 0x4a, 0x6b));
-        g.setColorAt(1, QColor(0x16, 0x24, 0x38));
-        p.fillRect(rect(), g);
+        background_.paint(p, rect(), QColor(0x2b, 0x4a, 0x6b), QColor(0x16, 0x24, 0x38));
         return;
     }
     if (card_) {

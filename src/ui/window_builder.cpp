@@ -17,13 +17,12 @@
 #include "ui/game_label.h"
 #include "ui/main_window.h"
 #include "ui/picture_loader.h"
+#include "ui/qt_text.h"
 #include "ui/surfaces.h"
 #include "ui/theme.h"
 
 namespace splat::ui {
 namespace {
-
-QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QRect qrect(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
 
@@ -218,11 +217,8 @@ private:
     }
 
     void dialog(const ControlSpec& desc, BuiltControl& c) {
-        // Tresults, TForm4 and TForm5 have no title-bar buttons; Tendseason and
-        // TAbout keep a close box.
-        const bool closeBox = desc.name == "Tendseason" || desc.name == "TAbout";
         auto* d = new GameDialog(out_.main.get(), qs(desc.picture),
-                                 closeBox ? GameDialog::CloseBox::ActsAsOk : GameDialog::CloseBox::None,
+                                 desc.closeBox ? GameDialog::CloseBox::ActsAsOk : GameDialog::CloseBox::None,
                                  QSize(desc.rect.w, desc.rect.h));
         d->setWindowTitle(c.text);
         d->hide();

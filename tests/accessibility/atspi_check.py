@@ -63,6 +63,15 @@ def wait_for(what, probe, timeout):
         pump(0.1)
 
 
+def selected(obj):
+    """Whether `obj` is selected now (asked afresh, past the client's cache)."""
+    try:
+        obj.clearCache()
+        return obj.getState().contains(pyatspi.STATE_SELECTED)
+    except GLib.Error:
+        return False
+
+
 def showing(obj):
     try:
         return obj.getState().contains(pyatspi.STATE_SHOWING)
@@ -184,13 +193,13 @@ def run(game):
         for page in PAGES:
             tab = wait_for('"%s" as a page tab' % page, lambda: find(window, pyatspi.ROLE_PAGE_TAB, page), 10)
             press(tab, '"%s"' % page)
-            wait_for('"%s" in front' % page, lambda: tab.getState().contains(pyatspi.STATE_SELECTED), 10)
+            wait_for('"%s" in front' % page, lambda: selected(tab), 10)
             pump(0.3)
             bad += check_names(window)
             # And every sub-page of it.
             for sub in sub_tabs(window, PAGES):
                 press(sub, repr(sub.name))
-                wait_for("%r in front" % sub.name, lambda: sub.getState().contains(pyatspi.STATE_SELECTED), 10)
+                wait_for("%r in front" % sub.name, lambda: selected(sub), 10)
                 pump(0.2)
                 print("-- sub-page %r" % sub.name)
                 bad += check_names(window)

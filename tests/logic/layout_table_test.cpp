@@ -173,7 +173,7 @@ TEST(LayoutTableStructure, FindControlAnswersNamesOnly) {
 
 // ------------------------------------------------------------------ names
 
-TEST(LayoutTableNames, DocumentedFamiliesArePresent) {
+TEST(LayoutTableNames, EveryNumberedFamilyTheHandlersAddressIsComplete) {
     const std::vector<std::tuple<std::string, int, int>> families{
         {"team", 1, 10},     {"teampoints", 1, 10}, {"price", 1, 11},    {"buy", 1, 11},
         {"buya", 1, 6},      {"aprice", 1, 6},      {"lorb", 1, 6},      {"pr", 1, 5},
@@ -193,7 +193,7 @@ TEST(LayoutTableNames, DocumentedFamiliesArePresent) {
             EXPECT_NE(findControl(name), nullptr) << name;
 }
 
-TEST(LayoutTableNames, ControlsSitInTheirDocumentedContainers) {
+TEST(LayoutTableNames, ControlsSitInTheContainersTheLogicShowsAndHides) {
     const std::map<std::string, std::string> parentOf{
         {"RadioGroup1", "Panel59"}, {"deadline", "Panel61"},  {"dxButton2", "Panel61"},
         {"text", "Panel62"},        {"dxButton1", "optionspanel"}, {"Panel59", "optionspanel"},

@@ -31,7 +31,7 @@ TEST(Pairings, AlwaysAPermutationHoldingTeamOne) {
     }
 }
 
-TEST(Pairings, RedrawsFollowTheDocumentedLoop) {
+TEST(Pairings, ADrawnTeamIsDrawnAgainUntilItIsFreeAndPairsNeverMatchThemselves) {
     HeadlessGame h;
     RandomSource r = h.game.randomSource();
     h.game.drawPairings();

@@ -65,7 +65,7 @@ TEST(FirstStart, FreshGameValues) {
     EXPECT_TRUE(h.window.unknownNames().empty());
 }
 
-TEST(FirstStart, DrawsInTheDocumentedOrderAndDealsTheRosterInTeams) {
+TEST(FirstStart, DrawsChemistPricesAndRatingsInTurnAndDealsTheRosterInTeams) {
     for (const int64_t clock : {0LL, 987654321LL, 2147483647LL}) {
         HeadlessGame h(clock);
         const GameState& s = h.state();

@@ -8,11 +8,18 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// The game's flags are written as 0 and 1.
+template <typename T>
+const T& number(const T& v) {
+    return v;
+}
+int number(bool v) { return v ? 1 : 0; }
+
 // Elements first..last of a game array, as one JSON array.
 template <typename Array>
 Json range(const Array& a, int first, int last) {
     Json out = Json::array();
-    for (int i = first; i <= last; ++i) out.push_back(a[i]);
+    for (int i = first; i <= last; ++i) out.push_back(number(a[i]));
     return out;
 }
 
@@ -134,7 +141,7 @@ Json stateToJson(const GameState& s) {
     j["theirScore"] = s.theirScore;
     j["matchMinute"] = s.matchMinute;
     j["matchPhase"] = s.matchPhase;
-    j["matchOver"] = s.matchOver;
+    j["matchOver"] = number(s.matchOver);
     j["exchangeKind"] = s.exchangeKind;
     j["exchangeRoll"] = s.exchangeRoll;
     j["ourActor"] = s.ourActor;
@@ -155,8 +162,8 @@ Json stateToJson(const GameState& s) {
     j["ourShootingAverage"] = s.ourShootingAverage;
     j["ourTacticsAverage"] = s.ourTacticsAverage;
 
-    j["soundOn"] = s.soundOn;
-    j["musicOn"] = s.musicOn;
+    j["soundOn"] = number(s.soundOn);
+    j["musicOn"] = number(s.musicOn);
     return j;
 }
 
