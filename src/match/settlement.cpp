@@ -3,7 +3,6 @@
 // the computer-run teams, training, the weekly accounts and the results
 // dialog; then the next week's pairings are drawn.
 
-#include <array>
 #include <cstdint>
 #include <string>
 

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <set>
 #include <string>
@@ -110,6 +111,25 @@ TEST(Layers, TheCheckTellsUpwardIncludesFromAllowedOnes) {
     EXPECT_EQ(fault(match, "core/window.h"), "");
     EXPECT_EQ(fault(core, "<string>"), "");
     EXPECT_EQ(fault(core, "nlohmann/json.hpp"), "");
+}
+
+// Each layer's library lists its sources by name: every .cpp of the folder is
+// in the list, and nothing else is.
+TEST(Layers, EachLayerBuildsExactlyTheSourcesOfItsFolder) {
+    const fs::path root = SPLAT_SOURCE_DIR;
+    static const std::regex source(R"(([A-Za-z0-9_]+\.cpp))");
+    for (const char* layer : {"src/core", "src/league", "src/management", "src/match", "src/game"}) {
+        std::set<std::string> onDisk;
+        for (const auto& entry : fs::directory_iterator(root / layer)) {
+            if (entry.path().extension() == ".cpp") onDisk.insert(entry.path().filename().string());
+        }
+        std::ifstream in(root / layer / "CMakeLists.txt");
+        ASSERT_TRUE(in) << layer;
+        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::set<std::string> listed;
+        for (std::sregex_iterator it(text.begin(), text.end(), source), end; it != end; ++it) listed.insert((*it)[1]);
+        EXPECT_EQ(listed, onDisk) << layer;
+    }
 }
 
 }  // namespace
