@@ -1,5 +1,5 @@
 # What `cmake --install` puts where:
-#   bin/splat-league                                the game
+#   bin/splat-league                                the game (or a link to it)
 #   lib/splat-league/libsplat-sdl-audio.so          its sound module
 #   share/splat-league/                             its pictures and sounds
 #   share/applications/<id>.desktop                 the launcher
@@ -13,6 +13,16 @@ set(SPLAT_DESKTOP_DIR "${PROJECT_SOURCE_DIR}/desktop")
 
 if(TARGET splat-league)
   install(TARGETS splat-league RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Installed in a folder of its own (the Debian package uses games/), the
+  # game also gets a link in bin/, so that `splat-league` starts from every
+  # user's path, root's included.
+  if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin")
+    file(RELATIVE_PATH splat_link_target "${CMAKE_INSTALL_PREFIX}/bin"
+         "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/splat-league")
+    file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/bin-link")
+    file(CREATE_LINK "${splat_link_target}" "${PROJECT_BINARY_DIR}/bin-link/splat-league" SYMBOLIC)
+    install(FILES "${PROJECT_BINARY_DIR}/bin-link/splat-league" DESTINATION bin)
+  endif()
 endif()
 if(TARGET splat-sdl-audio)
   install(TARGETS splat-sdl-audio LIBRARY DESTINATION ${SPLAT_INSTALL_MODULE_DIR})

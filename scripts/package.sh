@@ -2,7 +2,8 @@
 # Makes the Debian package splat-league_<version>_<arch>.deb: builds the game
 # for /usr with Debian's hardening flags in build-deb/ (or BUILD_DIR), in the
 # folders Debian keeps for games (/usr/games/splat-league,
-# /usr/share/games/splat-league, /usr/lib/games/splat-league), packs it
+# /usr/share/games/splat-league, /usr/lib/games/splat-league, and a link
+# /usr/bin/splat-league for root's path), packs it
 # with CPack, shows its control fields and checks it with lintian (an error
 # there fails the script).
 #

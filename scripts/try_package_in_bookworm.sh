@@ -63,8 +63,9 @@ echo "splat-league installed size: ${size} KiB; package file: $(du -k "$deb" | c
 echo "== splat-league from /tmp, offscreen, to the first frame"
 mkdir -p "$ROOT/tmp/elsewhere"
 set +e
-# The PATH Debian gives every user (/etc/profile), with /usr/games.
-timeout 120 chroot "$ROOT" env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games HOME=/tmp/elsewhere QT_QPA_PLATFORM=offscreen \
+# The PATH Debian gives root (/etc/profile), without /usr/games: the link in
+# /usr/bin starts the game.
+timeout 120 chroot "$ROOT" env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/tmp/elsewhere QT_QPA_PLATFORM=offscreen \
   SPLAT_EXIT_AFTER_FIRST_FRAME=1 sh -c 'cd /tmp/elsewhere && splat-league' >"$ROOT/run.log" 2>&1
 rc=$?
 set -e
