@@ -13,8 +13,8 @@
 #include "core/layout_table.h"
 #include "core/settings_store.h"
 #include "game/game.h"
-#include "ui/accessible_window.h"
-#include "ui/qt_window.h"
+#include "ui/access/accessible_window.h"
+#include "ui/window/qt_window.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 
 #include "core/layout_table.h"
 #include "qt/qt_game.h"
-#include "ui/accessible_names.h"
-#include "ui/accessible_window.h"
-#include "ui/flat_page_control.h"
-#include "ui/game_label.h"
+#include "ui/access/accessible_names.h"
+#include "ui/access/accessible_window.h"
+#include "ui/widgets/flat_page_control.h"
+#include "ui/widgets/game_label.h"
 
 namespace splat::testing {
 namespace {

@@ -8,9 +8,9 @@
 #include <QMessageBox>
 
 #include "qt/qt_game.h"
-#include "ui/app_identity.h"
-#include "ui/game_dialog.h"
-#include "ui/main_window.h"
+#include "ui/app/app_identity.h"
+#include "ui/widgets/game_dialog.h"
+#include "ui/widgets/main_window.h"
 
 namespace splat::testing {
 namespace {

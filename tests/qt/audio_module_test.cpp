@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "ui/audio_module.h"
+#include "audio/audio_module.h"
 
 namespace splat::testing {
 namespace {

@@ -14,8 +14,8 @@
 #include <thread>
 
 #include "core/asset_path.h"
-#include "ui/background_audio.h"
-#include "ui/picture_loader.h"
+#include "audio/background_audio.h"
+#include "ui/widgets/picture_loader.h"
 
 namespace splat::testing {
 namespace {

@@ -15,8 +15,8 @@
 
 #include "core/layout_table.h"
 #include "qt/qt_game.h"
-#include "ui/flat_page_control.h"
-#include "ui/game_dialog.h"
+#include "ui/widgets/flat_page_control.h"
+#include "ui/widgets/game_dialog.h"
 
 namespace splat::testing {
 namespace {

@@ -13,10 +13,10 @@
 #include <QScrollArea>
 
 #include "qt/qt_game.h"
-#include "ui/game_label.h"
-#include "ui/main_window.h"
-#include "ui/message_box_style.h"
-#include "ui/screen_fit.h"
+#include "ui/widgets/game_label.h"
+#include "ui/widgets/main_window.h"
+#include "ui/widgets/message_box_style.h"
+#include "ui/widgets/screen_fit.h"
 
 namespace splat::testing {
 namespace {

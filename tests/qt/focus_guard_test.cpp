@@ -8,9 +8,9 @@
 
 #include "qt/keys.h"
 #include "qt/qt_game.h"
-#include "ui/flat_page_control.h"
-#include "ui/focus_guard.h"
-#include "ui/main_window.h"
+#include "ui/widgets/flat_page_control.h"
+#include "ui/access/focus_guard.h"
+#include "ui/widgets/main_window.h"
 
 namespace splat::testing {
 namespace {

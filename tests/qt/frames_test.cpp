@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "qt/qt_game.h"
-#include "ui/game_dialog.h"
-#include "ui/main_window.h"
+#include "ui/widgets/game_dialog.h"
+#include "ui/widgets/main_window.h"
 
 namespace splat::testing {
 namespace {

@@ -15,11 +15,11 @@
 #include "core/settings_store.h"
 #include "logic/headless_game.h"
 #include "qt/keys.h"
-#include "ui/flat_page_control.h"
-#include "ui/focus_guard.h"
-#include "ui/game_dialog.h"
-#include "ui/main_window.h"
-#include "ui/qt_window.h"
+#include "ui/widgets/flat_page_control.h"
+#include "ui/access/focus_guard.h"
+#include "ui/widgets/game_dialog.h"
+#include "ui/widgets/main_window.h"
+#include "ui/window/qt_window.h"
 
 namespace splat::testing {
 namespace {

@@ -20,12 +20,12 @@
 #include "game/game.h"
 #include "core/layout_table.h"
 #include "core/settings_store.h"
-#include "ui/flat_page_control.h"
-#include "ui/game_dialog.h"
-#include "ui/game_label.h"
-#include "ui/main_window.h"
-#include "ui/qt_window.h"
-#include "ui/surfaces.h"
+#include "ui/widgets/flat_page_control.h"
+#include "ui/widgets/game_dialog.h"
+#include "ui/widgets/game_label.h"
+#include "ui/widgets/main_window.h"
+#include "ui/window/qt_window.h"
+#include "ui/widgets/surfaces.h"
 
 namespace splat::testing {
 namespace {

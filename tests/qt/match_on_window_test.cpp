@@ -15,7 +15,7 @@
 #include "game/game.h"
 #include "core/settings_store.h"
 #include "qt/qt_game.h"
-#include "ui/game_dialog.h"
+#include "ui/widgets/game_dialog.h"
 
 namespace splat::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "ui/flat_page_control.h"
+#include "ui/widgets/flat_page_control.h"
 
 namespace splat::testing {
 

@@ -14,7 +14,7 @@
 #include "game/game.h"
 #include "core/settings_store.h"
 #include "logic/headless_game.h"
-#include "ui/qt_window.h"
+#include "ui/window/qt_window.h"
 
 namespace splat::testing {
 

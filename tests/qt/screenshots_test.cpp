@@ -14,11 +14,11 @@
 
 #include "core/layout_table.h"
 #include "qt/qt_game.h"
-#include "ui/flat_page_control.h"
-#include "ui/game_dialog.h"
-#include "ui/game_label.h"
-#include "ui/main_window.h"
-#include "ui/surfaces.h"
+#include "ui/widgets/flat_page_control.h"
+#include "ui/widgets/game_dialog.h"
+#include "ui/widgets/game_label.h"
+#include "ui/widgets/main_window.h"
+#include "ui/widgets/surfaces.h"
 
 namespace splat::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <stdexcept>
 
-#include "ui/startup_guard.h"
+#include "ui/app/startup_guard.h"
 
 namespace splat::testing {
 namespace {

@@ -14,8 +14,8 @@
 #include <QTimer>
 
 #include "qt/qt_game.h"
-#include "ui/flat_page_control.h"
-#include "ui/main_window.h"
+#include "ui/widgets/flat_page_control.h"
+#include "ui/widgets/main_window.h"
 
 namespace splat::testing {
 namespace {

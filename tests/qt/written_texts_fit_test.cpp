@@ -14,7 +14,7 @@
 
 #include "core/layout_table.h"
 #include "qt/qt_game.h"
-#include "ui/game_dialog.h"
+#include "ui/widgets/game_dialog.h"
 
 namespace splat::testing {
 namespace {

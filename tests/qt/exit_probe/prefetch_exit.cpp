@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "ui/picture_loader.h"
+#include "ui/widgets/picture_loader.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,0 +1,55 @@
+#pragma once
+// The window as a screen reader sees it: accessible names, descriptions,
+// captions (labelled-by) and tooltips from the table in accessible_names.cpp,
+// kept up to date as the game writes its texts, and an announcement for each
+// change of a live text (the play-by-play line and the score).
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/name_map.h"
+#include "ui/access/accessible_names.h"
+
+class QWidget;
+
+namespace splat::ui {
+
+class QtWindow;
+
+class AccessibleWindow {
+public:
+    // Applies the whole table to the widgets of `window`.
+    explicit AccessibleWindow(const QtWindow& window);
+
+    // The game wrote the text of `control` (`differs`: a new one): refreshes
+    // everything that names it, and announces it when it is a live text.
+    void textChanged(std::string_view control, bool differs = true);
+
+    // The widget an entry of the table describes (a radio item, a page's
+    // tab), or nullptr.
+    static QWidget* widgetFor(const QtWindow& window, std::string_view control);
+
+    // What tells a screen reader about a live text (announce() unless a test
+    // listens in its place).
+    void setAnnouncer(std::function<void(QWidget*)> announcer) { announcer_ = std::move(announcer); }
+
+private:
+    struct Target {
+        const AccessibleText* entry;
+        QWidget* widget;
+        TextPattern name;
+        TextPattern description;
+        TextPattern toolTip;
+    };
+    void apply(const Target& t, std::string_view changed);
+
+    const QtWindow& window_;
+    std::vector<Target> targets_;
+    NameMap<std::vector<size_t>> dependents_;
+    std::function<void(QWidget*)> announcer_;
+};
+
+}  // namespace splat::ui

@@ -1,0 +1,89 @@
+#include "ui/access/focus_guard.h"
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+#include <set>
+
+#include "ui/widgets/flat_page_control.h"
+
+namespace splat::ui {
+namespace {
+
+std::set<QString> spendingNames() {
+    std::set<QString> names = {QStringLiteral("buytp"),         QStringLiteral("playersearch"),
+                               QStringLiteral("coachsearch"),   QStringLiteral("replaceyourcoach"),
+                               QStringLiteral("sellweapon"),    QStringLiteral("labupgrade"),
+                               QStringLiteral("securityupgrade"), QStringLiteral("buychemist")};
+    const auto family = [&names](const char* stem, int from, int to) {
+        for (int i = from; i <= to; ++i) names.insert(QLatin1String(stem) + QString::number(i));
+    };
+    family("buy", 1, 11);       // markers
+    family("buya", 1, 6);       // orbs
+    family("boost", 1, 5);      // deals
+    family("replace", 1, 5);    // hiring the player found
+    family("apply", 1, 4);      // sponsor applications
+    family("dump", 1, 4);       // dropping a sponsor costs money
+    family("dxButton", 3, 11);  // marker and position swaps
+    family("dxButton", 12, 13); // art upgrade, chemist search
+    family("dxButton", 15, 19); // marker swaps on the page "Team"
+    return names;
+}
+
+// The page (or sub-page) that holds `w`, and the control it is a page of.
+QWidget* pageAround(QWidget* w, FlatPageControl** owner) {
+    for (QWidget* p = w; p != nullptr && !p->isWindow(); p = p->parentWidget()) {
+        if (auto* pc = qobject_cast<FlatPageControl*>(p->parentWidget()); pc != nullptr && pc->indexOf(p) >= 0) {
+            *owner = pc;
+            return p;
+        }
+    }
+    return nullptr;
+}
+
+bool harmlessStop(QWidget* w) {
+    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+           !spendsWhenPressed(w);
+}
+
+}  // namespace
+
+bool spendsWhenPressed(const QWidget* w) {
+    static const std::set<QString> names = spendingNames();
+    return w != nullptr && names.count(w->objectName()) > 0;
+}
+
+FocusGuard::FocusGuard(QWidget* mainWindow) : QObject(mainWindow), main_(mainWindow) {
+    connect(qApp, &QApplication::focusChanged, this, &FocusGuard::focusMoved);
+}
+
+QWidget* FocusGuard::neutralPlaceAfter(QWidget* gone) {
+    FlatPageControl* owner = nullptr;
+    QWidget* lastTab = nullptr;
+    for (QWidget* page = pageAround(gone, &owner); page != nullptr; page = pageAround(owner, &owner)) {
+        QWidget* tab = owner->tab(owner->currentIndex());
+        if (page->isVisible()) {
+            for (QWidget* w = gone->nextInFocusChain(); w != nullptr && w != gone; w = w->nextInFocusChain()) {
+                if (page->isAncestorOf(w) && harmlessStop(w)) return w;
+            }
+            if (tab != nullptr && tab->isVisible()) return tab;
+        }
+        if (tab != nullptr && tab->isVisible()) lastTab = tab;
+    }
+    return lastTab;
+}
+
+void FocusGuard::focusMoved(QWidget* old, QWidget* now) {
+    // Nothing to guard once the window is closed (and while it is torn down).
+    if (redirecting_ || old == nullptr || main_ == nullptr || !main_->isVisible() || old->window() != main_) return;
+    // The player moved on himself: only a control that went away counts.
+    if (old->isVisible() && old->isEnabled()) return;
+    if (now != nullptr && (now->window() != main_ || !spendsWhenPressed(now))) return;
+    QWidget* target = neutralPlaceAfter(old);
+    if (target == nullptr || target == now) return;
+    redirecting_ = true;
+    target->setFocus(Qt::OtherFocusReason);
+    redirecting_ = false;
+}
+
+}  // namespace splat::ui

@@ -1,0 +1,95 @@
+// Splat League: the game on the Qt window.
+//
+// Developer switch: SPLAT_EXIT_AFTER_FIRST_FRAME=1 in the environment ends
+// the program as soon as the main window has painted its first frame (used by
+// the start-up benchmark).
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "core/audio.h"
+#include "core/clock.h"
+#include "core/game_title.h"
+#include "core/ini_settings_store.h"
+#include "game/game.h"
+#include "ui/app/app_identity.h"
+#include "audio/audio_module.h"
+#include "audio/background_audio.h"
+#include "ui/widgets/main_window.h"
+#include "ui/window/qt_window.h"
+#include "ui/app/startup_guard.h"
+#include "ui/widgets/theme.h"
+
+namespace {
+
+bool exitAfterFirstFrame() {
+    const char* value = std::getenv("SPLAT_EXIT_AFTER_FIRST_FRAME");
+    return value != nullptr && value[0] == '1' && value[1] == '\0';
+}
+
+// The game that a late failure of the sound is reported to, while it runs.
+splat::Game* runningGame = nullptr;
+
+int run(QApplication& app, splat::ui::BackgroundAudio& audio) {
+    splat::IniSettingsStore settings(splat::defaultSettingsPath());
+    splat::ui::QtWindow window;
+    splat::SystemClock clock;
+    splat::Game game(window, audio, settings, clock);
+    window.bind(game);
+    runningGame = &game;
+    struct Forget {
+        ~Forget() { runningGame = nullptr; }
+    } forget;
+
+    game.startUp();
+    if (window.mainClosed()) return 0;
+
+    if (exitAfterFirstFrame()) {
+        QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app,
+                         [] {
+                             // Once the frame is through, end at once: what the
+                             // switch measures is the way to the first frame.
+                             QTimer::singleShot(0, qApp, [] {
+                                 std::fflush(nullptr);
+                                 std::_Exit(0);
+                             });
+                         });
+    }
+    // The sound starts once the first frame is up (or after half a second,
+    // should the window not be shown at once).
+    QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app,
+                     [&audio] { audio.start(); });
+    QTimer::singleShot(500, &app, [&audio] { audio.start(); });
+    window.showMain();
+    return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    splat::ui::applyIdentity(app);
+    splat::ui::theme::apply(app);
+    // The sound comes up on a helper thread once the window is on the screen.
+    splat::ui::BackgroundAudio audio(&splat::ui::openAudioModule, [](const std::string& error) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [error] {
+                if (runningGame != nullptr) {
+                    runningGame->musicFailed(error);  // music off for the run, told once
+                } else {
+                    QMessageBox::warning(QApplication::activeWindow(), QString::fromUtf8(splat::kGameTitle),
+                                         QString::fromStdString(error));
+                }
+            },
+            Qt::QueuedConnection);
+    });
+    return splat::ui::runShowingErrors([&] { return run(app, audio); },
+                                       [](const QString& text) {
+                                           QMessageBox::critical(nullptr, QString::fromUtf8(splat::kGameTitle), text);
+                                       });
+}
