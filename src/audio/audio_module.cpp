@@ -9,7 +9,7 @@
 #include "core/asset_path.h"
 #include "core/game_title.h"
 
-namespace splat::ui {
+namespace splat {
 namespace {
 
 using OpenFunction = Audio* (*)();
@@ -58,4 +58,4 @@ std::unique_ptr<Audio> openAudioModule() {
     return std::make_unique<SilentAudio>();
 }
 
-}  // namespace splat::ui
+}  // namespace splat

@@ -7,7 +7,7 @@
 
 #include "core/audio.h"
 
-namespace splat::ui {
+namespace splat {
 
 // The file name of the module, looked up in the installed game's library
 // folder, or beside the program when it runs from the build tree.
@@ -15,7 +15,7 @@ inline constexpr const char* kAudioModuleFile = "libsplat-sdl-audio.so";
 
 std::unique_ptr<Audio> openAudioModule();
 
-}  // namespace splat::ui
+}  // namespace splat
 
 extern "C" {
 splat::Audio* splat_open_audio_module();

@@ -4,7 +4,7 @@
 
 #include "core/asset_path.h"
 
-namespace splat::ui {
+namespace splat {
 
 BackgroundAudio::BackgroundAudio(Factory open, ErrorReport lateError)
     : open_(std::move(open)), lateError_(std::move(lateError)) {}
@@ -78,4 +78,4 @@ void BackgroundAudio::playEffect(std::string_view file) {
     request([name = std::string(file)](Audio& a) { a.playEffect(name); });
 }
 
-}  // namespace splat::ui
+}  // namespace splat

@@ -20,7 +20,7 @@
 
 #include "core/audio.h"
 
-namespace splat::ui {
+namespace splat {
 
 class BackgroundAudio final : public Audio {
 public:
@@ -56,4 +56,4 @@ private:
     std::thread helper_;
 };
 
-}  // namespace splat::ui
+}  // namespace splat

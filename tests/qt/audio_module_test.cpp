@@ -35,10 +35,10 @@ TEST(AudioModule, LoadsAndOpensABackendThatFindsTheMusic) {
 TEST(AudioModule, WithoutTheModuleTheGamePlaysSilently) {
     // The test program has no module beside it and none is installed here,
     // so the game would start without sound rather than not at all.
-    if (std::filesystem::exists(std::string(SPLAT_AUDIO_MODULE_DIR) + "/" + ui::kAudioModuleFile)) {
+    if (std::filesystem::exists(std::string(SPLAT_AUDIO_MODULE_DIR) + "/" + kAudioModuleFile)) {
         GTEST_SKIP() << "a module is installed on this machine";
     }
-    std::unique_ptr<Audio> audio = ui::openAudioModule();
+    std::unique_ptr<Audio> audio = openAudioModule();
     ASSERT_NE(audio, nullptr);
     EXPECT_NE(dynamic_cast<SilentAudio*>(audio.get()), nullptr);
     std::string error;

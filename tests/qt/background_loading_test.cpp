@@ -13,8 +13,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "core/asset_path.h"
 #include "audio/background_audio.h"
+#include "core/asset_path.h"
 #include "ui/widgets/picture_loader.h"
 
 namespace splat::testing {
@@ -44,7 +44,7 @@ private:
 };
 
 // Waits until the backend of `audio` is ready.
-void waitReady(ui::BackgroundAudio& audio) {
+void waitReady(BackgroundAudio& audio) {
     for (int i = 0; i < 500 && !audio.isReady(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     ASSERT_TRUE(audio.isReady());
 }
@@ -54,7 +54,7 @@ TEST(BackgroundAudio, RequestsBeforeTheStartWaitAndAreCarriedOutInOrderOnTheHelp
     std::vector<std::string> lateErrors;
     std::atomic<bool> onOtherThread{false};
     const std::thread::id caller = std::this_thread::get_id();
-    ui::BackgroundAudio audio(
+    BackgroundAudio audio(
         [&]() -> std::unique_ptr<Audio> {
             onOtherThread = std::this_thread::get_id() != caller;
             return std::make_unique<ScriptedAudio>(log);
@@ -85,7 +85,7 @@ TEST(BackgroundAudio, RequestsBeforeTheStartWaitAndAreCarriedOutInOrderOnTheHelp
 TEST(BackgroundAudio, AMusicTheBackendCannotPlayAfterAllIsReportedLate) {
     std::vector<std::string> log;
     std::vector<std::string> lateErrors;
-    ui::BackgroundAudio audio([&]() -> std::unique_ptr<Audio> { return std::make_unique<ScriptedAudio>(log); },
+    BackgroundAudio audio([&]() -> std::unique_ptr<Audio> { return std::make_unique<ScriptedAudio>(log); },
                               [&](const std::string& e) { lateErrors.push_back(e); });
     std::string error;
     // The file is there (one of the game's sounds) but the backend refuses it.
@@ -98,7 +98,7 @@ TEST(BackgroundAudio, AMusicTheBackendCannotPlayAfterAllIsReportedLate) {
 
 TEST(BackgroundAudio, ABackendThatFailsToOpenLeavesTheGameSilentAndSaysSo) {
     std::vector<std::string> lateErrors;
-    ui::BackgroundAudio audio([]() -> std::unique_ptr<Audio> { throw std::runtime_error("no audio"); },
+    BackgroundAudio audio([]() -> std::unique_ptr<Audio> { throw std::runtime_error("no audio"); },
                               [&](const std::string& e) { lateErrors.push_back(e); });
     std::string error;
     EXPECT_TRUE(audio.musicOpen("Paint.mp3", error));
@@ -113,7 +113,7 @@ TEST(BackgroundAudio, AHelperStillAtWorkIsWaitedFor) {
     std::atomic<int> made{0};
     {
         std::vector<std::string> log;
-        ui::BackgroundAudio audio(
+        BackgroundAudio audio(
             [&]() -> std::unique_ptr<Audio> {
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 ++made;

@@ -8,8 +8,8 @@
 
 #include "qt/keys.h"
 #include "qt/qt_game.h"
-#include "ui/widgets/flat_page_control.h"
 #include "ui/access/focus_guard.h"
+#include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/main_window.h"
 
 namespace splat::testing {

@@ -11,12 +11,12 @@
 #include <QTimer>
 
 #include "core/clock.h"
-#include "game/game.h"
 #include "core/settings_store.h"
+#include "game/game.h"
 #include "logic/headless_game.h"
 #include "qt/keys.h"
-#include "ui/widgets/flat_page_control.h"
 #include "ui/access/focus_guard.h"
+#include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_dialog.h"
 #include "ui/widgets/main_window.h"
 #include "ui/window/qt_window.h"

@@ -17,15 +17,15 @@
 
 #include "core/audio.h"
 #include "core/clock.h"
-#include "game/game.h"
 #include "core/layout_table.h"
 #include "core/settings_store.h"
+#include "game/game.h"
 #include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_dialog.h"
 #include "ui/widgets/game_label.h"
 #include "ui/widgets/main_window.h"
-#include "ui/window/qt_window.h"
 #include "ui/widgets/surfaces.h"
+#include "ui/window/qt_window.h"
 
 namespace splat::testing {
 namespace {

@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include "core/clock.h"
-#include "game/game.h"
 #include "core/settings_store.h"
+#include "game/game.h"
 #include "qt/qt_game.h"
 #include "ui/widgets/game_dialog.h"
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/clock.h"
-#include "game/game.h"
 #include "core/settings_store.h"
+#include "game/game.h"
 #include "logic/headless_game.h"
 #include "ui/window/qt_window.h"
 

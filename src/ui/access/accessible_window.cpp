@@ -1,39 +1,38 @@
 #include "ui/access/accessible_window.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QLabel>
 
+#include "core/layout_table.h"
 #include "ui/access/accessible_roles.h"
+#include "ui/access/window_controls.h"
 #include "ui/widgets/flat_page_control.h"
-#include "ui/window/qt_window.h"
+#include "ui/widgets/qt_text.h"
 
 namespace splat::ui {
 
-QWidget* AccessibleWindow::widgetFor(const QtWindow& window, std::string_view control) {
+QWidget* AccessibleWindow::widgetFor(const WindowControls& window, std::string_view control) {
     const size_t hash = control.find('#');
     if (hash != std::string_view::npos) {
-        const BuiltControl* group = window.control(control.substr(0, hash));
-        if (group == nullptr || group->group == nullptr) return nullptr;
-        return group->group->button(std::atoi(std::string(control.substr(hash + 1)).c_str()));
+        QWidget* group = window.widget(control.substr(0, hash));
+        if (group == nullptr) return nullptr;
+        return group->findChild<QAbstractButton*>(qs(control), Qt::FindDirectChildrenOnly);
     }
-    const BuiltControl* c = window.control(control);
-    if (c == nullptr) return nullptr;
-    if (c->desc->kind == ControlKind::Page) {
-        const FlatPageControl* owner = window.pageControl(c->desc->parent);
-        return owner != nullptr ? owner->tab(owner->indexOf(c->widget)) : nullptr;
+    QWidget* w = window.widget(control);
+    const ControlSpec* desc = findControl(control);
+    if (w == nullptr || desc == nullptr) return w;
+    if (desc->kind == ControlKind::Page) {
+        const auto* owner = qobject_cast<const FlatPageControl*>(window.widget(desc->parent));
+        return owner != nullptr ? owner->tab(owner->indexOf(w)) : nullptr;
     }
-    return c->widget;
+    return w;
 }
 
-AccessibleWindow::AccessibleWindow(const QtWindow& window) : window_(window), announcer_(&announce) {
+AccessibleWindow::AccessibleWindow(const WindowControls& window) : announcer_(&announce) {
     installAccessibleRoles();
     // The texts as the window keeps them (edit fields are named by fixed
     // names only, so what the player types never needs following).
-    const TextPattern::Resolver textOf = [&window](std::string_view control) -> const QString* {
-        const BuiltControl* c = window.control(control);
-        return c != nullptr ? &c->text : nullptr;
-    };
+    const TextPattern::Resolver textOf = [&window](std::string_view control) { return window.writtenText(control); };
     targets_.reserve(accessibleTexts().size());
     for (const AccessibleText& entry : accessibleTexts()) {
         QWidget* w = widgetFor(window, entry.control);

@@ -17,12 +17,12 @@ class QWidget;
 
 namespace splat::ui {
 
-class QtWindow;
+class WindowControls;
 
 class AccessibleWindow {
 public:
     // Applies the whole table to the widgets of `window`.
-    explicit AccessibleWindow(const QtWindow& window);
+    explicit AccessibleWindow(const WindowControls& window);
 
     // The game wrote the text of `control` (`differs`: a new one): refreshes
     // everything that names it, and announces it when it is a live text.
@@ -30,7 +30,7 @@ public:
 
     // The widget an entry of the table describes (a radio item, a page's
     // tab), or nullptr.
-    static QWidget* widgetFor(const QtWindow& window, std::string_view control);
+    static QWidget* widgetFor(const WindowControls& window, std::string_view control);
 
     // What tells a screen reader about a live text (announce() unless a test
     // listens in its place).
@@ -46,7 +46,6 @@ private:
     };
     void apply(const Target& t, std::string_view changed);
 
-    const QtWindow& window_;
     std::vector<Target> targets_;
     NameMap<std::vector<size_t>> dependents_;
     std::function<void(QWidget*)> announcer_;

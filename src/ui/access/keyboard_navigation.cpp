@@ -12,18 +12,18 @@
 #include <map>
 
 #include "core/layout_table.h"
-#include "ui/widgets/flat_page_control.h"
 #include "ui/access/focus_guard.h"
+#include "ui/access/reading_order.h"
+#include "ui/access/window_controls.h"
+#include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_dialog.h"
 #include "ui/widgets/main_window.h"
-#include "ui/window/qt_window.h"
-#include "ui/access/reading_order.h"
 
 namespace splat::ui {
 
-KeyboardNavigation::KeyboardNavigation(QtWindow& window) : QObject(&window.mainWindow()), window_(window) {
+KeyboardNavigation::KeyboardNavigation(WindowControls& window) : QObject(&window.mainWindow()), window_(window) {
     MainWindow& main = window.mainWindow();
-    pages_ = window.pageControl("PageControl1");
+    pages_ = qobject_cast<FlatPageControl*>(window.widget("PageControl1"));
     menu_ = main.menuBar();
     addShortcuts();
     pressOnEnter("deadline", "dxButton2");
@@ -64,9 +64,9 @@ void KeyboardNavigation::addShortcuts() {
         {"About1", QKeySequence(Qt::Key_F1)},
     };
     for (const auto& [name, keys] : items) {
-        if (const BuiltControl* c = window_.control(name); c != nullptr && c->action != nullptr) {
-            c->action->setShortcut(keys);
-            c->action->setShortcutContext(Qt::WindowShortcut);
+        if (QAction* action = window_.menuItem(name)) {
+            action->setShortcut(keys);
+            action->setShortcutContext(Qt::WindowShortcut);
         }
     }
 }
@@ -98,7 +98,7 @@ void KeyboardNavigation::pressOnEnter(const char* edit, const char* button) {
 void KeyboardNavigation::makeDialogButtonsDefault() {
     for (const ControlSpec& desc : layoutTable()) {
         if (desc.kind != ControlKind::Dialog) continue;
-        GameDialog* d = window_.dialog(desc.name);
+        auto* d = qobject_cast<GameDialog*>(window_.widget(desc.name));
         if (d == nullptr) continue;
         for (QPushButton* b : d->findChildren<QPushButton*>()) b->setDefault(true);
     }

@@ -19,13 +19,13 @@ class QWidget;
 namespace splat::ui {
 
 class FlatPageControl;
-class QtWindow;
+class WindowControls;
 
 class KeyboardNavigation : public QObject {
     Q_OBJECT
 public:
     // Installs itself on the built window; owned by the main window.
-    explicit KeyboardNavigation(QtWindow& window);
+    explicit KeyboardNavigation(WindowControls& window);
 
     // Makes the checked item of every radio group its group's one Tab stop
     // (the first item while none is checked).
@@ -50,7 +50,7 @@ private:
     bool menuKey(int key);
     std::vector<QAction*> menuActions() const;
 
-    QtWindow& window_;
+    WindowControls& window_;
     FlatPageControl* pages_ = nullptr;
     QMenuBar* menu_ = nullptr;
     QPointer<QWidget> focusBeforeMenu_;

@@ -11,18 +11,18 @@
 #include <cstdlib>
 #include <memory>
 
+#include "audio/audio_module.h"
+#include "audio/background_audio.h"
 #include "core/audio.h"
 #include "core/clock.h"
 #include "core/game_title.h"
 #include "core/ini_settings_store.h"
 #include "game/game.h"
 #include "ui/app/app_identity.h"
-#include "audio/audio_module.h"
-#include "audio/background_audio.h"
-#include "ui/widgets/main_window.h"
-#include "ui/window/qt_window.h"
 #include "ui/app/startup_guard.h"
+#include "ui/widgets/main_window.h"
 #include "ui/widgets/theme.h"
+#include "ui/window/qt_window.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ bool exitAfterFirstFrame() {
 // The game that a late failure of the sound is reported to, while it runs.
 splat::Game* runningGame = nullptr;
 
-int run(QApplication& app, splat::ui::BackgroundAudio& audio) {
+int run(QApplication& app, splat::BackgroundAudio& audio) {
     splat::IniSettingsStore settings(splat::defaultSettingsPath());
     splat::ui::QtWindow window;
     splat::SystemClock clock;
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     splat::ui::applyIdentity(app);
     splat::ui::theme::apply(app);
     // The sound comes up on a helper thread once the window is on the screen.
-    splat::ui::BackgroundAudio audio(&splat::ui::openAudioModule, [](const std::string& error) {
+    splat::BackgroundAudio audio(&splat::openAudioModule, [](const std::string& error) {
         QMetaObject::invokeMethod(
             qApp,
             [error] {

@@ -16,14 +16,14 @@
 #include "core/layout_table.h"
 #include "game/game.h"
 #include "ui/access/accessible_window.h"
+#include "ui/access/keyboard_navigation.h"
 #include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_dialog.h"
 #include "ui/widgets/game_label.h"
-#include "ui/access/keyboard_navigation.h"
 #include "ui/widgets/main_window.h"
 #include "ui/widgets/message_box_style.h"
-#include "ui/window/own_club_marks.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/window/own_club_marks.h"
 
 namespace splat::ui {
 namespace {
@@ -51,6 +51,16 @@ BuiltControl* QtWindow::find(std::string_view name) {
 QWidget* QtWindow::widget(std::string_view name) const {
     const BuiltControl* c = control(name);
     return c != nullptr ? c->widget : nullptr;
+}
+
+QAction* QtWindow::menuItem(std::string_view name) const {
+    const BuiltControl* c = control(name);
+    return c != nullptr ? c->action : nullptr;
+}
+
+const QString* QtWindow::writtenText(std::string_view name) const {
+    const BuiltControl* c = control(name);
+    return c != nullptr ? &c->text : nullptr;
 }
 
 QTimer* QtWindow::timer(std::string_view name) const {

@@ -12,6 +12,7 @@
 #include "core/game_title.h"
 #include "core/window.h"
 #include "game/bindings.h"
+#include "ui/access/window_controls.h"
 #include "ui/widgets/picture_loader.h"
 #include "ui/window/window_builder.h"
 
@@ -30,7 +31,7 @@ class FlatPageControl;
 class GameDialog;
 class MainWindow;
 
-class QtWindow : public QObject, public Window {
+class QtWindow : public QObject, public Window, public WindowControls {
     Q_OBJECT
 public:
     QtWindow();
@@ -41,7 +42,7 @@ public:
     // Connects every control's signal to its handler in `game`.
     void bind(Game& game);
 
-    MainWindow& mainWindow() { return *built_.main; }
+    MainWindow& mainWindow() override { return *built_.main; }
     // Shows the main window centred on the screen.
     void showMain();
     // Whether the game has closed the main window.
@@ -49,7 +50,9 @@ public:
 
     // The parts behind a control name (nullptr when it has none of that sort).
     const BuiltControl* control(std::string_view name) const;
-    QWidget* widget(std::string_view name) const;
+    QWidget* widget(std::string_view name) const override;
+    QAction* menuItem(std::string_view name) const override;
+    const QString* writtenText(std::string_view name) const override;
     QTimer* timer(std::string_view name) const;
     GameDialog* dialog(std::string_view name) const;
     FlatPageControl* pageControl(std::string_view name) const;
