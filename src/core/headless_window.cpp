@@ -58,6 +58,10 @@ void HeadlessWindow::setX(std::string_view name, int x) {
     if (ControlState* c = target(name)) c->x = x;
 }
 
+void HeadlessWindow::setMarked(std::string_view name, bool marked) {
+    if (ControlState* c = target(name)) c->marked = marked;
+}
+
 void HeadlessWindow::setItemIndex(std::string_view name, int index) {
     if (ControlState* c = target(name)) c->itemIndex = index;
 }
@@ -127,6 +131,11 @@ bool HeadlessWindow::enabled(std::string_view name) const {
 int HeadlessWindow::x(std::string_view name) const {
     const ControlState* c = control(name);
     return c ? c->x : 0;
+}
+
+bool HeadlessWindow::marked(std::string_view name) const {
+    const ControlState* c = control(name);
+    return c != nullptr && c->marked;
 }
 
 int HeadlessWindow::itemIndex(std::string_view name) const {

@@ -27,6 +27,7 @@ struct ControlState {
     int itemIndex = -1;   // radio group: chosen item; radio button: 1 = checked
     int currentPage = 0;  // page control: index of the page in front
     int interval = 0;     // timer
+    bool marked = false;  // label: shows the player's own club
 };
 
 struct WindowEvent {
@@ -56,6 +57,7 @@ public:
     void setVisible(std::string_view name, bool visible) override;
     void setEnabled(std::string_view name, bool enabled) override;
     void setX(std::string_view name, int x) override;
+    void setMarked(std::string_view name, bool marked) override;
     void setItemIndex(std::string_view name, int index) override;
     void setChecked(std::string_view name, bool checked) override;
     void showPage(std::string_view page) override;
@@ -73,6 +75,7 @@ public:
     bool visible(std::string_view name) const;
     bool enabled(std::string_view name) const;
     int x(std::string_view name) const;
+    bool marked(std::string_view name) const;
     int itemIndex(std::string_view name) const;
     bool timerEnabled(std::string_view timer) const { return enabled(timer); }
     int timerInterval(std::string_view timer) const;

@@ -141,10 +141,12 @@ void GameCore::refreshViews() {
     // Scout page.
     for (int j = 1; j <= kPlayers; ++j) w.setText(pl[j], ourNames[j]);
 
-    // League table.
+    // League table; the player's own club stands out.
     for (int i = 1; i <= kTeams; ++i) {
         w.setText(teamLabel[i], displayName(s.tableTeam[i]));
         w.setText(teampoints[i], std::to_string(s.tablePoints[i]));
+        w.setMarked(teamLabel[i], s.tableTeam[i] == 1);
+        w.setMarked(teampoints[i], s.tableTeam[i] == 1);
     }
 
     // The inspection panel shows the club at the top.
@@ -158,10 +160,12 @@ void GameCore::refreshViews() {
         w.setText(ostatus[j], "");
     }
 
-    // Schedule.
+    // Schedule; the player's own club stands out.
     for (int k = 1; k <= kPairings; ++k) {
         w.setText(rteam[2 * k - 1], displayName(s.pairings[k].first));
         w.setText(rteam[2 * k], displayName(s.pairings[k].second));
+        w.setMarked(rteam[2 * k - 1], s.pairings[k].first == 1);
+        w.setMarked(rteam[2 * k], s.pairings[k].second == 1);
     }
 
     // Favourites to win: the squads' ratings alone.

@@ -16,6 +16,8 @@ public:
     virtual void setVisible(std::string_view name, bool visible) = 0;
     virtual void setEnabled(std::string_view name, bool enabled) = 0;
     virtual void setX(std::string_view name, int x) = 0;
+    // Marks a label as showing the player's own club (or unmarks it).
+    virtual void setMarked(std::string_view name, bool marked) = 0;
     // The chosen item of a radio group (fires no handler).
     virtual void setItemIndex(std::string_view name, int index) = 0;
     // Checks a radio button (fires no handler).

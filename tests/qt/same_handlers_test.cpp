@@ -10,6 +10,7 @@
 
 #include "core/layout_table.h"
 #include "qt/qt_game.h"
+#include "ui/widgets/game_label.h"
 
 namespace splat::testing {
 namespace {
@@ -40,6 +41,9 @@ void expectSameView(const QtGame& qt, const HeadlessGame& headless) {
         EXPECT_EQ(w->isEnabled(), headless.window.enabled(desc.name)) << desc.name;
         if (desc.kind != ControlKind::Page) {
             EXPECT_EQ(w->x(), headless.window.x(desc.name)) << desc.name;
+        }
+        if (const auto* label = qobject_cast<const ui::GameLabel*>(w)) {
+            EXPECT_EQ(label->isMarked(), headless.window.marked(desc.name)) << desc.name;
         }
     }
 }

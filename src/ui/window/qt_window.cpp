@@ -14,7 +14,6 @@
 #include <memory>
 
 #include "core/layout_table.h"
-#include "game/game.h"
 #include "ui/access/accessible_window.h"
 #include "ui/access/keyboard_navigation.h"
 #include "ui/widgets/flat_page_control.h"
@@ -23,7 +22,6 @@
 #include "ui/widgets/main_window.h"
 #include "ui/widgets/message_box_style.h"
 #include "ui/widgets/qt_text.h"
-#include "ui/window/own_club_marks.h"
 
 namespace splat::ui {
 namespace {
@@ -198,10 +196,8 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
         default:
             break;
     }
-    // What a screen reader is told follows the new text; the club rows show
-    // the player's own club.
+    // What a screen reader is told follows the new text.
     accessible_->textChanged(name, differs);
-    if (game_ != nullptr) markOwnClub(name, c->widget, game_->state());
 }
 
 std::string QtWindow::text(std::string_view name) const {
@@ -246,6 +242,12 @@ void QtWindow::setX(std::string_view name, int x) {
     BuiltControl* c = find(name);
     if (c == nullptr || c->widget == nullptr || c->desc->kind == ControlKind::Page) return;
     c->widget->move(x, c->widget->y());
+}
+
+void QtWindow::setMarked(std::string_view name, bool marked) {
+    BuiltControl* c = find(name);
+    if (c == nullptr) return;
+    if (auto* label = qobject_cast<GameLabel*>(c->widget)) label->setMarked(marked);
 }
 
 void QtWindow::setItemIndex(std::string_view name, int index) {

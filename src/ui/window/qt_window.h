@@ -65,6 +65,7 @@ public:
     void setVisible(std::string_view name, bool visible) override;
     void setEnabled(std::string_view name, bool enabled) override;
     void setX(std::string_view name, int x) override;
+    void setMarked(std::string_view name, bool marked) override;
     void setItemIndex(std::string_view name, int index) override;
     void setChecked(std::string_view name, bool checked) override;
     void showPage(std::string_view page) override;
@@ -91,7 +92,7 @@ private:
     pictures::Prefetch prefetch_;
     BuiltWindow built_;
     std::unique_ptr<AccessibleWindow> accessible_;
-    Game* game_ = nullptr;
+    Game* game_ = nullptr;  // where the controls' signals go; the window reads nothing of it
     bool mainClosed_ = false;
 };
 
