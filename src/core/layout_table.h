@@ -1,7 +1,8 @@
 #pragma once
 // The one description of every control of the main window and of the five
-// dialogs. The Qt window builds its widgets from it and the headless window
-// keeps its state over it, so both always have exactly the same controls.
+// dialogs, with what the keyboard and a screen reader need of it. The Qt
+// window builds its widgets from it and the headless window keeps its state
+// over it, so both always have exactly the same controls.
 
 #include <string>
 #include <string_view>
@@ -48,6 +49,19 @@ struct Rect {
     int h = 0;
 };
 
+// What a screen reader is told about a control beyond what it shows. The
+// texts are patterns: "{}" stands for the control's own text, "{NAME}" for
+// the text of control NAME, and a part in square brackets is dropped unless
+// every text it names is non-empty. All empty: nothing beyond what it shows.
+// (Every field has its default, so that an entry names only those it sets.)
+struct Speech {
+    std::string name{};         // its accessible name ("" keeps its text or caption)
+    std::string description{};
+    std::string toolTip{};
+    std::string caption{};      // the label that captions this value (labelled-by)
+    bool live = false;          // each text written is announced (play-by-play, score)
+};
+
 struct ControlSpec {
     std::string name;         // objectName; dialog controls are "DIALOG.NAME"
     ControlKind kind = ControlKind::Label;
@@ -65,6 +79,14 @@ struct ControlSpec {
     bool wordWrap = false;    // Label: long text wraps onto the next lines of its box
     bool closeBox = false;    // Dialog: its title bar has a close box, which acts as its Ok
     bool overMainWindow = false;  // Dialog: centred on the main window (else on the screen)
+
+    // What the window needs beyond the layout, for the keyboard and a screen
+    // reader (the reading order is the layout's own: rows top to bottom).
+    Speech speech;                       // a page's speech is its tab's
+    std::vector<std::string> itemNames;  // RadioGroup: each item's spoken name ("" keeps its caption)
+    bool spends = false;                 // Button: pressing it costs money or changes the squad
+    std::string enterPresses;            // Edit: the button that Enter in the field presses
+    std::string shortcut;                // MenuItem: its keys, as "Ctrl+N" or "F1"
 };
 
 // Every control in creation order: the main window and its menu first, then

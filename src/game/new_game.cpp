@@ -4,6 +4,7 @@
 
 #include "core/control_names.h"
 #include "core/person_names.h"
+#include "core/shop_names.h"
 #include "game/game.h"
 
 namespace splat {
@@ -21,21 +22,6 @@ const char* const kTeamNames[kTeams + 1] = {
     "Carolina Demons",
     "Fargo Freezers",
     "Chicago Geniuses",
-};
-
-const char* const kMarkerNames[kMarkers + 1] = {
-    "None",        "Basic gun",   "MB gun",      "SniperMark",  "Neotron tech", "Cheetah action",
-    "Piranha gun", "Diamond pro", "Viper Epump", "Lightening",  "Hell Furlong", "Tech demon",
-};
-
-const char* const kOrbNames[kOrbs + 1] = {
-    "",
-    "Orb of Accuracy",
-    "Orb of Wisdom",
-    "Orb of Lore",
-    "Orb of Chaos",
-    "Orb of Acid",
-    "Orb of Training pool",
 };
 
 // --- Pieces shared by the first start and a new game ---------------------
@@ -113,7 +99,7 @@ void dealTheLeague(Game& g, bool fillConstantTables) {
         for (int p = 1; p <= kPlayers; ++p) s.playerNames[t][p] = s.roster[5 * (t - 1) + p];
     }
     if (fillConstantTables) {
-        for (int m = 0; m <= kMarkers; ++m) s.markerNames[m] = kMarkerNames[m];
+        for (int m = 0; m <= kMarkers; ++m) s.markerNames[m] = kMarkerNames[m].name;
         for (int t = 1; t <= kTeams; ++t) s.teamNames[t] = kTeamNames[t];
     }
     for (int t = 1; t <= kTeams; ++t) {

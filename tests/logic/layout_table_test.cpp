@@ -308,6 +308,46 @@ TEST(LayoutTableTexts, PicturesAreBehindTheirSiblings) {
     EXPECT_EQ(control("TAbout").picture, "about.jpg");
 }
 
+// ------------------------------------------------------------------ beyond the layout
+
+// What an entry tells the keyboard and a screen reader fits its kind: only
+// buttons spend, only edit fields press a button on Enter, only menu items
+// have keys, item names go with a radio group's items, and a caption is a
+// label that captions one control alone.
+TEST(LayoutTableBeyondLayout, EachFieldFitsTheKindOfItsEntry) {
+    std::map<std::string, std::string> captioned;  // caption label -> the control it captions
+    std::set<std::string> shortcuts;
+    int spending = 0;
+    for (const ControlSpec& c : table()) {
+        if (c.spends) {
+            ++spending;
+            EXPECT_EQ(c.kind, ControlKind::Button) << c.name;
+        }
+        if (!c.enterPresses.empty()) {
+            EXPECT_EQ(c.kind, ControlKind::Edit) << c.name;
+            EXPECT_EQ(control(c.enterPresses).kind, ControlKind::Button) << c.name;
+            EXPECT_FALSE(control(c.enterPresses).spends) << c.name;
+        }
+        if (!c.shortcut.empty()) {
+            EXPECT_EQ(c.kind, ControlKind::MenuItem) << c.name;
+            EXPECT_TRUE(shortcuts.insert(c.shortcut).second) << c.shortcut << " twice";
+        }
+        if (!c.itemNames.empty()) {
+            EXPECT_EQ(c.kind, ControlKind::RadioGroup) << c.name;
+            EXPECT_EQ(c.itemNames.size(), c.items.size()) << c.name;
+        }
+        if (c.speech.live) {
+            EXPECT_EQ(c.kind, ControlKind::Label) << c.name;
+        }
+        if (!c.speech.caption.empty()) {
+            EXPECT_EQ(control(c.speech.caption).kind, ControlKind::Label) << c.name;
+            EXPECT_TRUE(captioned.emplace(c.speech.caption, c.name).second)
+                << c.speech.caption << " captions " << captioned[c.speech.caption] << " and " << c.name;
+        }
+    }
+    EXPECT_GT(spending, 40);
+}
+
 // ------------------------------------------------------------------ start-up state
 
 TEST(LayoutTableState, StartUpVisibility) {

@@ -15,8 +15,8 @@
 
 #include "core/layout_table.h"
 #include "qt/qt_game.h"
-#include "ui/access/accessible_names.h"
 #include "ui/access/accessible_window.h"
+#include "ui/access/text_pattern.h"
 #include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_label.h"
 
@@ -65,22 +65,32 @@ TEST(AccessibleNames, PatternsFillOwnAndOtherTextsAndDropEmptyOptionalParts) {
 
 TEST(AccessibleNames, EveryEntryAndEveryTextItNamesIsAControlOfTheWindow) {
     QtGame g;
-    for (const ui::AccessibleText& e : ui::accessibleTexts()) {
-        EXPECT_NE(ui::AccessibleWindow::widgetFor(g.window, e.control), nullptr) << e.control;
-        for (const std::string* pattern : {&e.name, &e.description, &e.toolTip}) {
-            const ui::TextPattern compiled(*pattern, e.control, [](std::string_view) { return nullptr; });
+    int spoken = 0;
+    const auto check = [&g, &spoken](const std::string& control, const Speech& speech) {
+        if (speech.name.empty() && speech.description.empty() && speech.toolTip.empty() && speech.caption.empty())
+            return;
+        ++spoken;
+        EXPECT_NE(ui::AccessibleWindow::widgetFor(g.window, control), nullptr) << control;
+        for (const std::string* pattern : {&speech.name, &speech.description, &speech.toolTip}) {
+            const ui::TextPattern compiled(*pattern, control, [](std::string_view) { return nullptr; });
             for (const std::string& source : compiled.sources()) {
                 if (source.find('#') == std::string::npos) {
-                    EXPECT_NE(findControl(source), nullptr) << e.control << " names " << source;
+                    EXPECT_NE(findControl(source), nullptr) << control << " names " << source;
                 }
             }
         }
-        if (!e.caption.empty()) {
-            const ControlSpec* caption = findControl(e.caption);
-            ASSERT_NE(caption, nullptr) << e.control;
-            EXPECT_EQ(caption->kind, ControlKind::Label) << e.caption;
+        if (!speech.caption.empty()) {
+            const ControlSpec* caption = findControl(speech.caption);
+            ASSERT_NE(caption, nullptr) << control;
+            EXPECT_EQ(caption->kind, ControlKind::Label) << speech.caption;
         }
+    };
+    for (const ControlSpec& desc : layoutTable()) {
+        check(desc.name, desc.speech);
+        for (size_t i = 0; i < desc.itemNames.size(); ++i)
+            check(desc.name + "#" + std::to_string(i), Speech{.name = desc.itemNames[i]});
     }
+    EXPECT_GT(spoken, 300);
 }
 
 TEST(AccessibleNames, NamesFollowTheTextsTheGameWritesWithoutChangingThem) {

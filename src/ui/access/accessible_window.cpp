@@ -33,27 +33,39 @@ AccessibleWindow::AccessibleWindow(const WindowControls& window) : announcer_(&a
     // The texts as the window keeps them (edit fields are named by fixed
     // names only, so what the player types never needs following).
     const TextPattern::Resolver textOf = [&window](std::string_view control) { return window.writtenText(control); };
-    targets_.reserve(accessibleTexts().size());
-    for (const AccessibleText& entry : accessibleTexts()) {
-        QWidget* w = widgetFor(window, entry.control);
-        if (w == nullptr) continue;
-        const size_t index = targets_.size();
-        targets_.push_back({&entry, w, TextPattern(entry.name, entry.control, textOf),
-                            TextPattern(entry.description, entry.control, textOf),
-                            TextPattern(entry.toolTip, entry.control, textOf)});
-        const Target& t = targets_.back();
-        for (const TextPattern* pattern : {&t.name, &t.description, &t.toolTip}) {
-            for (const std::string& source : pattern->sources()) {
-                std::vector<size_t>& list = dependents_[source];
-                if (list.empty() || list.back() != index) list.push_back(index);
-            }
+    for (const ControlSpec& desc : layoutTable()) {
+        add(window, desc.name, desc.speech, textOf);
+        for (size_t i = 0; i < desc.itemNames.size(); ++i) {
+            if (!desc.itemNames[i].empty())
+                add(window, desc.name + "#" + std::to_string(i), Speech{.name = desc.itemNames[i]}, textOf);
         }
-        if (!entry.caption.empty()) {
-            if (auto* caption = qobject_cast<QLabel*>(window.widget(entry.caption))) caption->setBuddy(w);
-        }
-        if (entry.live) setLiveText(w);
-        apply(t, {});
     }
+}
+
+void AccessibleWindow::add(const WindowControls& window, std::string control, const Speech& speech,
+                           const TextPattern::Resolver& textOf) {
+    if (speech.name.empty() && speech.description.empty() && speech.toolTip.empty() && speech.caption.empty() &&
+        !speech.live) {
+        return;
+    }
+    QWidget* w = widgetFor(window, control);
+    if (w == nullptr) return;
+    const size_t index = targets_.size();
+    targets_.push_back({control, speech.live, w, TextPattern(speech.name, control, textOf),
+                        TextPattern(speech.description, control, textOf),
+                        TextPattern(speech.toolTip, control, textOf)});
+    const Target& t = targets_.back();
+    for (const TextPattern* pattern : {&t.name, &t.description, &t.toolTip}) {
+        for (const std::string& source : pattern->sources()) {
+            std::vector<size_t>& list = dependents_[source];
+            if (list.empty() || list.back() != index) list.push_back(index);
+        }
+    }
+    if (!speech.caption.empty()) {
+        if (auto* caption = qobject_cast<QLabel*>(window.widget(speech.caption))) caption->setBuddy(w);
+    }
+    if (speech.live) setLiveText(w);
+    apply(t, {});
 }
 
 void AccessibleWindow::apply(const Target& t, std::string_view changed) {
@@ -71,7 +83,7 @@ void AccessibleWindow::apply(const Target& t, std::string_view changed) {
     }
     // A live text is announced each time it is written, even with the same
     // words (two exchanges may end alike), but not for its neighbours' changes.
-    if (t.entry->live && changed == t.entry->control && !t.widget->accessibleName().isEmpty()) announcer_(t.widget);
+    if (t.live && changed == t.control && !t.widget->accessibleName().isEmpty()) announcer_(t.widget);
 }
 
 void AccessibleWindow::textChanged(std::string_view control, bool differs) {
@@ -79,7 +91,7 @@ void AccessibleWindow::textChanged(std::string_view control, bool differs) {
     if (it == dependents_.end()) return;
     for (size_t index : it->second) {
         const Target& t = targets_[index];
-        if (differs || (t.entry->live && t.entry->control == control)) apply(t, control);
+        if (differs || (t.live && t.control == control)) apply(t, control);
     }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The window as a screen reader sees it: accessible names, descriptions,
-// captions (labelled-by) and tooltips from the table in accessible_names.cpp,
-// kept up to date as the game writes its texts, and an announcement for each
-// change of a live text (the play-by-play line and the score).
+// captions (labelled-by) and tooltips from the speech of each entry of the
+// layout table, kept up to date as the game writes its texts, and an
+// announcement for each change of a live text (the play-by-play line and the
+// score).
 
 #include <QString>
 #include <functional>
@@ -11,9 +12,13 @@
 #include <vector>
 
 #include "core/name_map.h"
-#include "ui/access/accessible_names.h"
+#include "ui/access/text_pattern.h"
 
 class QWidget;
+
+namespace splat {
+struct Speech;
+}
 
 namespace splat::ui {
 
@@ -21,15 +26,15 @@ class WindowControls;
 
 class AccessibleWindow {
 public:
-    // Applies the whole table to the widgets of `window`.
+    // Applies the speech of the whole layout table to the widgets of `window`.
     explicit AccessibleWindow(const WindowControls& window);
 
     // The game wrote the text of `control` (`differs`: a new one): refreshes
     // everything that names it, and announces it when it is a live text.
     void textChanged(std::string_view control, bool differs = true);
 
-    // The widget an entry of the table describes (a radio item, a page's
-    // tab), or nullptr.
+    // The widget that speaks for `control` (a radio item "GROUP#INDEX", a
+    // page's tab), or nullptr.
     static QWidget* widgetFor(const WindowControls& window, std::string_view control);
 
     // What tells a screen reader about a live text (announce() unless a test
@@ -38,12 +43,15 @@ public:
 
 private:
     struct Target {
-        const AccessibleText* entry;
+        std::string control;
+        bool live;
         QWidget* widget;
         TextPattern name;
         TextPattern description;
         TextPattern toolTip;
     };
+    void add(const WindowControls& window, std::string control, const Speech& speech,
+             const TextPattern::Resolver& textOf);
     void apply(const Target& t, std::string_view changed);
 
     std::vector<Target> targets_;

@@ -3,32 +3,12 @@
 #include <QApplication>
 #include <QString>
 #include <QWidget>
-#include <set>
 
+#include "core/layout_table.h"
 #include "ui/widgets/flat_page_control.h"
 
 namespace splat::ui {
 namespace {
-
-std::set<QString> spendingNames() {
-    std::set<QString> names = {QStringLiteral("buytp"),         QStringLiteral("playersearch"),
-                               QStringLiteral("coachsearch"),   QStringLiteral("replaceyourcoach"),
-                               QStringLiteral("sellweapon"),    QStringLiteral("labupgrade"),
-                               QStringLiteral("securityupgrade"), QStringLiteral("buychemist")};
-    const auto family = [&names](const char* stem, int from, int to) {
-        for (int i = from; i <= to; ++i) names.insert(QLatin1String(stem) + QString::number(i));
-    };
-    family("buy", 1, 11);       // markers
-    family("buya", 1, 6);       // orbs
-    family("boost", 1, 5);      // deals
-    family("replace", 1, 5);    // hiring the player found
-    family("apply", 1, 4);      // sponsor applications
-    family("dump", 1, 4);       // dropping a sponsor costs money
-    family("dxButton", 3, 11);  // marker and position swaps
-    family("dxButton", 12, 13); // art upgrade, chemist search
-    family("dxButton", 15, 19); // marker swaps on the page "Team"
-    return names;
-}
 
 // The page (or sub-page) that holds `w`, and the control it is a page of.
 QWidget* pageAround(QWidget* w, FlatPageControl** owner) {
@@ -49,8 +29,9 @@ bool harmlessStop(QWidget* w) {
 }  // namespace
 
 bool spendsWhenPressed(const QWidget* w) {
-    static const std::set<QString> names = spendingNames();
-    return w != nullptr && names.count(w->objectName()) > 0;
+    if (w == nullptr) return false;
+    const ControlSpec* desc = findControl(w->objectName().toStdString());
+    return desc != nullptr && desc->spends;
 }
 
 FocusGuard::FocusGuard(QWidget* mainWindow) : QObject(mainWindow), main_(mainWindow) {

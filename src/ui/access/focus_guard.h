@@ -12,7 +12,8 @@ class QWidget;
 
 namespace splat::ui {
 
-// Whether a control of the game costs money or changes the squad when pressed.
+// Whether a control of the game costs money or changes the squad when pressed
+// (its entry in the layout table says so).
 bool spendsWhenPressed(const QWidget* w);
 
 class FocusGuard : public QObject {

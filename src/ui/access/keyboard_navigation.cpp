@@ -18,6 +18,7 @@
 #include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_dialog.h"
 #include "ui/widgets/main_window.h"
+#include "ui/widgets/qt_text.h"
 
 namespace splat::ui {
 
@@ -26,8 +27,9 @@ KeyboardNavigation::KeyboardNavigation(WindowControls& window) : QObject(&window
     pages_ = qobject_cast<FlatPageControl*>(window.widget("PageControl1"));
     menu_ = main.menuBar();
     addShortcuts();
-    pressOnEnter("deadline", "dxButton2");
-    pressOnEnter("text", "dxButton1");
+    for (const ControlSpec& desc : layoutTable()) {
+        if (!desc.enterPresses.empty()) pressOnEnter(desc.name, desc.enterPresses);
+    }
     makeDialogButtonsDefault();
     // Enter presses the focused button of the window, as Space does.
     for (QPushButton* b : main.centralWidget()->findChildren<QPushButton*>()) b->setAutoDefault(true);
@@ -57,15 +59,11 @@ void KeyboardNavigation::addShortcuts() {
         on(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + n)), [this, n] { choosePage(n - 1); });
     }
     on(QKeySequence(Qt::Key_F10), [this] { openMenu(); });
-    // Shortcuts of the menu items whose captions stay as they are.
-    const std::pair<const char*, QKeySequence> items[] = {
-        {"Newgame1", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"Options", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"About1", QKeySequence(Qt::Key_F1)},
-    };
-    for (const auto& [name, keys] : items) {
-        if (QAction* action = window_.menuItem(name)) {
-            action->setShortcut(keys);
+    // The menu items' own keys, from their entries of the layout table.
+    for (const ControlSpec& desc : layoutTable()) {
+        if (desc.shortcut.empty()) continue;
+        if (QAction* action = window_.menuItem(desc.name)) {
+            action->setShortcut(QKeySequence(qs(desc.shortcut), QKeySequence::PortableText));
             action->setShortcutContext(Qt::WindowShortcut);
         }
     }
@@ -86,7 +84,7 @@ void KeyboardNavigation::choosePage(int index) {
 
 // ------------------------------------------------------------ fields and dialogs
 
-void KeyboardNavigation::pressOnEnter(const char* edit, const char* button) {
+void KeyboardNavigation::pressOnEnter(std::string_view edit, std::string_view button) {
     auto* field = qobject_cast<QLineEdit*>(window_.widget(edit));
     auto* target = qobject_cast<QAbstractButton*>(window_.widget(button));
     if (field == nullptr || target == nullptr) return;

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -36,7 +37,7 @@ protected:
 
 private:
     void addShortcuts();
-    void pressOnEnter(const char* edit, const char* button);
+    void pressOnEnter(std::string_view edit, std::string_view button);
     void makeDialogButtonsDefault();
     void collectRadioGroups();
     QWidget* checkedSibling(const QWidget* item) const;
