@@ -3,24 +3,22 @@
 // makes the next level 1.7 times dearer. Writes `artLevel`, `artIncome` and
 // `artUpgradePrice`.
 
-#include "core/account.h"
-#include "core/game_context.h"
+#include "management/page_tools.h"
 
 namespace splat {
 
 class ArtProduction {
 public:
-    ArtProduction(GameContext& context, Account& account)
-        : s_(context.state), win_(context.window), account_(account) {}
+    explicit ArtProduction(const PageTools& tools) : p_(tools) {}
 
     void upgradeClick();           // dxButton12
     // The level, the weekly income and the next level's price.
     void showArtProduction();
 
 private:
-    GameState& s_;
-    Window& win_;
-    Account& account_;
+    PageTools p_;
+    GameState& s_ = p_.ctx.state;
+    Window& win_ = p_.ctx.window;
 };
 
 }  // namespace splat

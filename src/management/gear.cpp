@@ -18,7 +18,7 @@ bool validPlayer(int32_t k) { return k >= 1 && k <= kPlayers; }
 void Gear::plaClick(int k) {
     if (!validPlayer(k)) return;
     s_.selectedPlayer = k;
-    refresh_.refreshViews();
+    p_.refresh.refreshViews();
     showPointer(k);
     if (s_.players[1][k].marker != 0) {
         win_.setVisible("sellweapon", true);
@@ -31,11 +31,11 @@ void Gear::buyMarker(int m) {
     if (m < 1 || m > kMarkers || !validPlayer(s.selectedPlayer)) return;
     Player& buyer = s.players[1][s.selectedPlayer];
     // A player who carries a marker must sell it first.
-    if (buyer.marker != 0 || !account_.pay(s.markerPrice[m])) return;
+    if (buyer.marker != 0 || !p_.account.pay(s.markerPrice[m])) return;
     buyer.marker = m;
     win_.setVisible("sellweapon", true);
     win_.setVisible("wprice", true);
-    refresh_.refreshViews();
+    p_.refresh.refreshViews();
 }
 
 void Gear::sellweaponClick() {
@@ -45,17 +45,17 @@ void Gear::sellweaponClick() {
     if (s.markerSalePrice <= 0 || !validPlayer(s.selectedPlayer)) return;
     Player& seller = s.players[1][s.selectedPlayer];
     if (seller.marker == 0) return;
-    account_.earn(s.markerSalePrice);
+    p_.account.earn(s.markerSalePrice);
     win_.setVisible("sellweapon", false);
     win_.setVisible("wprice", false);
     seller.marker = 0;
-    refresh_.refreshViews();
+    p_.refresh.refreshViews();
 }
 
 void Gear::swapMarkers(int a, int b) {
     auto& ours = s_.players[1];
     std::swap(ours[a].marker, ours[b].marker);
-    refresh_.refreshViews();
+    p_.refresh.refreshViews();
 }
 
 void Gear::changem12Click() { swapMarkers(1, 2); }
@@ -68,7 +68,7 @@ void Gear::buyOrb(int k) {
     GameState& s = s_;
     // An orb is bought once for the rest of the game.
     if (k < 1 || k > kOrbs || s.hasOrb[k]) return;
-    if (!account_.pay(s.orbPrice[k])) return;
+    if (!p_.account.pay(s.orbPrice[k])) return;
     win_.setVisible(numbered("buya", k), false);
     s.hasOrb[k] = true;
     win_.setText(numbered("lorb", k), s.orbNames[k]);

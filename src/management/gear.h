@@ -4,16 +4,13 @@
 // `selectedPlayer`, the markers of the player's squad (`players[1][k].marker`)
 // and `hasOrb`.
 
-#include "core/account.h"
-#include "core/game_context.h"
-#include "management/page_refresh.h"
+#include "management/page_tools.h"
 
 namespace splat {
 
 class Gear {
 public:
-    Gear(GameContext& context, Account& account, PageRefresh& refresh)
-        : s_(context.state), win_(context.window), account_(account), refresh_(refresh) {}
+    explicit Gear(const PageTools& tools) : p_(tools) {}
 
     void plaClick(int k);          // pla1Click .. pla5Click
     void buyMarker(int m);         // buy1Click .. buy11Click
@@ -29,12 +26,11 @@ public:
     void showPointer(int k);
 
 private:
+    PageTools p_;
+    GameState& s_ = p_.ctx.state;
+    Window& win_ = p_.ctx.window;
     void swapMarkers(int a, int b);
 
-    GameState& s_;
-    Window& win_;
-    Account& account_;
-    PageRefresh& refresh_;
 };
 
 }  // namespace splat

@@ -32,7 +32,7 @@ bool validCandidate(const ScoutedChemist& c) {
 
 void Laboratory::labupgradeClick() {
     GameState& s = s_;
-    if (!account_.pay(s.labUpgradePrice)) return;
+    if (!p_.account.pay(s.labUpgradePrice)) return;
     addSaturating(s.labLevel, 1);
     s.labUpgradePrice = clampToInt32(490LL * s.labLevel - 1);
     s.labYield = labYieldOf(s);
@@ -41,7 +41,7 @@ void Laboratory::labupgradeClick() {
 
 void Laboratory::securityupgradeClick() {
     GameState& s = s_;
-    if (!account_.pay(s.securityUpgradePrice)) return;
+    if (!p_.account.pay(s.securityUpgradePrice)) return;
     addSaturating(s.securityLevel, 1);
     s.securityUpgradePrice = clampToInt32(150LL * s.securityLevel);
     showLaboratory();
@@ -51,20 +51,20 @@ void Laboratory::securityupgradeClick() {
 // the candidate off the page.
 void Laboratory::Button6Click() {
     GameState& s = s_;
-    if (!account_.pay(kChemistSearchFee)) return;
+    if (!p_.account.pay(kChemistSearchFee)) return;
     win_.setVisible(controls::kChemistOffer, true);
     win_.setVisible("buychemist", true);
 
     ScoutedChemist& c = s.scoutedChemist;
     // Each skill is drawn from up to a little above the present chemist's.
     const auto drawUpTo = [this](int32_t present, int64_t above) {
-        return int64_t{ctx_.random(clampToInt32(present + above))};
+        return int64_t{p_.ctx.random(clampToInt32(present + above))};
     };
-    c.rosterIndex = ctx_.random(kChemistRosterSize) + 1;
+    c.rosterIndex = p_.ctx.random(kChemistRosterSize) + 1;
     c.degree = static_cast<int32_t>(std::min<int64_t>(drawUpTo(s.chemistDegree, 2) + 1, 6));
     c.experience = static_cast<int32_t>(std::min<int64_t>(drawUpTo(s.chemistExperience, 10) + 10, 40));
     c.knowledge = clampToInt32(drawUpTo(s.chemistKnowledge, 20) + 20);
-    const int64_t r = ctx_.random(500);
+    const int64_t r = p_.ctx.random(500);
     s.scoutedChemistPrice = clampToInt32(r + 34LL * c.degree + 50LL * c.experience + 20LL * c.knowledge - 1);
 
     win_.setText("newc", s.chemistRoster[c.rosterIndex]);
@@ -77,14 +77,14 @@ void Laboratory::Button6Click() {
 void Laboratory::buychemistClick() {
     GameState& s = s_;
     const ScoutedChemist& c = s.scoutedChemist;
-    if (!validCandidate(c) || !account_.pay(s.scoutedChemistPrice)) return;
+    if (!validCandidate(c) || !p_.account.pay(s.scoutedChemistPrice)) return;
     win_.setVisible(controls::kChemistOffer, false);
     win_.setVisible("buychemist", false);
     s.chemistName = s.chemistRoster[c.rosterIndex];
     s.chemistDegree = c.degree;
     s.chemistExperience = c.experience;
     s.chemistKnowledge = c.knowledge;
-    refresh_.refreshViews();
+    p_.refresh.refreshViews();
     s.labYield = labYieldOf(s);
     win_.setText("lblincome", std::to_string(s.labYield));
 }

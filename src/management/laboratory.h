@@ -5,16 +5,13 @@
 // `scoutedChemist`, `scoutedChemistPrice` and the chemist (`chemistName`,
 // `chemistDegree`, `chemistExperience`, `chemistKnowledge`).
 
-#include "core/account.h"
-#include "core/game_context.h"
-#include "management/page_refresh.h"
+#include "management/page_tools.h"
 
 namespace splat {
 
 class Laboratory {
 public:
-    Laboratory(GameContext& context, Account& account, PageRefresh& refresh)
-        : ctx_(context), s_(context.state), win_(context.window), account_(account), refresh_(refresh) {}
+    explicit Laboratory(const PageTools& tools) : p_(tools) {}
 
     void labupgradeClick();
     void securityupgradeClick();
@@ -25,11 +22,9 @@ public:
     void showLaboratory();
 
 private:
-    GameContext& ctx_;
-    GameState& s_;
-    Window& win_;
-    Account& account_;
-    PageRefresh& refresh_;
+    PageTools p_;
+    GameState& s_ = p_.ctx.state;
+    Window& win_ = p_.ctx.window;
 };
 
 }  // namespace splat

@@ -21,20 +21,20 @@ void Scout::playersearchClick() {
     int64_t squad = 0;
     for (int j = 1; j <= kPlayers; ++j) squad += int64_t{s.players[1][j].shooting} + s.players[1][j].tactics;
     s.searchQuality = clampToInt32(squad / 10);
-    if (!account_.pay(kPlayerSearchFee)) return;
+    if (!p_.account.pay(kPlayerSearchFee)) return;
 
     win_.setVisible(controls::kPlayerOffer, true);
     win_.setVisible(controls::kReplaceButtons, true);
-    ctx_.reseed();
+    p_.ctx.reseed();
 
-    const int32_t r = ctx_.random(50);
+    const int32_t r = p_.ctx.random(50);
     s.scoutedPlayerName = s.roster[50 + r];
     Player& candidate = s.scoutedPlayer;
-    candidate.shooting = clampToInt32(int64_t{ctx_.random(s.searchQuality)} + 20);
-    candidate.tactics = clampToInt32(int64_t{ctx_.random(s.searchQuality)} + 20);
-    candidate.marker = ctx_.random(5) + 1;
-    const int64_t a = ctx_.random(6);
-    const int64_t b = ctx_.random(6);
+    candidate.shooting = clampToInt32(int64_t{p_.ctx.random(s.searchQuality)} + 20);
+    candidate.tactics = clampToInt32(int64_t{p_.ctx.random(s.searchQuality)} + 20);
+    candidate.marker = p_.ctx.random(5) + 1;
+    const int64_t a = p_.ctx.random(6);
+    const int64_t b = p_.ctx.random(6);
     s.scoutedPlayerPrice = clampToInt32((a + 12) * candidate.shooting + (b + 12) * candidate.tactics +
                                         100 * int64_t{candidate.marker});
 
@@ -49,7 +49,7 @@ void Scout::replaceClick(int k) {
     GameState& s = s_;
     // Nobody to hire before the first search.
     if (k < 1 || k > kPlayers || s.scoutedPlayerName.empty()) return;
-    if (!account_.pay(s.scoutedPlayerPrice)) return;
+    if (!p_.account.pay(s.scoutedPlayerPrice)) return;
 
     // The candidate can be hired only once; hiring into the first position
     // also takes the search away until the next match.
@@ -66,7 +66,7 @@ void Scout::replaceClick(int k) {
     newcomer.hits = 0;
     newcomer.flagsPickedUp = 0;
     newcomer.flagsHung = 0;
-    refresh_.refreshViews();
+    p_.refresh.refreshViews();
 
     // A boost paid to the leaving player does not pass to the newcomer.
     tactics_.clearBoost(k);
@@ -74,19 +74,19 @@ void Scout::replaceClick(int k) {
 
 void Scout::coachsearchClick() {
     GameState& s = s_;
-    if (!account_.pay(kCoachSearchFee)) return;
+    if (!p_.account.pay(kCoachSearchFee)) return;
     s.searchQuality = clampToInt32((int64_t{s.coachShooting} + s.coachTactics) / 2);
     win_.setVisible(controls::kCoachOffer, true);
     win_.setVisible(controls::kHireCoach, true);
     win_.setVisible("coachsearch", false);  // one coach search a week
-    ctx_.reseed();
+    p_.ctx.reseed();
 
-    const int32_t r = ctx_.random(10);
+    const int32_t r = p_.ctx.random(10);
     s.scoutedCoachName = s.roster[50 + r];
-    s.scoutedCoachShooting = clampToInt32(int64_t{ctx_.random(s.searchQuality)} + 20);
-    s.scoutedCoachTactics = clampToInt32(int64_t{ctx_.random(s.searchQuality)} + 20);
-    const int64_t a = ctx_.random(6);
-    const int64_t b = ctx_.random(6);
+    s.scoutedCoachShooting = clampToInt32(int64_t{p_.ctx.random(s.searchQuality)} + 20);
+    s.scoutedCoachTactics = clampToInt32(int64_t{p_.ctx.random(s.searchQuality)} + 20);
+    const int64_t a = p_.ctx.random(6);
+    const int64_t b = p_.ctx.random(6);
     s.scoutedCoachPrice = clampToInt32((a + 10) * s.scoutedCoachShooting + (b + 10) * s.scoutedCoachTactics);
 
     win_.setText("cprice", std::to_string(s.scoutedCoachPrice));
@@ -97,7 +97,7 @@ void Scout::coachsearchClick() {
 
 void Scout::replaceyourcoachClick() {
     GameState& s = s_;
-    if (s.scoutedCoachName.empty() || !account_.pay(s.scoutedCoachPrice)) return;
+    if (s.scoutedCoachName.empty() || !p_.account.pay(s.scoutedCoachPrice)) return;
     win_.setVisible(controls::kCoachOffer, false);
     win_.setVisible(controls::kHireCoach, false);
 
@@ -108,7 +108,7 @@ void Scout::replaceyourcoachClick() {
 
     // The new coach charges his own weekly rates; the chosen levels stay.
     training_.drawTrainingCosts();
-    refresh_.refreshViews();
+    p_.refresh.refreshViews();
 }
 
 void Scout::hideSearchOffers() {

@@ -5,9 +5,7 @@
 // (`playerNames[1]`, `players[1]`) and the coach (`coachName`,
 // `coachShooting`, `coachTactics`).
 
-#include "core/account.h"
-#include "core/game_context.h"
-#include "management/page_refresh.h"
+#include "management/page_tools.h"
 #include "management/tactics.h"
 #include "management/training.h"
 
@@ -15,14 +13,8 @@ namespace splat {
 
 class Scout {
 public:
-    Scout(GameContext& context, Account& account, PageRefresh& refresh, Training& training, Tactics& tactics)
-        : ctx_(context),
-          s_(context.state),
-          win_(context.window),
-          account_(account),
-          refresh_(refresh),
-          training_(training),
-          tactics_(tactics) {}
+    Scout(const PageTools& tools, Training& training, Tactics& tactics)
+        : p_(tools), training_(training), tactics_(tactics) {}
 
     void playersearchClick();
     void replaceClick(int k);      // replace1Click .. replace5Click
@@ -34,11 +26,9 @@ public:
     void hideSearchOffers();
 
 private:
-    GameContext& ctx_;
-    GameState& s_;
-    Window& win_;
-    Account& account_;
-    PageRefresh& refresh_;
+    PageTools p_;
+    GameState& s_ = p_.ctx.state;
+    Window& win_ = p_.ctx.window;
     Training& training_;
     Tactics& tactics_;
 };

@@ -40,7 +40,7 @@ void Sponsors::applyClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
     const SponsorTerms& terms = kTerms[sp];
-    if (!account_.pay(terms.fee)) return;
+    if (!p_.account.pay(terms.fee)) return;
     for (int other = 1; other <= kSponsors; ++other) {
         if (other != sp) win_.setVisible(controls::sponsorOffer(other), false);
     }
@@ -49,9 +49,9 @@ void Sponsors::applyClick(int sp) {
     s.pointsPerGame = s.week >= 1 ? ourPoints(s) / s.week : 0;
     // The run test always draws; the last draw is made only when the run and
     // the points tests have passed.
-    bool accepted = int64_t{ctx_.random(2)} + s.unbeatenRun >= terms.runThreshold;
+    bool accepted = int64_t{p_.ctx.random(2)} + s.unbeatenRun >= terms.runThreshold;
     accepted = accepted && s.pointsPerGame >= terms.pointsThreshold;
-    accepted = accepted && ctx_.random(50) > 10;
+    accepted = accepted && p_.ctx.random(50) > 10;
 
     const std::string& company = s.sponsorCompany[sp];
     if (accepted) {
@@ -68,7 +68,7 @@ void Sponsors::applyClick(int sp) {
 void Sponsors::dumpClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
-    if (!account_.pay(kTerms[sp].dumpCost)) return;
+    if (!p_.account.pay(kTerms[sp].dumpCost)) return;
     s.sponsorName = "None";
     s.sponsorBase = 0;
     win_.setText("yoursponsor", s.sponsorName);

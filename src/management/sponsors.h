@@ -3,15 +3,13 @@
 // dropping the sponsor. Writes `sponsorName`, `sponsorBase` and
 // `pointsPerGame`.
 
-#include "core/account.h"
-#include "core/game_context.h"
+#include "management/page_tools.h"
 
 namespace splat {
 
 class Sponsors {
 public:
-    Sponsors(GameContext& context, Account& account)
-        : ctx_(context), s_(context.state), win_(context.window), account_(account) {}
+    explicit Sponsors(const PageTools& tools) : p_(tools) {}
 
     void applyClick(int s);        // apply1Click .. apply4Click
     void dumpClick(int s);         // dump1Click .. dump4Click
@@ -20,10 +18,9 @@ public:
     void showSponsorOffers();
 
 private:
-    GameContext& ctx_;
-    GameState& s_;
-    Window& win_;
-    Account& account_;
+    PageTools p_;
+    GameState& s_ = p_.ctx.state;
+    Window& win_ = p_.ctx.window;
 };
 
 }  // namespace splat

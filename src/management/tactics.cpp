@@ -31,7 +31,7 @@ void Tactics::swapPositions(int k) {
 
     win_.setText(controls::kPositionLabels[k], names[k]);
     win_.setText(controls::kPositionLabels[k + 1], names[k + 1]);
-    refresh_.refreshViews();
+    p_.refresh.refreshViews();
 }
 
 void Tactics::Button2Click() { swapPositions(1); }
@@ -43,9 +43,9 @@ void Tactics::boostClick(int k) {
     GameState& s = s_;
     // One boost per position and match: a boosted position has no "Deal".
     if (k < 1 || k > kPlayers || s.shootingBoost[k] != 0) return;
-    if (!account_.pay(s.boostPrice[k])) return;
-    s.shootingBoost[k] = ctx_.random(10) + 5;
-    s.tacticsBoost[k] = ctx_.random(10) + 5;
+    if (!p_.account.pay(s.boostPrice[k])) return;
+    s.shootingBoost[k] = p_.ctx.random(10) + 5;
+    s.tacticsBoost[k] = p_.ctx.random(10) + 5;
     win_.setText(numbered("pagrees", k), s.playerNames[1][k] + " will do his best");
     win_.setVisible(numbered("boost", k), false);
 }

@@ -5,16 +5,13 @@
 // `tacticsBoost`, `flagPriority`, `priorityShootingBonus` and
 // `priorityFlagBonus`.
 
-#include "core/account.h"
-#include "core/game_context.h"
-#include "management/page_refresh.h"
+#include "management/page_tools.h"
 
 namespace splat {
 
 class Tactics {
 public:
-    Tactics(GameContext& context, Account& account, PageRefresh& refresh)
-        : ctx_(context), s_(context.state), win_(context.window), account_(account), refresh_(refresh) {}
+    explicit Tactics(const PageTools& tools) : p_(tools) {}
 
     void Button2Click();           // position swap 1-2 (dxButton8)
     void Button3Click();           // 2-3
@@ -29,13 +26,11 @@ public:
     void clearBoosts();
 
 private:
+    PageTools p_;
+    GameState& s_ = p_.ctx.state;
+    Window& win_ = p_.ctx.window;
     void swapPositions(int k);
 
-    GameContext& ctx_;
-    GameState& s_;
-    Window& win_;
-    Account& account_;
-    PageRefresh& refresh_;
 };
 
 }  // namespace splat

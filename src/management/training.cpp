@@ -12,7 +12,7 @@ int32_t trainingLevel(int item) { return item >= 0 && item <= 3 ? item : 0; }
 }  // namespace
 
 void Training::buytpClick() {
-    if (!account_.pay(s_.trainingPointsPrice)) return;
+    if (!p_.account.pay(s_.trainingPointsPrice)) return;
     addSaturating(s_.trainingPoints, 10);
     win_.setText("tpnumber", std::to_string(s_.trainingPoints));
 }
@@ -28,8 +28,8 @@ void Training::showCoach() {
 
 void Training::drawTrainingCosts() {
     for (int level = 1; level <= 3; ++level) {
-        s_.shootingTrainingCost[level] = clampToInt32(ctx_.random(10) + 2LL * level * s_.coachShooting);
-        s_.tacticsTrainingCost[level] = clampToInt32(ctx_.random(10) + 2LL * level * s_.coachTactics);
+        s_.shootingTrainingCost[level] = clampToInt32(p_.ctx.random(10) + 2LL * level * s_.coachShooting);
+        s_.tacticsTrainingCost[level] = clampToInt32(p_.ctx.random(10) + 2LL * level * s_.coachTactics);
     }
     win_.setText("snone", "0");
     win_.setText("tnone", "0");

@@ -4,15 +4,13 @@
 // `trainingPoints`, `shootingTrainingLevel`, `tacticsTrainingLevel`,
 // `shootingTrainingCost` and `tacticsTrainingCost`.
 
-#include "core/account.h"
-#include "core/game_context.h"
+#include "management/page_tools.h"
 
 namespace splat {
 
 class Training {
 public:
-    Training(GameContext& context, Account& account)
-        : ctx_(context), s_(context.state), win_(context.window), account_(account) {}
+    explicit Training(const PageTools& tools) : p_(tools) {}
 
     // Ten training points at the price of the last refresh.
     void buytpClick();
@@ -28,10 +26,9 @@ public:
     void drawTrainingCosts();
 
 private:
-    GameContext& ctx_;
-    GameState& s_;
-    Window& win_;
-    Account& account_;
+    PageTools p_;
+    GameState& s_ = p_.ctx.state;
+    Window& win_ = p_.ctx.window;
 };
 
 }  // namespace splat
