@@ -11,8 +11,13 @@
 namespace splat {
 
 namespace {
+
 constexpr int kPlayerSearchFee = 100;
 constexpr int kCoachSearchFee = 150;
+
+// A candidate's skill: 20 and a draw below the search's quality.
+int32_t drawSkill(GameContext& c, int32_t quality) { return clampToInt32(int64_t{c.random(quality)} + 20); }
+
 }  // namespace
 
 void Scout::playersearchClick() {
@@ -30,8 +35,8 @@ void Scout::playersearchClick() {
     const int32_t r = p_.ctx.random(50);
     s.scoutedPlayerName = s.roster[50 + r];
     Player& candidate = s.scoutedPlayer;
-    candidate.shooting = clampToInt32(int64_t{p_.ctx.random(s.searchQuality)} + 20);
-    candidate.tactics = clampToInt32(int64_t{p_.ctx.random(s.searchQuality)} + 20);
+    candidate.shooting = drawSkill(p_.ctx, s.searchQuality);
+    candidate.tactics = drawSkill(p_.ctx, s.searchQuality);
     candidate.marker = p_.ctx.random(5) + 1;
     const int64_t a = p_.ctx.random(6);
     const int64_t b = p_.ctx.random(6);
@@ -83,8 +88,8 @@ void Scout::coachsearchClick() {
 
     const int32_t r = p_.ctx.random(10);
     s.scoutedCoachName = s.roster[50 + r];
-    s.scoutedCoachShooting = clampToInt32(int64_t{p_.ctx.random(s.searchQuality)} + 20);
-    s.scoutedCoachTactics = clampToInt32(int64_t{p_.ctx.random(s.searchQuality)} + 20);
+    s.scoutedCoachShooting = drawSkill(p_.ctx, s.searchQuality);
+    s.scoutedCoachTactics = drawSkill(p_.ctx, s.searchQuality);
     const int64_t a = p_.ctx.random(6);
     const int64_t b = p_.ctx.random(6);
     s.scoutedCoachPrice = clampToInt32((a + 10) * s.scoutedCoachShooting + (b + 10) * s.scoutedCoachTactics);

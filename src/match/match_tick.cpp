@@ -166,11 +166,11 @@ void setUp(Pitch& g) {
                                  3 * int64_t{we.marker} - they.shooting - 3 * int64_t{they.marker});
     s.tacticsEdge = oneAndAHalf(int64_t{we.tactics} + s.tacticsBoost[m] - they.tactics);
 
-    if (s.hasOrb[kOrbAccuracy]) s.shootingEdge = bound(int64_t{s.shootingEdge} + g.random(6));
-    if (s.hasOrb[kOrbWisdom]) s.tacticsEdge = bound(int64_t{s.tacticsEdge} + g.random(6));
+    if (s.hasOrb[kOrbAccuracy]) addSaturating(s.shootingEdge, g.random(6));
+    if (s.hasOrb[kOrbWisdom]) addSaturating(s.tacticsEdge, g.random(6));
     if (s.hasOrb[kOrbChaos]) {
-        s.shootingEdge = bound(int64_t{s.shootingEdge} + g.random(8));
-        s.tacticsEdge = bound(int64_t{s.tacticsEdge} + g.random(8));
+        addSaturating(s.shootingEdge, g.random(8));
+        addSaturating(s.tacticsEdge, g.random(8));
     }
 
     s.exchangeRoll = g.random(100);

@@ -232,7 +232,7 @@ void Week::settleMatch() {
     win_.setText("weeknumber", num(s_.week));
 
     growComputerTeams(g);
-    if (s_.hasOrb[kOrbTrainingPool]) s_.trainingPoints = clampToInt32(int64_t{s_.trainingPoints} + 10);
+    if (s_.hasOrb[kOrbTrainingPool]) addSaturating(s_.trainingPoints, 10);
     trainOurPlayers(g);
     if (s_.sponsorBase == 0) p_.sponsors.showSponsorOffers();  // without a sponsor the offers are open again
 
