@@ -144,10 +144,7 @@ void NewGame::dealTheLeague(bool fillConstantTables) {
     }
     p_.league.sortTable();
     p_.league.drawPairings();
-    p_.refresh.refreshViews();
-    const Pairing& yours = s.pairings[s.yourPairing];
-    win_.setText("hometeam", displayName(s, yours.first));
-    win_.setText("awayteam", displayName(s, yours.second));
+    p_.refresh.workOutOnly();
     p_.refresh.refreshViews();
 }
 

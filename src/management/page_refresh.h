@@ -14,15 +14,23 @@ class PageRefresh {
 public:
     PageRefresh(League& league, Prices& prices, Views& views) : league_(league), prices_(prices), views_(views) {}
 
-    void refreshViews() {
+    void refreshViews() { views_.show(workOut()); }
+
+    // What a refresh works out and draws, without showing it, where the
+    // next refresh follows at once and writes every label again (after the
+    // new week's pairings): its draws stay, so the game draws as it always
+    // has.
+    void workOutOnly() { workOut(); }
+
+private:
+    Favourites workOut() {
         league_.findOpponent();
         prices_.drawTrainingPointsPrice();
         prices_.drawBoostPrices();
         prices_.valueMarkerSale();
-        views_.show(league_.weighFavourites());
+        return league_.weighFavourites();
     }
 
-private:
     League& league_;
     Prices& prices_;
     Views& views_;

@@ -256,7 +256,7 @@ void Week::settleMatch() {
     win_.setText("action1", "");
     p_.league.sortTable();
     p_.league.drawPairings();
-    p_.refresh.refreshViews();
+    p_.refresh.workOutOnly();
     p_.refresh.refreshViews();
     win_.setText("yscore", "");
     win_.setText("oscore", "");
