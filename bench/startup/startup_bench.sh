@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up of the game against a bare Qt window with as many plain labels as
-# the game's window has controls, in the same run: the time from exec until
-# the main window has painted its first frame, and the peak memory.
+# the game's window has controls and the two pictures of the game's first
+# frame, in the same run: the time from exec until the main window has painted
+# its first frame, and the peak memory.
 #
 #   bench/startup/startup_bench.sh [BUILD_DIR] [RUNS]
 #

@@ -1,5 +1,7 @@
 #include "core/headless_window.h"
 
+#include <cstring>
+
 #include "core/game_title.h"
 
 namespace splat {
@@ -7,6 +9,9 @@ namespace splat {
 HeadlessWindow::HeadlessWindow() {
     const auto& table = layoutTable();
     controls_.reserve(table.size());
+    size_t slots = 16;
+    while (slots < 2 * table.size()) slots *= 2;
+    slots_.assign(slots, 0);
     for (const ControlSpec& desc : table) {
         ControlState c;
         c.desc = &desc;
@@ -16,19 +21,31 @@ HeadlessWindow::HeadlessWindow() {
         c.x = desc.rect.x;
         c.itemIndex = desc.itemIndex;
         c.interval = desc.interval;
-        index_.emplace(desc.name, controls_.size());
+        uint32_t& slot = slots_[findSlot(desc.name)];
+        if (slot == 0) slot = static_cast<uint32_t>(controls_.size() + 1);  // the first of a name wins
+        const size_t dot = desc.name.find('.');
+        if (desc.kind == ControlKind::Label && dot != std::string::npos) {
+            dialogLabels_[desc.name.substr(0, dot)].push_back(controls_.size());
+        }
         controls_.push_back(std::move(c));
     }
 }
 
+size_t HeadlessWindow::findSlot(std::string_view name) const {
+    const size_t mask = slots_.size() - 1;
+    size_t i = NameHash{}(name) & mask;
+    while (slots_[i] != 0 && controls_[slots_[i] - 1].desc->name != name) i = (i + 1) & mask;
+    return i;
+}
+
 const ControlState* HeadlessWindow::control(std::string_view name) const {
-    auto it = index_.find(name);
-    return it == index_.end() ? nullptr : &controls_[it->second];
+    const uint32_t slot = slots_[findSlot(name)];
+    return slot == 0 ? nullptr : &controls_[slot - 1];
 }
 
 ControlState* HeadlessWindow::control(std::string_view name) {
-    auto it = index_.find(name);
-    return it == index_.end() ? nullptr : &controls_[it->second];
+    const uint32_t slot = slots_[findSlot(name)];
+    return slot == 0 ? nullptr : &controls_[slot - 1];
 }
 
 ControlState* HeadlessWindow::target(std::string_view name) {
@@ -37,8 +54,14 @@ ControlState* HeadlessWindow::target(std::string_view name) {
     return c;
 }
 
+// A plain copy: assigning a string_view takes the string's general replace
+// path, which a refresh of some 190 labels feels. Growing reallocates only
+// when the text is longer than the string, so it cannot lie inside it then.
 void HeadlessWindow::setText(std::string_view name, std::string_view text) {
-    if (ControlState* c = target(name)) c->text = text;
+    if (ControlState* c = target(name)) {
+        c->text.resize(text.size());
+        if (!text.empty()) std::memmove(c->text.data(), text.data(), text.size());
+    }
 }
 
 std::string HeadlessWindow::text(std::string_view name) const {
@@ -192,11 +215,11 @@ void HeadlessWindow::showDialog(std::string_view name) {
     WindowEvent e;
     e.type = WindowEvent::Type::Dialog;
     e.name = name;
-    const std::string prefix = std::string(name) + ".";
-    for (const ControlState& c : controls_) {
-        if (c.desc->kind != ControlKind::Label) continue;
-        if (c.desc->name.compare(0, prefix.size(), prefix) != 0) continue;
-        e.labels.emplace_back(c.desc->name.substr(prefix.size()), c.text);
+    if (auto labels = dialogLabels_.find(name); labels != dialogLabels_.end()) {
+        for (const size_t i : labels->second) {
+            const ControlState& c = controls_[i];
+            e.labels.emplace_back(c.desc->name.substr(name.size() + 1), c.text);
+        }
     }
     emit(e);
 }

@@ -105,7 +105,13 @@ private:
     }
 
     std::vector<ControlState> controls_;
-    NameMap<size_t> index_;
+    // Controls by name: an open-addressing table of indices + 1 into
+    // controls_ (0 = empty; a power of two at most half full, probed
+    // linearly), quicker than a node map for a refresh's ~200 lookups.
+    std::vector<uint32_t> slots_;
+    size_t findSlot(std::string_view name) const;
+    // Each dialog's labels ("Tresults.yoscore", ...) in table order.
+    NameMap<std::vector<size_t>> dialogLabels_;
     std::deque<bool> answers_;
     Listener listener_;
     std::set<std::string> unknown_;

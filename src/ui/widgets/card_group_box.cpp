@@ -1,7 +1,9 @@
 #include "ui/widgets/card_group_box.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
+#include "ui/widgets/surfaces.h"
 #include "ui/widgets/theme.h"
 
 namespace splat::ui {
@@ -12,13 +14,10 @@ CardGroupBox::CardGroupBox(const QString& title, QWidget* parent) : QGroupBox(ti
     setFont(f);
 }
 
-void CardGroupBox::paintEvent(QPaintEvent*) {
+void CardGroupBox::paintEvent(QPaintEvent* event) {
     if (title().isEmpty()) return;
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(theme::kCardBorder, 1));
-    p.setBrush(theme::kCard);
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    paintCard(p, rect(), event->rect(), theme::kCard);
     p.setPen(isEnabled() ? theme::kInk : palette().color(QPalette::Disabled, QPalette::WindowText));
     p.setFont(font());
     p.drawText(QRect(12, 4, width() - 24, 18), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, title());

@@ -28,7 +28,12 @@ void FlatTab::setCurrent(bool current) {
 QSize FlatTab::sizeHint() const {
     QFont bold = font();
     bold.setBold(true);
-    const int needed = QFontMetrics(bold).horizontalAdvance(text()) + 18;
+    if (measuredWidth_ < 0 || measuredText_ != text() || measuredFont_ != bold) {
+        measuredWidth_ = QFontMetrics(bold).horizontalAdvance(text());
+        measuredText_ = text();
+        measuredFont_ = bold;
+    }
+    const int needed = measuredWidth_ + 18;
     return {std::max(FlatPageControl::kTabWidth, needed), FlatPageControl::kTabHeight};
 }
 

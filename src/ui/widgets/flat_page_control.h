@@ -25,6 +25,12 @@ protected:
 
 private:
     bool current_ = false;
+    // The width the caption needs in bold, kept for the caption and font it
+    // was measured for: the control lays out its tabs again for every page
+    // it gets, and measuring a text is far dearer than comparing it.
+    mutable QString measuredText_;
+    mutable QFont measuredFont_;
+    mutable int measuredWidth_ = -1;
 };
 
 class FlatPageControl : public QWidget {

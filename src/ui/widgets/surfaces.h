@@ -2,11 +2,18 @@
 // The plain containers and pictures of the window: a panel drawn as a light
 // card, a decorative picture, and a page that may carry a background picture.
 
+#include <QColor>
+#include <QPainter>
+#include <QRect>
 #include <QWidget>
 
 #include "ui/widgets/lazy_picture.h"
 
 namespace splat::ui {
+
+// A light card: a rounded rectangle with a thin border filled with `fill`,
+// over `area`, painted where `dirty` needs it.
+void paintCard(QPainter& p, const QRect& area, const QRect& dirty, const QColor& fill);
 
 // A panel: a rounded light card so that its texts read well over any picture.
 // A panel inside another panel is tinted to set it apart.
