@@ -28,7 +28,7 @@ settings=""
 for i in "${!args[@]}"; do
   if [[ ${args[$i]} == @SETTINGS@ ]]; then
     settings=$tmp/settings.ini
-    args[$i]=$settings
+    args[i]=$settings
     if [ -f "${script%.script}.ini" ]; then cp "${script%.script}.ini" "$settings"; fi
   fi
 done
