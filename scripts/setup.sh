@@ -11,6 +11,7 @@ packages=(
   libsdl2-mixer-dev                                 # music and effects
   nlohmann-json3-dev                                # the headless driver's JSON
   libgtest-dev libbenchmark-dev                     # tests and benchmarks
+  clang-format                                      # the code's format (scripts/check_format.sh)
   fonts-dejavu-core                                 # the window's font
   desktop-file-utils appstream                      # checks of the desktop entry and metainfo
   xvfb xauth dbus at-spi2-core python3-pyatspi      # the screen-reader test (virtual display, AT-SPI)
