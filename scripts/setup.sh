@@ -31,8 +31,17 @@ if ((${#missing[@]})); then
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+# SPLAT_WARNINGS_AS_ERRORS=ON or OFF in the environment (./test.sh sets ON)
+# configures the build so; unset, an existing build keeps its setting.
+options=()
+if [ -n "${SPLAT_WARNINGS_AS_ERRORS:-}" ]; then
+  options+=("-DSPLAT_WARNINGS_AS_ERRORS=$SPLAT_WARNINGS_AS_ERRORS")
+fi
 jobs=$(nproc 2>/dev/null || echo 2)
 if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
+elif [ -n "${SPLAT_WARNINGS_AS_ERRORS:-}" ] &&
+  ! grep -qx "SPLAT_WARNINGS_AS_ERRORS:BOOL=$SPLAT_WARNINGS_AS_ERRORS" build/CMakeCache.txt; then
+  cmake -S . -B build "${options[@]}"
 fi
 cmake --build build -j"$jobs"
