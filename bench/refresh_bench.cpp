@@ -26,7 +26,7 @@ struct World {
 void BM_RefreshViews(benchmark::State& state) {
     World w;
     for (auto _ : state) {
-        w.game.refreshViews();
+        w.game.refresh().refreshViews();
         benchmark::ClobberMemory();
     }
 }

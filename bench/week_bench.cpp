@@ -30,11 +30,11 @@ struct World {
 // One week: kick-off, ticks until the timer is off (at most 45), and the
 // settlement that runs inside the last tick.
 void playWeek(World& w) {
-    w.game.state().cash = 1000000;  // no game over for lack of money
-    w.game.StartClick();
+    w.game.editableState().cash = 1000000;  // no game over for lack of money
+    w.game.match().StartClick();
     for (int tick = 0; tick < 45 && w.window.timerEnabled("Timer1"); ++tick) {
         w.clock.set(w.clock.nowSeconds() + 1);
-        w.game.nextaction();
+        w.game.match().nextaction();
     }
 }
 
@@ -56,7 +56,7 @@ BENCHMARK(BM_Week);
 
 void BM_RefreshViews(benchmark::State& state) {
     World world;
-    for (auto _ : state) world.game.refreshViews();
+    for (auto _ : state) world.game.refresh().refreshViews();
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_RefreshViews);

@@ -32,7 +32,7 @@ struct World {
 
 void BM_RefreshOnQtWindow(benchmark::State& state) {
     World w;
-    for (auto _ : state) w.game.refreshViews();
+    for (auto _ : state) w.game.refresh().refreshViews();
 }
 BENCHMARK(BM_RefreshOnQtWindow);
 

@@ -1,10 +1,10 @@
-#include "core/game_core.h"
+#include "core/views.h"
 
 namespace splat {
 
 // The trophy room shows the counts the last season end or new game wrote.
-void GameCore::Button1Click() { win_.showDialog("TForm4"); }
+void Views::Button1Click() { win_.showDialog("TForm4"); }
 
-void GameCore::About1Click() { win_.showDialog("TAbout"); }
+void Views::About1Click() { win_.showDialog("TAbout"); }
 
 }  // namespace splat

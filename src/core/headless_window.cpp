@@ -17,6 +17,10 @@ HeadlessWindow::HeadlessWindow() {
         c.itemIndex = desc.itemIndex;
         c.interval = desc.interval;
         index_.emplace(desc.name, controls_.size());
+        const size_t dot = desc.name.find('.');
+        if (desc.kind == ControlKind::Label && dot != std::string::npos) {
+            dialogLabels_[desc.name.substr(0, dot)].push_back(controls_.size());
+        }
         controls_.push_back(std::move(c));
     }
 }
@@ -183,11 +187,11 @@ void HeadlessWindow::showDialog(std::string_view name) {
     WindowEvent e;
     e.type = WindowEvent::Type::Dialog;
     e.name = name;
-    const std::string prefix = std::string(name) + ".";
-    for (const ControlState& c : controls_) {
-        if (c.desc->kind != ControlKind::Label) continue;
-        if (c.desc->name.compare(0, prefix.size(), prefix) != 0) continue;
-        e.labels.emplace_back(c.desc->name.substr(prefix.size()), c.text);
+    if (auto labels = dialogLabels_.find(name); labels != dialogLabels_.end()) {
+        for (const size_t i : labels->second) {
+            const ControlState& c = controls_[i];
+            e.labels.emplace_back(c.desc->name.substr(name.size() + 1), c.text);
+        }
     }
     emit(e);
 }

@@ -103,6 +103,8 @@ private:
 
     std::vector<ControlState> controls_;
     NameMap<size_t> index_;
+    // Each dialog's labels ("Tresults.yoscore", ...) in table order.
+    NameMap<std::vector<size_t>> dialogLabels_;
     std::deque<bool> answers_;
     Listener listener_;
     std::set<std::string> unknown_;

@@ -18,4 +18,12 @@ constexpr void addSaturating(int32_t& field, int64_t delta) {
     field = clampToInt32(static_cast<int64_t>(field) + delta);
 }
 
+// a * b, held at the 64-bit limits instead of overflowing.
+inline int64_t multiplySaturating(int64_t a, int64_t b) {
+    int64_t product = 0;
+    if (!__builtin_mul_overflow(a, b, &product)) return product;
+    const bool negative = (a < 0) != (b < 0);
+    return negative ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+}
+
 }  // namespace splat

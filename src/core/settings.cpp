@@ -1,4 +1,4 @@
-#include "core/game_core.h"
+#include "core/sound.h"
 #include "core/setting_value.h"
 
 namespace splat {
@@ -15,14 +15,14 @@ bool readSwitch(const SettingsStore& store, std::string_view key) {
 
 }  // namespace
 
-void GameCore::readSettings() {
+void Sound::readSettings() {
     s_.soundOn = readSwitch(settings_, "Sound");
     s_.musicOn = readSwitch(settings_, "Music");
 }
 
 // A file that cannot be written does not stop the game: the switch has
 // already changed for this run.
-void GameCore::writeSetting(std::string_view key, bool on) {
+void Sound::writeSetting(std::string_view key, bool on) {
     settings_.write(kSection, key, on ? "1" : "0");
 }
 

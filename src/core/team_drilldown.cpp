@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
-#include "core/game_core.h"
+#include "core/views.h"
 
 namespace splat {
 
-void GameCore::inspectRow(int row) {
+void Views::inspectRow(int row) {
     if (row < 1 || row > kTeams) return;
     static const auto family = [](const char* stem) {
         std::array<std::string, kPlayers + 1> names;
@@ -30,6 +30,6 @@ void GameCore::inspectRow(int row) {
     }
 }
 
-void GameCore::teamClick(int row) { inspectRow(row); }
+void Views::teamClick(int row) { inspectRow(row); }
 
 }  // namespace splat

@@ -1,7 +1,6 @@
-// The refresh: rewrites the labels of every page from the state, draws the
-// new training-point and boost prices and derives the week's opponent, the
-// supporters' favourite, the favourites to win and the sides of the Next
-// game page.
+// The refresh: rewrites the labels of every page from the state, with the
+// supporters' favourite and the sides of the Next game page worked out on
+// the way.
 
 #include <algorithm>
 #include <array>
@@ -9,9 +8,8 @@
 
 #include "core/chemist_degrees.h"
 #include "core/control_names.h"
-#include "core/game_core.h"
 #include "core/saturating.h"
-#include "core/team_strength.h"
+#include "core/views.h"
 
 namespace splat {
 namespace {
@@ -31,7 +29,7 @@ const std::string& markerName(const GameState& s, int32_t marker) {
 
 }  // namespace
 
-void GameCore::refreshViews() {
+void Views::show(const Favourites& favourites) {
     static const Family pp("pp"), boostprice("boostprice"), ot("ot"), ft("ft"), fh("fh");
     static const Family playername("playername"), sfam("s"), shoot("shoot"), mfam("m");
     static const Family pla("pla"), wfam("w"), pl("pl"), teamLabel("team", 10), teampoints("teampoints", 10);
@@ -39,20 +37,15 @@ void GameCore::refreshViews() {
     static const Family rteam("rteam", 10), win("win");
     static const Family price("price", kMarkers), aprice("aprice", kOrbs);
 
-    GameState& s = s_;
+    const GameState& s = s_;
     Window& w = win_;
     const auto& ours = s.players[1];
     const auto& ourNames = s.playerNames[1];
 
-    // The week's opponent.
     const Pairing& yours = s.pairings[s.yourPairing];
-    s.opponentTeam = yours.first == 1 ? yours.second : yours.first;
     const int32_t opp = s.opponentTeam;
 
-    // Price of ten training points.
-    s.trainingPriceBase = clampToInt32((2 * (int64_t{s.coachShooting} + s.coachTactics)) / 3);
-    const int64_t reduced = int64_t{s.trainingPriceBase} - random(s.trainingPriceBase / 4);
-    s.trainingPointsPrice = clampToInt32((7 * reduced) / 2);
+    // Training points.
     w.setText("tpprice", std::to_string(s.trainingPointsPrice));
     w.setText("tpnumber", std::to_string(s.trainingPoints));
 
@@ -72,12 +65,8 @@ void GameCore::refreshViews() {
         w.setText(controls::kBoostLabels[j], ourNames[j]);
     }
 
-    // Boost prices: 3.5, 4.5 or 5.5 times the player's ratings.
-    for (int j = 1; j <= kPlayers; ++j) {
-        const int64_t sum = int64_t{ours[j].shooting} + ours[j].tactics;
-        s.boostPrice[j] = clampToInt32(((2 * int64_t{random(3)} + 7) * sum) / 2);
-        w.setText(boostprice[j], std::to_string(s.boostPrice[j]));
-    }
+    // Boost prices.
+    for (int j = 1; j <= kPlayers; ++j) w.setText(boostprice[j], std::to_string(s.boostPrice[j]));
 
     // Season statistics.
     for (int j = 1; j <= kPlayers; ++j) {
@@ -129,10 +118,7 @@ void GameCore::refreshViews() {
     }
     const int sel = s.selectedPlayer >= 1 && s.selectedPlayer <= kPlayers ? s.selectedPlayer : 1;
     w.setText("splayer", ourNames[sel]);
-    const int32_t m = ours[sel].marker;
-    const int64_t markerPrice = m >= 1 && m <= kMarkers ? s.markerPrice[m] : 0;
-    s.markerSalePrice = clampToInt32(2 * markerPrice / 3);
-    w.setText("wprice", m != 0 ? "$" + std::to_string(s.markerSalePrice) : std::string());
+    w.setText("wprice", ours[sel].marker != 0 ? "$" + std::to_string(s.markerSalePrice) : std::string());
 
     // Shop prices.
     for (int n = 1; n <= kMarkers; ++n) w.setText(price[n], "Price: $" + std::to_string(s.markerPrice[n]));
@@ -143,7 +129,7 @@ void GameCore::refreshViews() {
 
     // League table.
     for (int i = 1; i <= kTeams; ++i) {
-        w.setText(teamLabel[i], displayName(s.tableTeam[i]));
+        w.setText(teamLabel[i], displayName(s, s.tableTeam[i]));
         w.setText(teampoints[i], std::to_string(s.tablePoints[i]));
     }
 
@@ -160,21 +146,13 @@ void GameCore::refreshViews() {
 
     // Schedule.
     for (int k = 1; k <= kPairings; ++k) {
-        w.setText(rteam[2 * k - 1], displayName(s.pairings[k].first));
-        w.setText(rteam[2 * k], displayName(s.pairings[k].second));
+        w.setText(rteam[2 * k - 1], displayName(s, s.pairings[k].first));
+        w.setText(rteam[2 * k], displayName(s, s.pairings[k].second));
     }
 
-    // Favourites to win: the squads' ratings alone.
+    // Favourites to win.
     for (int k = 1; k <= kPairings; ++k) {
-        s.homeStrength = teamStrength(s, s.pairings[k].first);
-        s.awayStrength = teamStrength(s, s.pairings[k].second);
-        if (s.homeStrength > s.awayStrength) {
-            w.setText(win[k], displayName(s.pairings[k].first));
-        } else if (s.homeStrength < s.awayStrength) {
-            w.setText(win[k], displayName(s.pairings[k].second));
-        } else {
-            w.setText(win[k], "even chances");
-        }
+        w.setText(win[k], favourites[k] != 0 ? displayName(s, favourites[k]) : std::string("even chances"));
     }
 
     // The first team of the pairing stands on the left of the Next game page.
@@ -187,8 +165,8 @@ void GameCore::refreshViews() {
     w.setX(controls::kTheirScoreBox, weAreFirst ? kRight : kLeft);
 
     // Match heading.
-    w.setText("hometeam", displayName(yours.first));
-    w.setText("awayteam", displayName(yours.second));
+    w.setText("hometeam", displayName(s, yours.first));
+    w.setText("awayteam", displayName(s, yours.second));
 }
 
 }  // namespace splat

@@ -1,26 +1,87 @@
 #pragma once
-// The game: the top layer over core, league, management and match. It adds
-// start-up, world generation and the new-game controls; every handler of the
-// window's controls is reached on a `Game` through the binding table
-// (game/bindings.h).
+// The game: owns the state with the seams (GameContext) and every subsystem,
+// each made with the few others it calls; none derives from another. The
+// window's controls reach the handlers through the binding table
+// (game/bindings.h), which names each subsystem's handler by its control.
 
-#include "match/match.h"
+#include "core/account.h"
+#include "core/game_context.h"
+#include "core/sound.h"
+#include "core/views.h"
+#include "game/new_game.h"
+#include "game/options.h"
+#include "league/league.h"
+#include "management/art_production.h"
+#include "management/gear.h"
+#include "management/laboratory.h"
+#include "management/page_refresh.h"
+#include "management/prices.h"
+#include "management/scout.h"
+#include "management/sponsors.h"
+#include "management/tactics.h"
+#include "management/training.h"
+#include "match/match_engine.h"
+#include "match/week.h"
 
 namespace splat {
 
-class Game final : public Match {
+class Game {
 public:
-    using Match::Match;
+    Game(Window& window, Audio& audio, SettingsStore& settings, Clock& clock);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
-    // --- Start-up (game/startup.cpp) ---
     // Team name and seed, settings, sound caption, music, first start.
     void startUp();
+    // True once the game has closed its main window (game over, relegation).
+    bool closed() const { return ctx_.closed(); }
 
-    // --- New game and world generation (game/new_game.cpp) ---
-    void firstStartGeneration();
-    void newGameGeneration();
-    void Newgame1Click();          // newGameCommand: "New game" menu item
-    void levelchange(int item);    // difficultyChanged: RadioGroup1
+    const GameState& state() const { return ctx_.state; }
+    // For tests, benches and the monkey that set a situation up by writing
+    // the state directly; the game itself writes it only through its
+    // subsystems.
+    GameState& editableState() { return ctx_.state; }
+    RandomSource& randomSource() { return ctx_.rng; }
+
+    Account& account() { return account_; }
+    Sound& sound() { return sound_; }
+    Views& views() { return views_; }
+    League& league() { return league_; }
+    Prices& prices() { return prices_; }
+    PageRefresh& refresh() { return refresh_; }
+    Training& training() { return training_; }
+    Tactics& tactics() { return tactics_; }
+    Scout& scout() { return scout_; }
+    Gear& gear() { return gear_; }
+    Laboratory& laboratory() { return laboratory_; }
+    ArtProduction& art() { return art_; }
+    Sponsors& sponsors() { return sponsors_; }
+    Week& week() { return week_; }
+    MatchEngine& match() { return match_; }
+    Options& options() { return options_; }
+    NewGame& newGame() { return newGame_; }
+
+private:
+    GameContext ctx_;
+    Account account_{ctx_.state, ctx_.window};
+    Sound sound_{ctx_};
+    Views views_{ctx_.state, ctx_.window};
+    League league_{ctx_};
+    Prices prices_{ctx_};
+    PageRefresh refresh_{league_, prices_, views_};
+    PageTools tools_{ctx_, account_, refresh_};
+    Training training_{tools_};
+    Tactics tactics_{tools_};
+    Scout scout_{tools_, training_, tactics_};
+    Gear gear_{tools_};
+    Laboratory laboratory_{tools_};
+    ArtProduction art_{tools_};
+    Sponsors sponsors_{tools_};
+    Week week_{ctx_, {account_, sound_, league_, refresh_, prices_, tactics_, scout_, sponsors_}};
+    MatchEngine match_{ctx_, sound_, week_};
+    Options options_{ctx_, refresh_};
+    NewGame newGame_{ctx_, {account_, league_, refresh_, prices_, training_, tactics_, scout_, gear_, laboratory_,
+                            art_, sponsors_, options_}};
 };
 
 }  // namespace splat

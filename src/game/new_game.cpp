@@ -4,7 +4,7 @@
 
 #include "core/control_names.h"
 #include "core/person_names.h"
-#include "game/game.h"
+#include "game/new_game.h"
 
 namespace splat {
 namespace {
@@ -38,77 +38,79 @@ const char* const kOrbNames[kOrbs + 1] = {
     "Orb of Training pool",
 };
 
+}  // namespace
+
 // --- Pieces shared by the first start and a new game ---------------------
 
 // The chemist every game starts with.
-void hireStartingChemist(Game& g) {
-    GameState& s = g.state();
+void NewGame::hireStartingChemist() {
+    GameState& s = s_;
     s.chemistName = kStartingChemistName;
     s.chemistDegree = 1;
-    s.chemistExperience = g.random(2) + 15;
-    s.chemistKnowledge = g.random(5) + 50;
+    s.chemistExperience = ctx_.random(2) + 15;
+    s.chemistKnowledge = ctx_.random(5) + 50;
 }
 
-void clearOrbs(Game& g) {
+void NewGame::clearOrbs() {
     for (int k = 1; k <= kOrbs; ++k) {
-        g.state().hasOrb[k] = false;
-        g.window().setVisible(numbered("buya", k), true);
-        g.window().setText(numbered("lorb", k), "");
+        s_.hasOrb[k] = false;
+        win_.setVisible(numbered("buya", k), true);
+        win_.setText(numbered("lorb", k), "");
     }
 }
 
 // The Gear page's ">" marker stands in front of player 1.
-void selectFirstPlayer(Game& g) {
-    g.state().selectedPlayer = 1;
-    g.showPointer(1);
+void NewGame::selectFirstPlayer() {
+    s_.selectedPlayer = 1;
+    p_.gear.showPointer(1);
 }
 
-void resetSponsorOffers(Game& g, bool showOffers) {
-    GameState& s = g.state();
+void NewGame::resetSponsorOffers(bool showOffers) {
+    GameState& s = s_;
     s.sponsorName = "None";
-    g.window().setText("yoursponsor", s.sponsorName);
-    if (showOffers) g.showSponsorOffers();
+    win_.setText("yoursponsor", s.sponsorName);
+    if (showOffers) p_.sponsors.showSponsorOffers();
     for (int k = 1; k <= kSponsors; ++k) {
-        g.window().setText(controls::sponsorCompanyLabel(k), s.sponsorCompany[k]);
-        g.window().setVisible(numbered("dump", k), false);
-        g.window().setText(numbered("result", k), "");
+        win_.setText(controls::sponsorCompanyLabel(k), s.sponsorCompany[k]);
+        win_.setVisible(numbered("dump", k), false);
+        win_.setText(numbered("result", k), "");
     }
 }
 
-void resetLaboratory(Game& g) {
-    GameState& s = g.state();
+void NewGame::resetLaboratory() {
+    GameState& s = s_;
     s.labLevel = 0;
     s.securityLevel = 0;
     s.labYield = 0;
     s.labUpgradePrice = 500;
     s.securityUpgradePrice = 100;
-    g.showLaboratory();
+    p_.laboratory.showLaboratory();
 }
 
-void normalGameSpeed(Game& g) {
-    g.state().gameSpeed = 500;
-    g.window().setTimerInterval("Timer1", 500);
-    g.window().setChecked("normalaction", true);
+void NewGame::normalGameSpeed() {
+    s_.gameSpeed = 500;
+    win_.setTimerInterval("Timer1", 500);
+    win_.setChecked("normalaction", true);
 }
 
 // The coach's skills and the weekly cost of each training level, drawn
 // shooting 1, tactics 1, shooting 2, ... and shown on the Training page.
-void drawCoachAndTrainingCosts(Game& g) {
-    GameState& s = g.state();
-    s.coachShooting = g.random(10) + 20;
-    s.coachTactics = g.random(10) + 20;
-    g.drawTrainingCosts();
+void NewGame::drawCoachAndTrainingCosts() {
+    GameState& s = s_;
+    s.coachShooting = ctx_.random(10) + 20;
+    s.coachTactics = ctx_.random(10) + 20;
+    p_.training.drawTrainingCosts();
     s.shootingTrainingLevel = 0;
     s.tacticsTrainingLevel = 0;
-    g.window().setItemIndex("shooting", 0);
-    g.window().setItemIndex("tactics", 0);
-    g.showCoach();
+    win_.setItemIndex("shooting", 0);
+    win_.setItemIndex("tactics", 0);
+    p_.training.showCoach();
 }
 
 // Names dealt, ratings and markers drawn, the table set up, sorted and the
 // first week drawn; then the kick-off names and a refresh.
-void dealTheLeague(Game& g, bool fillConstantTables) {
-    GameState& s = g.state();
+void NewGame::dealTheLeague(bool fillConstantTables) {
+    GameState& s = s_;
     for (int t = 1; t <= kTeams; ++t) {
         for (int p = 1; p <= kPlayers; ++p) s.playerNames[t][p] = s.roster[5 * (t - 1) + p];
     }
@@ -119,15 +121,15 @@ void dealTheLeague(Game& g, bool fillConstantTables) {
     for (int t = 1; t <= kTeams; ++t) {
         for (int p = 1; p <= kPlayers; ++p) {
             Player& pl = s.players[t][p];
-            pl.shooting = g.random(10) + 20;
-            pl.tactics = g.random(10) + 20;
+            pl.shooting = ctx_.random(10) + 20;
+            pl.tactics = ctx_.random(10) + 20;
             pl.hits = 0;
             pl.flagsPickedUp = 0;
             pl.flagsHung = 0;
         }
     }
     for (int t = 1; t <= kTeams; ++t) {
-        for (int p = 1; p <= kPlayers; ++p) s.players[t][p].marker = g.random(2) + 1;
+        for (int p = 1; p <= kPlayers; ++p) s.players[t][p].marker = ctx_.random(2) + 1;
     }
     for (int t = 1; t <= kTeams; ++t) {
         for (int p = 1; p <= kPlayers; ++p) {
@@ -140,44 +142,40 @@ void dealTheLeague(Game& g, bool fillConstantTables) {
         s.tablePoints[i] = 0;
         s.tableTeam[i] = 11 - i;
     }
-    g.sortTable();
-    g.drawPairings();
-    const Pairing& yours = s.pairings[s.yourPairing];
-    g.window().setText("hometeam", g.displayName(yours.first));
-    g.window().setText("awayteam", g.displayName(yours.second));
-    g.refreshViews();
+    p_.league.sortTable();
+    p_.league.drawPairings();
+    p_.refresh.workOutOnly();
+    p_.refresh.refreshViews();
 }
 
-void showSeason(Game& g) {
-    g.window().setText("weeknumber", std::to_string(g.state().week));
-    g.window().setText("lblseason", std::to_string(g.state().season));
+void NewGame::showSeason() {
+    win_.setText("weeknumber", std::to_string(s_.week));
+    win_.setText("lblseason", std::to_string(s_.season));
 }
-
-}  // namespace
 
 // --- First start ----------------------------------------------------------
 
-void Game::firstStartGeneration() {
+void NewGame::firstStartGeneration() {
     s_.trainingPoints = 30;
     for (int j = 1; j <= kPlayers; ++j) {
         s_.flagPriority[j] = 1;  // "regular", as the selectors show
         s_.priorityShootingBonus[j] = 0;
         s_.priorityFlagBonus[j] = 0;
     }
-    hireStartingChemist(*this);  // drawn before the reseed: 16 and 54 at every start
+    hireStartingChemist();  // drawn before the reseed: 16 and 54 at every start
     for (int i = 1; i <= kChemistRosterSize; ++i) s_.chemistRoster[i] = chemistNames()[i - 1];
-    clearBoosts();
-    openOptions();
-    clearOrbs(*this);
-    reseed();
-    selectFirstPlayer(*this);
+    p_.tactics.clearBoosts();
+    p_.options.openOptions();
+    clearOrbs();
+    ctx_.reseed();
+    selectFirstPlayer();
     s_.difficulty = 4;
     s_.trophies1st = s_.trophies2nd = s_.trophies3rd = 0;
     s_.gamesPerSeason = 20;
     s_.season = 1;
     for (int k = 1; k <= kOrbs; ++k) s_.orbNames[k] = kOrbNames[k];
 
-    drawOpeningShopPrices();
+    p_.prices.drawOpeningShopPrices();
 
     s_.unbeatenRun = 0;
     s_.week = 1;
@@ -189,63 +187,61 @@ void Game::firstStartGeneration() {
         s_.sponsorCompany[k] = kCompanies[k];
         s_.sponsorAmount[k] = kAmounts[k];
     }
-    resetSponsorOffers(*this, false);
+    resetSponsorOffers(false);
 
     s_.artLevel = 0;
     s_.artIncome = 0;
     s_.artUpgradePrice = 350;
-    showArtProduction();
-    resetLaboratory(*this);
-    hideSearchOffers();
-    normalGameSpeed(*this);
-    s_.cash = 2000;
-    showCash();
-    showSeason(*this);
+    p_.art.showArtProduction();
+    resetLaboratory();
+    p_.scout.hideSearchOffers();
+    normalGameSpeed();
+    p_.account.open(2000);
+    showSeason();
 
     for (int i = 1; i <= kRosterSize; ++i) s_.roster[i] = rosterNames()[i - 1];
     s_.coachName = kStartingCoachName;
-    drawCoachAndTrainingCosts(*this);
-    dealTheLeague(*this, true);
+    drawCoachAndTrainingCosts();
+    dealTheLeague(true);
 }
 
 // --- New game ---------------------------------------------------------------
 
-void Game::newGameGeneration() {
+void NewGame::newGameGeneration() {
     s_.trainingPoints = 30;
-    hireStartingChemist(*this);
-    clearBoosts();
+    hireStartingChemist();
+    p_.tactics.clearBoosts();
     s_.artIncome = 0;
     s_.artLevel = 0;
     s_.artUpgradePrice = 500;
-    showArtProduction();
-    clearOrbs(*this);
+    p_.art.showArtProduction();
+    clearOrbs();
     s_.trophies1st = s_.trophies2nd = s_.trophies3rd = 0;
-    showTrophies();
+    p_.league.showTrophies();
     s_.season = 1;
-    selectFirstPlayer(*this);
+    selectFirstPlayer();
     s_.unbeatenRun = 0;
     s_.week = 1;
-    showSeason(*this);
+    showSeason();
     s_.sponsorBase = 0;
-    resetSponsorOffers(*this, true);
-    resetLaboratory(*this);
-    hideSearchOffers();
-    normalGameSpeed(*this);
-    s_.cash = 2000;
-    showCash();
+    resetSponsorOffers(true);
+    resetLaboratory();
+    p_.scout.hideSearchOffers();
+    normalGameSpeed();
+    p_.account.open(2000);
     s_.coachName = kStartingCoachName;
-    drawCoachAndTrainingCosts(*this);
-    dealTheLeague(*this, false);
+    drawCoachAndTrainingCosts();
+    dealTheLeague(false);
 }
 
-void Game::Newgame1Click() {
+void NewGame::Newgame1Click() {
     if (!win_.question("Are you sure?", "New game")) return;
     win_.setEnabled(controls::kDifficultyGroup, true);
     win_.setEnabled(controls::kSeasonLengthGroup, true);
     newGameGeneration();
 }
 
-void Game::levelchange(int item) {
+void NewGame::levelchange(int item) {
     static const int kDifficulty[] = {2, 4, 5, 6, 7};
     if (!win_.question("This will start a new game. Go ahead?", "Warning")) {
         // The selector shows the difficulty in force again, so that the item

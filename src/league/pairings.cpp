@@ -18,10 +18,10 @@ void League::drawPairings() {
         int32_t b = 0;
         do {
             do {
-                a = random(10) + 1;
+                a = ctx_.random(10) + 1;
             } while (alreadyDrawn(a));
             do {
-                b = random(10) + 1;
+                b = ctx_.random(10) + 1;
             } while (alreadyDrawn(b));
         } while (a == b);
         s_.pairings[e] = Pairing{a, b};
@@ -29,9 +29,12 @@ void League::drawPairings() {
         drawn[2 * (e - 1) + 1] = b;
         if (a == 1 || b == 1) s_.yourPairing = e;
     }
+    findOpponent();
+}
+
+void League::findOpponent() {
     const Pairing& yours = s_.pairings[s_.yourPairing];
     s_.opponentTeam = yours.first == 1 ? yours.second : yours.first;
-    refreshViews();
 }
 
 }  // namespace splat

@@ -6,13 +6,10 @@
 
 #include "core/chemist_degrees.h"
 #include "core/control_names.h"
-#include "management/management.h"
-#include "management/price_math.h"
+#include "core/saturating.h"
+#include "management/laboratory.h"
 
 namespace splat {
-
-using management::canPay;
-using management::multiplySaturating;
 
 namespace {
 
@@ -22,8 +19,7 @@ constexpr int kChemistSearchFee = 100;
 // one lower when that product is whole; 0 without a lab.
 int32_t labYieldOf(const GameState& s) {
     if (s.labLevel <= 0) return 0;
-    const int64_t chemist =
-        17 * int64_t{s.chemistDegree} + 25 * int64_t{s.chemistExperience} + 10 * int64_t{s.chemistKnowledge};
+    const int64_t chemist = 17LL * s.chemistDegree + 25LL * s.chemistExperience + 10LL * s.chemistKnowledge;
     const int64_t product = multiplySaturating(multiplySaturating(chemist, 15), s.labLevel);
     return clampToInt32((product - 1) / 100);
 }
@@ -34,41 +30,42 @@ bool validCandidate(const ScoutedChemist& c) {
 
 }  // namespace
 
-void Management::labupgradeClick() {
+void Laboratory::labupgradeClick() {
     GameState& s = s_;
-    if (!pay(s.labUpgradePrice)) return;
-    s.labLevel = management::plusSaturating(s.labLevel, 1);
-    s.labUpgradePrice = clampToInt32(490 * int64_t{s.labLevel} - 1);
+    if (!p_.account.pay(s.labUpgradePrice)) return;
+    addSaturating(s.labLevel, 1);
+    s.labUpgradePrice = clampToInt32(490LL * s.labLevel - 1);
     s.labYield = labYieldOf(s);
     showLaboratory();
-    showCash();
 }
 
-void Management::securityupgradeClick() {
+void Laboratory::securityupgradeClick() {
     GameState& s = s_;
-    if (!pay(s.securityUpgradePrice)) return;
-    s.securityLevel = management::plusSaturating(s.securityLevel, 1);
-    s.securityUpgradePrice = clampToInt32(150 * int64_t{s.securityLevel});
+    if (!p_.account.pay(s.securityUpgradePrice)) return;
+    addSaturating(s.securityLevel, 1);
+    s.securityUpgradePrice = clampToInt32(150LL * s.securityLevel);
     showLaboratory();
-    showCash();
 }
 
 // The chemist search does not reseed and must not refresh: a refresh takes
 // the candidate off the page.
-void Management::Button6Click() {
+void Laboratory::Button6Click() {
     GameState& s = s_;
-    if (!pay(kChemistSearchFee)) return;
+    if (!p_.account.pay(kChemistSearchFee)) return;
     win_.setVisible(controls::kChemistOffer, true);
     win_.setVisible("buychemist", true);
 
     ScoutedChemist& c = s.scoutedChemist;
-    c.rosterIndex = random(kChemistRosterSize) + 1;
-    c.degree = std::min<int64_t>(int64_t{random(clampToInt32(int64_t{s.chemistDegree} + 2))} + 1, 6);
-    c.experience = std::min<int64_t>(int64_t{random(clampToInt32(int64_t{s.chemistExperience} + 10))} + 10, 40);
-    c.knowledge = clampToInt32(int64_t{random(clampToInt32(int64_t{s.chemistKnowledge} + 20))} + 20);
-    const int64_t r = random(500);
-    s.scoutedChemistPrice =
-        clampToInt32(r + 34 * int64_t{c.degree} + 50 * int64_t{c.experience} + 20 * int64_t{c.knowledge} - 1);
+    // Each skill is drawn from up to a little above the present chemist's.
+    const auto drawUpTo = [this](int32_t present, int64_t above) {
+        return int64_t{p_.ctx.random(clampToInt32(present + above))};
+    };
+    c.rosterIndex = p_.ctx.random(kChemistRosterSize) + 1;
+    c.degree = static_cast<int32_t>(std::min<int64_t>(drawUpTo(s.chemistDegree, 2) + 1, 6));
+    c.experience = static_cast<int32_t>(std::min<int64_t>(drawUpTo(s.chemistExperience, 10) + 10, 40));
+    c.knowledge = clampToInt32(drawUpTo(s.chemistKnowledge, 20) + 20);
+    const int64_t r = p_.ctx.random(500);
+    s.scoutedChemistPrice = clampToInt32(r + 34LL * c.degree + 50LL * c.experience + 20LL * c.knowledge - 1);
 
     win_.setText("newc", s.chemistRoster[c.rosterIndex]);
     if (c.degree >= 1 && c.degree <= 6) win_.setText("ndegree", kCandidateDegree[c.degree]);
@@ -77,23 +74,22 @@ void Management::Button6Click() {
     win_.setText("nprice", std::to_string(s.scoutedChemistPrice));
 }
 
-void Management::buychemistClick() {
+void Laboratory::buychemistClick() {
     GameState& s = s_;
     const ScoutedChemist& c = s.scoutedChemist;
-    if (!validCandidate(c) || !canPay(s, s.scoutedChemistPrice)) return;
+    if (!validCandidate(c) || !p_.account.pay(s.scoutedChemistPrice)) return;
     win_.setVisible(controls::kChemistOffer, false);
     win_.setVisible("buychemist", false);
-    changeCash(-int64_t{s.scoutedChemistPrice});
     s.chemistName = s.chemistRoster[c.rosterIndex];
     s.chemistDegree = c.degree;
     s.chemistExperience = c.experience;
     s.chemistKnowledge = c.knowledge;
-    refreshViews();
+    p_.refresh.refreshViews();
     s.labYield = labYieldOf(s);
     win_.setText("lblincome", std::to_string(s.labYield));
 }
 
-void Management::showLaboratory() {
+void Laboratory::showLaboratory() {
     win_.setText("llcost", std::to_string(s_.labUpgradePrice));
     win_.setText("slcost", std::to_string(s_.securityUpgradePrice));
     win_.setText("lbllab", std::to_string(s_.labLevel));

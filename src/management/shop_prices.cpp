@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "management/management.h"
+#include "management/prices.h"
 
 namespace splat {
 namespace {
@@ -40,23 +40,23 @@ constexpr std::array<PriceRule, kOrbs> kOrbPrices{{
 
 // Orbs first, then markers. The Orb of Acid's opening price is drawn twice:
 // the second draw stands, the first still moves every draw after it.
-void Management::drawOpeningShopPrices() {
+void Prices::drawOpeningShopPrices() {
     for (int k = 1; k <= kOrbs; ++k) {
-        s_.orbPrice[k] = random(kOrbPrices[k - 1].spread) + kOrbPrices[k - 1].base;
-        if (k == kOrbAcid) s_.orbPrice[k] = random(kOrbPrices[k - 1].spread) + kOrbPrices[k - 1].base;
+        s_.orbPrice[k] = ctx_.random(kOrbPrices[k - 1].spread) + kOrbPrices[k - 1].base;
+        if (k == kOrbAcid) s_.orbPrice[k] = ctx_.random(kOrbPrices[k - 1].spread) + kOrbPrices[k - 1].base;
     }
     s_.markerPrice[0] = 0;
     for (int m = 1; m <= kMarkers; ++m) {
-        s_.markerPrice[m] = random(kOpeningMarkerPrices[m - 1].spread) + kOpeningMarkerPrices[m - 1].base;
+        s_.markerPrice[m] = ctx_.random(kOpeningMarkerPrices[m - 1].spread) + kOpeningMarkerPrices[m - 1].base;
     }
 }
 
 // Markers first, then orbs.
-void Management::drawWeeklyShopPrices() {
+void Prices::drawWeeklyShopPrices() {
     for (int m = 1; m <= kMarkers; ++m) {
-        s_.markerPrice[m] = kWeeklyMarkerPrices[m - 1].base + random(kWeeklyMarkerPrices[m - 1].spread);
+        s_.markerPrice[m] = kWeeklyMarkerPrices[m - 1].base + ctx_.random(kWeeklyMarkerPrices[m - 1].spread);
     }
-    for (int k = 1; k <= kOrbs; ++k) s_.orbPrice[k] = kOrbPrices[k - 1].base + random(kOrbPrices[k - 1].spread);
+    for (int k = 1; k <= kOrbs; ++k) s_.orbPrice[k] = kOrbPrices[k - 1].base + ctx_.random(kOrbPrices[k - 1].spread);
 }
 
 }  // namespace splat

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/control_names.h"
-#include "management/management.h"
+#include "management/sponsors.h"
 
 namespace splat {
 
@@ -36,11 +36,11 @@ int32_t ourPoints(const GameState& s) {
 
 }  // namespace
 
-void Management::applyClick(int sp) {
+void Sponsors::applyClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
     const SponsorTerms& terms = kTerms[sp];
-    if (!pay(terms.fee)) return;
+    if (!p_.account.pay(terms.fee)) return;
     for (int other = 1; other <= kSponsors; ++other) {
         if (other != sp) win_.setVisible(controls::sponsorOffer(other), false);
     }
@@ -49,9 +49,9 @@ void Management::applyClick(int sp) {
     s.pointsPerGame = s.week >= 1 ? ourPoints(s) / s.week : 0;
     // The run test always draws; the last draw is made only when the run and
     // the points tests have passed.
-    bool accepted = int64_t{random(2)} + s.unbeatenRun >= terms.runThreshold;
+    bool accepted = int64_t{p_.ctx.random(2)} + s.unbeatenRun >= terms.runThreshold;
     accepted = accepted && s.pointsPerGame >= terms.pointsThreshold;
-    accepted = accepted && random(50) > 10;
+    accepted = accepted && p_.ctx.random(50) > 10;
 
     const std::string& company = s.sponsorCompany[sp];
     if (accepted) {
@@ -65,15 +65,23 @@ void Management::applyClick(int sp) {
     }
 }
 
-void Management::dumpClick(int sp) {
+void Sponsors::dumpClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
-    if (!pay(kTerms[sp].dumpCost)) return;
+    if (!p_.account.pay(kTerms[sp].dumpCost)) return;
     s.sponsorName = "None";
     s.sponsorBase = 0;
     win_.setText("yoursponsor", s.sponsorName);
     showSponsorOffers();
     win_.setVisible(numbered("dump", sp), false);
+}
+
+void Sponsors::showSponsorOffers() {
+    for (int k = 1; k <= kSponsors; ++k) {
+        win_.setVisible(controls::sponsorOffer(k), true);
+        win_.setVisible(numbered("apply", k), true);
+        win_.setText(numbered("result", k), "");
+    }
 }
 
 }  // namespace splat

@@ -6,11 +6,9 @@
 #include <utility>
 
 #include "core/control_names.h"
-#include "management/management.h"
+#include "management/tactics.h"
 
 namespace splat {
-
-
 namespace {
 
 // Slots 0..9 of a player, the part of the record a swap moves.
@@ -19,9 +17,11 @@ constexpr int32_t Player::*kMovedSlots[10] = {
     &Player::slot5,    &Player::slot6,   &Player::hits,  &Player::flagsPickedUp, &Player::flagsHung,
 };
 
+}  // namespace
+
 // Exchanges positions k and k + 1: their names and slots 0..9.
-void swapPositions(Management& g, int k) {
-    GameState& s = g.state();
+void Tactics::swapPositions(int k) {
+    GameState& s = s_;
     auto& names = s.playerNames[1];
     Player& first = s.players[1][k];
     Player& second = s.players[1][k + 1];
@@ -29,30 +29,28 @@ void swapPositions(Management& g, int k) {
     std::swap(names[k], names[k + 1]);
     for (int32_t Player::*slot : kMovedSlots) std::swap(first.*slot, second.*slot);
 
-    g.window().setText(controls::kPositionLabels[k], names[k]);
-    g.window().setText(controls::kPositionLabels[k + 1], names[k + 1]);
-    g.refreshViews();
+    win_.setText(controls::kPositionLabels[k], names[k]);
+    win_.setText(controls::kPositionLabels[k + 1], names[k + 1]);
+    p_.refresh.refreshViews();
 }
 
-}  // namespace
+void Tactics::Button2Click() { swapPositions(1); }
+void Tactics::Button3Click() { swapPositions(2); }
+void Tactics::Button4Click() { swapPositions(3); }
+void Tactics::Button5Click() { swapPositions(4); }
 
-void Management::Button2Click() { swapPositions(*this, 1); }
-void Management::Button3Click() { swapPositions(*this, 2); }
-void Management::Button4Click() { swapPositions(*this, 3); }
-void Management::Button5Click() { swapPositions(*this, 4); }
-
-void Management::boostClick(int k) {
+void Tactics::boostClick(int k) {
     GameState& s = s_;
     // One boost per position and match: a boosted position has no "Deal".
     if (k < 1 || k > kPlayers || s.shootingBoost[k] != 0) return;
-    if (!pay(s.boostPrice[k])) return;
-    s.shootingBoost[k] = random(10) + 5;
-    s.tacticsBoost[k] = random(10) + 5;
+    if (!p_.account.pay(s.boostPrice[k])) return;
+    s.shootingBoost[k] = p_.ctx.random(10) + 5;
+    s.tacticsBoost[k] = p_.ctx.random(10) + 5;
     win_.setText(numbered("pagrees", k), s.playerNames[1][k] + " will do his best");
     win_.setVisible(numbered("boost", k), false);
 }
 
-void Management::prClick(int k, int item) {
+void Tactics::prClick(int k, int item) {
     if (k < 1 || k > kPlayers || item < 0 || item > 2) return;
     GameState& s = s_;
     s.flagPriority[k] = item;
@@ -74,6 +72,17 @@ void Management::prClick(int k, int item) {
             s.priorityFlagBonus[k] = -(tactics / 8);
             break;
     }
+}
+
+void Tactics::clearBoost(int slot) {
+    s_.shootingBoost[slot] = 0;
+    s_.tacticsBoost[slot] = 0;
+    win_.setVisible(numbered("boost", slot), true);
+    win_.setText(numbered("pagrees", slot), "");
+}
+
+void Tactics::clearBoosts() {
+    for (int j = 1; j <= kPlayers; ++j) clearBoost(j);
 }
 
 }  // namespace splat

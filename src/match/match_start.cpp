@@ -1,7 +1,7 @@
 // Kick-off of the week's match and the three game speeds.
 
 #include "core/control_names.h"
-#include "match/match.h"
+#include "match/match_engine.h"
 
 namespace splat {
 
@@ -11,14 +11,9 @@ constexpr int kSlowMs = 800;
 constexpr int kNormalMs = 500;
 constexpr int kFastMs = 300;
 
-void setSpeed(Match& g, int milliseconds) {
-    g.state().gameSpeed = milliseconds;
-    g.window().setTimerInterval("Timer1", milliseconds);
-}
-
 }  // namespace
 
-void Match::StartClick() {
+void MatchEngine::StartClick() {
     for (int j = 1; j <= kPlayers; ++j) {
         if (s_.players[1][j].marker == 0) {
             win_.message("At least one of your players got no marker", "No marker alert");
@@ -55,8 +50,13 @@ void Match::StartClick() {
     win_.setText("lbltime", "1");
 }
 
-void Match::fastactionClick() { setSpeed(*this, kFastMs); }
-void Match::normalactionClick() { setSpeed(*this, kNormalMs); }
-void Match::slowactionClick() { setSpeed(*this, kSlowMs); }
+void MatchEngine::setSpeed(int milliseconds) {
+    s_.gameSpeed = milliseconds;
+    win_.setTimerInterval("Timer1", milliseconds);
+}
+
+void MatchEngine::fastactionClick() { setSpeed(kFastMs); }
+void MatchEngine::normalactionClick() { setSpeed(kNormalMs); }
+void MatchEngine::slowactionClick() { setSpeed(kSlowMs); }
 
 }  // namespace splat

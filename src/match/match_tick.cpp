@@ -5,14 +5,31 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/saturating.h"
-#include "match/match.h"
+#include "match/exchange.h"
+#include "match/match_engine.h"
 #include "match/narration.h"
 
 namespace splat {
 
 namespace {
+
+using namespace exchange;
+
+// What a tick plays with: the state, the window, the random source and the
+// effects.
+struct Pitch {
+    GameContext& ctx;
+    Sound& sound;
+
+    GameState& state() { return ctx.state; }
+    Window& window() { return ctx.window; }
+    int32_t random(int32_t n) { return ctx.random(n); }
+    void reseed() { ctx.reseed(); }
+    void effect(std::string_view file) { sound.effect(file); }
+};
 
 constexpr int32_t kLastExchange = 15;
 constexpr int32_t kElimination = 5;
@@ -67,7 +84,7 @@ Side theirSide(GameState& s) {
     return {s.theirActor, s.theirFlagCarrier, s.theirHasFlag, s.theirOut, s.theirScore, -1, nullptr, kTheirLook};
 }
 
-void showScore(Match& g, const Side& side) { g.window().setText(side.look.scoreLabel, std::to_string(side.score)); }
+void showScore(Pitch& g, const Side& side) { g.window().setText(side.look.scoreLabel, std::to_string(side.score)); }
 
 std::string statusLabel(const Side& side, int32_t j) { return side.look.statusStem + std::to_string(j); }
 
@@ -80,7 +97,7 @@ int outCount(const Indexed<bool, kPlayers>& out) {
 // The victim's actor is out: a flag he carried is dropped, the other side
 // scores, and a side with all five out ends the match with a bonus for the
 // other (shown with the results).
-void eliminate(Match& g, const Side& victim, const Side& shooter) {
+void eliminate(Pitch& g, const Side& victim, const Side& shooter) {
     GameState& s = g.state();
     const int32_t m = victim.actor;
     if (victim.hasFlag[m]) {
@@ -99,7 +116,7 @@ void eliminate(Match& g, const Side& victim, const Side& shooter) {
     }
 }
 
-void pickUp(Match& g, const Side& side) {
+void pickUp(Pitch& g, const Side& side) {
     const int32_t m = side.actor;
     side.hasFlag[m] = true;
     side.flagCarrier = m;
@@ -110,21 +127,21 @@ void pickUp(Match& g, const Side& side) {
     g.effect(side.look.pickUpSound);
 }
 
-void say(Match& g, const std::string& line) { g.window().setText("action1", line); }
+void say(Pitch& g, const std::string& line) { g.window().setText("action1", line); }
 
 // The kind of exchange for roll r and tactics edge t. The flag rules come
 // first; every other roll falls in one of four bands of 25.
 int32_t kindFor(const GameState& s, int32_t r, int32_t t) {
     const int32_t m = s.ourActor;
     const bool noCarrier = s.ourFlagCarrier == 0 && s.theirFlagCarrier == 0;
-    if (r < int64_t{t} + 7 && s.ourFlagCarrier != 0) return 7;
-    if (r < int64_t{7} - t && s.theirFlagCarrier != 0) return 8;
-    if (r < int64_t{s.priorityFlagBonus[m]} + t + 8 && noCarrier) return 5;
-    if (r < int64_t{8} - t && noCarrier) return 6;
-    return 1 + r / 25;  // 0..24 -> 1, 25..49 -> 2, 50..74 -> 3, 75..99 -> 4
+    if (r < int64_t{t} + 7 && s.ourFlagCarrier != 0) return kOurFlagHang;
+    if (r < int64_t{7} - t && s.theirFlagCarrier != 0) return kTheirFlagHang;
+    if (r < int64_t{s.priorityFlagBonus[m]} + t + 8 && noCarrier) return kOurFlagRun;
+    if (r < int64_t{8} - t && noCarrier) return kTheirFlagRun;
+    return kWeSpotThem + r / 25;  // 0..24 we spot them, 25..49 they spot us, 50..74 ambush on us, 75..99 on them
 }
 
-void setUp(Match& g) {
+void setUp(Pitch& g) {
     GameState& s = g.state();
     g.reseed();
 
@@ -149,11 +166,11 @@ void setUp(Match& g) {
                                  3 * int64_t{we.marker} - they.shooting - 3 * int64_t{they.marker});
     s.tacticsEdge = oneAndAHalf(int64_t{we.tactics} + s.tacticsBoost[m] - they.tactics);
 
-    if (s.hasOrb[kOrbAccuracy]) s.shootingEdge = bound(int64_t{s.shootingEdge} + g.random(6));
-    if (s.hasOrb[kOrbWisdom]) s.tacticsEdge = bound(int64_t{s.tacticsEdge} + g.random(6));
+    if (s.hasOrb[kOrbAccuracy]) addSaturating(s.shootingEdge, g.random(6));
+    if (s.hasOrb[kOrbWisdom]) addSaturating(s.tacticsEdge, g.random(6));
     if (s.hasOrb[kOrbChaos]) {
-        s.shootingEdge = bound(int64_t{s.shootingEdge} + g.random(8));
-        s.tacticsEdge = bound(int64_t{s.tacticsEdge} + g.random(8));
+        addSaturating(s.shootingEdge, g.random(8));
+        addSaturating(s.tacticsEdge, g.random(8));
     }
 
     s.exchangeRoll = g.random(100);
@@ -164,7 +181,7 @@ void setUp(Match& g) {
 }
 
 // The side's flag carrier tries to hang the flag, which ends the match.
-void hangFlag(Match& g, const Side& side, const std::string& carrier) {
+void hangFlag(Pitch& g, const Side& side, const std::string& carrier) {
     GameState& s = g.state();
     if (g.random(bound(side.edge(s) + 10)) <= 5) return;
     say(g, narration::flagHung(carrier));
@@ -175,7 +192,7 @@ void hangFlag(Match& g, const Side& side, const std::string& carrier) {
 }
 
 // The side's actor runs for the flag: he is hit on the way or picks it up.
-void runForFlag(Match& g, const Side& side, const Side& other, const std::string& actor) {
+void runForFlag(Pitch& g, const Side& side, const Side& other, const std::string& actor) {
     GameState& s = g.state();
     if (g.random(50) <= 25) return;
     if (g.random(bound(side.edge(s) + 15)) < 6) {
@@ -189,18 +206,18 @@ void runForFlag(Match& g, const Side& side, const Side& other, const std::string
     }
 }
 
-void develop(Match& g) {
+void develop(Pitch& g) {
     GameState& s = g.state();
     const narration::Names n = namesOf(s);
     switch (s.exchangeKind) {
-    case 7: hangFlag(g, ourSide(s), n.ourCarrier); break;
-    case 8: hangFlag(g, theirSide(s), n.theirCarrier); break;
-    case 5: runForFlag(g, ourSide(s), theirSide(s), n.ours); break;
-    case 6: runForFlag(g, theirSide(s), ourSide(s), n.theirs); break;
-    case 1:
-    case 2:
-    case 3:
-    case 4: {
+    case kOurFlagHang: hangFlag(g, ourSide(s), n.ourCarrier); break;
+    case kTheirFlagHang: hangFlag(g, theirSide(s), n.theirCarrier); break;
+    case kOurFlagRun: runForFlag(g, ourSide(s), theirSide(s), n.ours); break;
+    case kTheirFlagRun: runForFlag(g, theirSide(s), ourSide(s), n.theirs); break;
+    case kWeSpotThem:
+    case kTheySpotUs:
+    case kAmbushOnUs:
+    case kAmbushOnThem: {
         const int32_t d = narration::developmentHasTwoWordings(s.exchangeKind) ? g.random(10) : 0;
         say(g, narration::development(s.exchangeKind, n, d));
         break;
@@ -209,23 +226,23 @@ void develop(Match& g) {
     }
 }
 
-void resolve(Match& g) {
+void resolve(Pitch& g) {
     GameState& s = g.state();
     const int64_t sh = s.shootingEdge;
     const int64_t t = s.tacticsEdge;
     const int32_t kind = s.exchangeKind;
     bool success = false;
     switch (kind) {
-    case 1: success = g.random(bound(sh + 20)) > 20; break;
-    case 2: success = g.random(bound(20 - sh)) > 20; break;
-    case 3: success = g.random(bound(t + 20)) < 16; break;
-    case 4: success = g.random(bound(20 - t)) < 16; break;
+    case kWeSpotThem: success = g.random(bound(sh + 20)) > 20; break;
+    case kTheySpotUs: success = g.random(bound(20 - sh)) > 20; break;
+    case kAmbushOnUs: success = g.random(bound(t + 20)) < 16; break;
+    case kAmbushOnThem: success = g.random(bound(20 - t)) < 16; break;
     default: return;
     }
     say(g, narration::resolution(kind, namesOf(s), success));
     if (!success) return;
-    // Our actor hits or ambushes (1, 4), or is hit or ambushed (2, 3).
-    if (kind == 1 || kind == 4) {
+    // Our actor hits or ambushes, or is hit or ambushed.
+    if (kind == kWeSpotThem || kind == kAmbushOnThem) {
         eliminate(g, theirSide(s), ourSide(s));
     } else {
         eliminate(g, ourSide(s), theirSide(s));
@@ -234,7 +251,8 @@ void resolve(Match& g) {
 
 }  // namespace
 
-void Match::nextaction() {
+void MatchEngine::nextaction() {
+    Pitch pitch{ctx_, sound_};
     s_.matchOver = false;
     s_.matchPhase += 1;
     if (s_.matchPhase == 4) {
@@ -245,21 +263,26 @@ void Match::nextaction() {
     }
 
     switch (s_.matchPhase) {
-    case 1: setUp(*this); break;
-    case 2: develop(*this); break;
-    case 3: resolve(*this); break;
+    case 1: setUp(pitch); break;
+    case 2: develop(pitch); break;
+    case 3: resolve(pitch); break;
     default: break;
     }
 
     if ((s_.matchMinute == kLastExchange && s_.matchPhase == 3) || s_.matchOver) {
         win_.setTimerEnabled("Timer1", false);
-        settleMatch();
+        week_.settleMatch();
     }
 }
 
-void Match::eliminateOurs() { eliminate(*this, ourSide(s_), theirSide(s_)); }
-void Match::eliminateTheirs() { eliminate(*this, theirSide(s_), ourSide(s_)); }
-void Match::pickUpOurs() { pickUp(*this, ourSide(s_)); }
-void Match::pickUpTheirs() { pickUp(*this, theirSide(s_)); }
+void MatchEngine::eliminateOurs() {
+    Pitch pitch{ctx_, sound_};
+    eliminate(pitch, ourSide(s_), theirSide(s_));
+}
+
+void MatchEngine::eliminateTheirs() {
+    Pitch pitch{ctx_, sound_};
+    eliminate(pitch, theirSide(s_), ourSide(s_));
+}
 
 }  // namespace splat

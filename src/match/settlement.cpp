@@ -5,24 +5,38 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/control_names.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
-#include "match/match.h"
+#include "match/week.h"
 
 namespace splat {
 
 namespace {
 
+// What the week's steps work with.
+struct Settling {
+    GameContext& ctx;
+    const WeekParts& parts;
+
+    GameState& state() { return ctx.state; }
+    Window& window() { return ctx.window; }
+    int32_t random(int32_t n) { return ctx.random(n); }
+    void addPoints(int32_t team, int32_t n) { parts.league.addPoints(team, n); }
+    void effect(std::string_view file) { parts.sound.effect(file); }
+    Account& account() { return parts.account; }
+};
+
 std::string num(int64_t v) { return std::to_string(v); }
 
-void setDialogText(Match& g, const char* label, const std::string& text) {
+void setDialogText(Settling& g, const char* label, const std::string& text) {
     g.window().setText(std::string("Tresults.") + label, text);
 }
 
 // Points, prize and the result sentence of the player's game.
-void settleOwnGame(Match& g) {
+void settleOwnGame(Settling& g) {
     GameState& s = g.state();
     std::string line;
     if (s.theirScore > s.ourScore) {
@@ -44,12 +58,12 @@ void settleOwnGame(Match& g) {
         line = "Your team wins the game and gets $" + num(s.matchPrize) + " for it";
     }
     setDialogText(g, "lblresult", line);
-    g.changeCash(s.matchPrize);
+    g.account().earn(s.matchPrize);
 }
 
 // The four games the player does not watch give league points only.
 // Each game counts its own fifteen duels.
-void simulateOtherGames(Match& g) {
+void simulateOtherGames(Settling& g) {
     GameState& s = g.state();
     for (int e = 1; e <= kPairings; ++e) {
         const Pairing p = s.pairings[e];
@@ -79,14 +93,14 @@ void simulateOtherGames(Match& g) {
 }
 
 // One weekly growth step of a computer-run player's rating.
-void grow(Match& g, int32_t& rating) {
+void grow(Settling& g, int32_t& rating) {
     const int32_t r = g.random(g.state().difficulty + 10);
     if (r > 8) rating += 1;
     if (r > 11) rating += 1;
 }
 
 // The computer-run teams improve every week.
-void growComputerTeams(Match& g) {
+void growComputerTeams(Settling& g) {
     GameState& s = g.state();
     for (int team = 2; team <= kTeams; ++team) {
         for (int j = 1; j <= kPlayers; ++j) {
@@ -100,7 +114,7 @@ void growComputerTeams(Match& g) {
 
 // One training draw for one rating: above 55 two points buy +2, then above
 // 20 one more point buys +1.
-void train(Match& g, int32_t& rating, int32_t level, int32_t coach) {
+void train(Settling& g, int32_t& rating, int32_t level, int32_t coach) {
     GameState& s = g.state();
     int32_t c = g.random(clampToInt32(8 * int64_t{level} + coach / 2));
     if (s.hasOrb[kOrbLore]) c += g.random(7);
@@ -115,7 +129,7 @@ void train(Match& g, int32_t& rating, int32_t level, int32_t coach) {
 }
 
 // The week's training of the player's squad at the chosen levels.
-void trainOurPlayers(Match& g) {
+void trainOurPlayers(Settling& g) {
     GameState& s = g.state();
     for (int j = 1; j <= kPlayers; ++j) {
         Player& p = s.players[1][j];
@@ -129,20 +143,20 @@ int32_t levelCost(const Indexed<int32_t, 3>& costs, int32_t level) {
 }
 
 // The training levels' weekly rates are paid.
-void payTraining(Match& g) {
+void payTraining(Settling& g) {
     GameState& s = g.state();
     s.trainingExpenses = clampToInt32(int64_t{levelCost(s.shootingTrainingCost, s.shootingTrainingLevel)} +
                                       levelCost(s.tacticsTrainingCost, s.tacticsTrainingLevel));
-    g.changeCash(-int64_t{s.trainingExpenses});
+    g.account().charge(s.trainingExpenses);
     setDialogText(g, "texpences", num(s.trainingExpenses));
 }
 
 // The sponsor's donation: its base and up to a fifth more.
-void collectSponsor(Match& g) {
+void collectSponsor(Settling& g) {
     GameState& s = g.state();
     if (s.sponsorBase > 0) {
         s.sponsorDonation = clampToInt32(int64_t{s.sponsorBase} + g.random(s.sponsorBase / 5));
-        g.changeCash(s.sponsorDonation);
+        g.account().earn(s.sponsorDonation);
         setDialogText(g, "sponsordonates", s.sponsorName + " donates: $" + num(s.sponsorDonation));
     } else {
         setDialogText(g, "sponsordonates", "");
@@ -150,10 +164,10 @@ void collectSponsor(Match& g) {
 }
 
 // Art production's weekly income.
-void collectArt(Match& g) {
+void collectArt(Settling& g) {
     GameState& s = g.state();
     if (s.artLevel > 0) {
-        g.changeCash(s.artIncome);
+        g.account().earn(s.artIncome);
         setDialogText(g, "cactus", "Art production brings $" + num(s.artIncome));
     } else {
         setDialogText(g, "cactus", "");
@@ -163,7 +177,7 @@ void collectArt(Match& g) {
 // The lab brings its yield unless somebody breaks in. Every level
 // of security takes 5 from the range of the draw; once the range is used up
 // no thief gets in any more.
-void runLab(Match& g) {
+void runLab(Settling& g) {
     GameState& s = g.state();
     const int32_t range = clampToInt32(100 - 5 * int64_t{s.securityLevel});
     const int32_t x = g.random(range);
@@ -174,7 +188,7 @@ void runLab(Match& g) {
         income -= g.random(s.labYield / 5);
         income += g.random(s.labYield / 5);
         if (s.hasOrb[kOrbAcid]) income += (income / 100) * 30;
-        g.changeCash(income);
+        g.account().earn(income);
         setDialogText(g, "yourlab", "ZRK lab brings $" + num(clampToInt32(income)));
     } else {
         setDialogText(g, "yourlab", "");
@@ -183,65 +197,67 @@ void runLab(Match& g) {
 
 // New candidates can be searched for in the new week; difficulty and
 // season length stay as they are until the next new game.
-void reopenMarket(Match& g) {
+void reopenMarket(Settling& g) {
     Window& w = g.window();
     w.setVisible("playersearch", true);
     w.setVisible("coachsearch", true);
-    g.hideSearchOffers();
+    g.parts.scout.hideSearchOffers();
     w.setEnabled(controls::kDifficultyGroup, false);
     w.setEnabled(controls::kSeasonLengthGroup, false);
 }
 
 }  // namespace
 
-void Match::settleMatch() {
-    clearBoosts();  // the boosts were for this match only
-    drawWeeklyShopPrices();
+void Week::settleMatch() {
+    Settling g{ctx_, p_};
+    p_.tactics.clearBoosts();  // the boosts were for this match only
+    p_.prices.drawWeeklyShopPrices();
 
     s_.week += 1;
     win_.setText("weeknumber", num(s_.week));
 
     // The final scores, all-out bonuses included.
-    setDialogText(*this, "yourteam", s_.teamName);
-    setDialogText(*this, "opponentteam", s_.teamNames[s_.opponentTeam]);
-    setDialogText(*this, "yoscore", num(s_.ourScore));
-    setDialogText(*this, "opscore", num(s_.theirScore));
+    setDialogText(g, "yourteam", s_.teamName);
+    setDialogText(g, "opponentteam", s_.teamNames[s_.opponentTeam]);
+    setDialogText(g, "yoscore", num(s_.ourScore));
+    setDialogText(g, "opscore", num(s_.theirScore));
 
-    settleOwnGame(*this);
-    simulateOtherGames(*this);
+    settleOwnGame(g);
+    simulateOtherGames(g);
 
     if (s_.week == s_.gamesPerSeason) {
         settleSeason();
-        if (closed()) return;
+        if (ctx_.closed()) return;
     }
     win_.setText("weeknumber", num(s_.week));
 
-    growComputerTeams(*this);
-    if (s_.hasOrb[kOrbTrainingPool]) s_.trainingPoints = clampToInt32(int64_t{s_.trainingPoints} + 10);
-    trainOurPlayers(*this);
-    if (s_.sponsorBase == 0) showSponsorOffers();  // without a sponsor the offers are open again
+    growComputerTeams(g);
+    if (s_.hasOrb[kOrbTrainingPool]) addSaturating(s_.trainingPoints, 10);
+    trainOurPlayers(g);
+    if (s_.sponsorBase == 0) p_.sponsors.showSponsorOffers();  // without a sponsor the offers are open again
 
-    payTraining(*this);
-    collectSponsor(*this);
-    collectArt(*this);
-    runLab(*this);
+    payTraining(g);
+    collectSponsor(g);
+    collectArt(g);
+    runLab(g);
 
     if (s_.cash < 0) {
         win_.setText("TForm5.Label1", "You got no more cash to manage the team.");
         win_.setText("TForm5.Label2", "It sucks, but the game is over!");
         win_.showDialog("TForm5");
-        closeMainWindow();
+        ctx_.closeMainWindow();
         return;
     }
 
-    reopenMarket(*this);
+    reopenMarket(g);
     win_.showDialog("Tresults");
 
     win_.setVisible("Start", true);
     win_.setText("action1", "");
-    sortTable();
-    drawPairings();
-    refreshViews();
+    p_.league.sortTable();
+    p_.league.drawPairings();
+    p_.refresh.workOutOnly();
+    p_.refresh.refreshViews();
     win_.setText("yscore", "");
     win_.setText("oscore", "");
 }

@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
             qApp,
             [error] {
                 if (runningGame != nullptr) {
-                    runningGame->musicFailed(error);  // music off for the run, told once
+                    runningGame->sound().musicFailed(error);  // music off for the run, told once
                 } else {
                     QMessageBox::warning(QApplication::activeWindow(), QString::fromUtf8(splat::kGameTitle),
                                          QString::fromStdString(error));

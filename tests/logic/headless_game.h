@@ -34,7 +34,7 @@ struct HeadlessGame {
         if (start) game.startUp();
     }
 
-    GameState& state() { return game.state(); }
+    GameState& state() { return game.editableState(); }
     std::string text(std::string_view name) const { return window.text(name); }
 
     // Events of one type, in order.

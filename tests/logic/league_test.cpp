@@ -13,9 +13,8 @@ using LeagueTable = testing::GameTest;
 TEST(Pairings, AlwaysAPermutationHoldingTeamOne) {
     HeadlessGame h;
     for (int round = 0; round < 300; ++round) {
-        h.clock.set(1000 + round);
-        h.game.reseed();
-        h.game.drawPairings();
+        h.game.randomSource().seed(1000 + round);
+        h.game.league().drawPairings();
         const GameState& s = h.state();
         std::vector<int> teams;
         for (int e = 1; e <= kPairings; ++e) {
@@ -34,7 +33,7 @@ TEST(Pairings, AlwaysAPermutationHoldingTeamOne) {
 TEST(Pairings, ADrawnTeamIsDrawnAgainUntilItIsFreeAndPairsNeverMatchThemselves) {
     HeadlessGame h;
     RandomSource r = h.game.randomSource();
-    h.game.drawPairings();
+    h.game.league().drawPairings();
     std::vector<int> drawn;
     auto taken = [&drawn](int t) { return std::find(drawn.begin(), drawn.end(), t) != drawn.end(); };
     for (int e = 1; e <= kPairings; ++e) {
@@ -54,7 +53,7 @@ TEST_F(LeagueTable, SortNeverSwapsEqualPoints) {
     // Rows hold teams 10..1; give some of them equal points.
     const int points[] = {0, 3, 5, 3, 0, 5, 3, 1, 0, 5, 3};
     for (int i = 1; i <= kTeams; ++i) s.tablePoints[i] = points[i];
-    h.game.sortTable();
+    h.game.league().sortTable();
     const int expectedTeams[] = {0, 9, 6, 2, 10, 8, 5, 1, 4, 7, 3};
     for (int i = 1; i <= kTeams; ++i) {
         EXPECT_EQ(s.tableTeam[i], expectedTeams[i]) << "row " << i;
@@ -64,7 +63,7 @@ TEST_F(LeagueTable, SortNeverSwapsEqualPoints) {
     }
     // Sorting again changes nothing.
     const auto teams = s.tableTeam;
-    for (int k = 0; k < 5; ++k) h.game.sortTable();
+    for (int k = 0; k < 5; ++k) h.game.league().sortTable();
     EXPECT_EQ(s.tableTeam, teams);
 }
 
@@ -74,19 +73,19 @@ TEST_F(LeagueTable, AllZeroLeavesTheOrderAndPointsFindTheirRow) {
         s.tableTeam[i] = order[i];
         s.tablePoints[i] = 0;
     }
-    h.game.sortTable();
+    h.game.league().sortTable();
     for (int i = 1; i <= kTeams; ++i) EXPECT_EQ(s.tableTeam[i], order[i]);
     // Points go to the row of the team, wherever it stands.
-    h.game.addPoints(9, 3);
-    h.game.addPoints(1, 1);
+    h.game.league().addPoints(9, 3);
+    h.game.league().addPoints(1, 1);
     EXPECT_EQ(s.tablePoints[4], 3);
     EXPECT_EQ(s.tablePoints[3], 1);
-    h.game.sortTable();
+    h.game.league().sortTable();
     EXPECT_EQ(s.tableTeam[1], 9);
     EXPECT_EQ(s.tableTeam[2], 1);
     // A team gaining points rises above those with fewer but stays below those it ties with.
-    h.game.addPoints(6, 3);
-    h.game.sortTable();
+    h.game.league().addPoints(6, 3);
+    h.game.league().sortTable();
     EXPECT_EQ(s.tableTeam[1], 9);
     EXPECT_EQ(s.tableTeam[2], 6);
     EXPECT_EQ(s.tableTeam[3], 1);

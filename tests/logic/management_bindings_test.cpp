@@ -116,7 +116,7 @@ TEST(ManagementDriver, HiddenControlsRefuseClicks) {
     EXPECT_EQ(run("click buychemist"), "error: buychemist cannot be clicked now\n");
 
     // A boost bought hides its "Deal".
-    runner.game().state().cash = 100000;
+    runner.game().editableState().cash = 100000;
     run("click boost2");
     EXPECT_EQ(run("click boost2"), "error: boost2 cannot be clicked now\n");
     EXPECT_EQ(run("select pr2 0"), "");

@@ -30,7 +30,7 @@ void startChemist(GameState& s) {
 TEST_F(Laboratory, UpgradePricesAndYields) {
     startChemist(s);
     s.cash = 499;
-    h.game.labupgradeClick();
+    h.game.laboratory().labupgradeClick();
     EXPECT_EQ(s.labLevel, 0);
     EXPECT_EQ(s.cash, 499);
 
@@ -41,7 +41,7 @@ TEST_F(Laboratory, UpgradePricesAndYields) {
     int cash = s.cash;
     for (int level = 1; level <= 3; ++level) {
         EXPECT_EQ(s.labUpgradePrice, prices[level - 1]);
-        h.game.labupgradeClick();
+        h.game.laboratory().labupgradeClick();
         cash -= prices[level - 1];
         EXPECT_EQ(s.labLevel, level);
         EXPECT_EQ(s.cash, cash);
@@ -59,15 +59,15 @@ TEST_F(Laboratory, UpgradePricesAndYields) {
 TEST_F(Laboratory, SecurityUpgradesLeaveTheYield) {
     startChemist(s);
     s.cash = 1000;
-    h.game.labupgradeClick();
+    h.game.laboratory().labupgradeClick();
     ASSERT_EQ(s.labYield, 133);
     s.cash = 100 + 150 + 299;
-    h.game.securityupgradeClick();
-    h.game.securityupgradeClick();
+    h.game.laboratory().securityupgradeClick();
+    h.game.laboratory().securityupgradeClick();
     EXPECT_EQ(s.securityLevel, 2);
     EXPECT_EQ(s.cash, 299);
     EXPECT_EQ(s.securityUpgradePrice, 300);
-    h.game.securityupgradeClick();  // 299 < 300
+    h.game.laboratory().securityupgradeClick();  // 299 < 300
     EXPECT_EQ(s.securityLevel, 2);
     EXPECT_EQ(s.labYield, 133);
     EXPECT_EQ(h.text("lblsecurity"), "2");
@@ -83,17 +83,17 @@ TEST_F(Laboratory, PricesAndYieldHoldAtTheLimits) {
     s.chemistDegree = 6;
     s.chemistExperience = 40;
     s.chemistKnowledge = kMaxInt;
-    h.game.labupgradeClick();
+    h.game.laboratory().labupgradeClick();
     EXPECT_EQ(s.labUpgradePrice, kMaxInt);  // 490 x 5000001 - 1 does not fit
     EXPECT_EQ(s.labYield, kMaxInt);
     s.securityLevel = 20000000;
     s.securityUpgradePrice = 10;
-    h.game.securityupgradeClick();
+    h.game.laboratory().securityupgradeClick();
     EXPECT_EQ(s.securityUpgradePrice, kMaxInt);
     // Level counters stop at the top instead of wrapping.
     s.labLevel = kMaxInt;
     s.labUpgradePrice = 0;
-    h.game.labupgradeClick();
+    h.game.laboratory().labupgradeClick();
     EXPECT_EQ(s.labLevel, kMaxInt);
     EXPECT_EQ(s.labUpgradePrice, kMaxInt);
     EXPECT_EQ(s.labYield, kMaxInt);  // the product overflows even 64 bits
@@ -112,7 +112,7 @@ TEST(ArtProduction, PriceSequencesFromBothStarts) {
         for (size_t i = 0; i < expected.size(); ++i) {
             EXPECT_EQ(s.artUpgradePrice, expected[i]) << i;
             const int cash = s.cash;
-            h.game.upgradeClick();
+            h.game.art().upgradeClick();
             EXPECT_EQ(s.cash, cash - expected[i]);
             EXPECT_EQ(s.artLevel, static_cast<int>(i) + 1);
             EXPECT_EQ(s.artIncome, 50 * (static_cast<int>(i) + 1));
@@ -128,12 +128,12 @@ TEST(ArtProduction, NeedsTheWholePriceAndStopsAtTheTop) {
     GameState& s = h.state();
     s.artUpgradePrice = 350;
     s.cash = 349;
-    h.game.upgradeClick();
+    h.game.art().upgradeClick();
     EXPECT_EQ(s.artLevel, 0);
     EXPECT_EQ(s.cash, 349);
     s.cash = kMaxInt;
     s.artUpgradePrice = 1500000000;
-    h.game.upgradeClick();
+    h.game.art().upgradeClick();
     EXPECT_EQ(s.artUpgradePrice, kMaxInt);
     EXPECT_EQ(s.cash, kMaxInt - 1500000000);
 }
@@ -143,13 +143,13 @@ TEST_F(ChemistSearch, DrawsInOrderWithoutReseedOrRefresh) {
     s.chemistExperience = 20;
     s.chemistKnowledge = 60;
     s.cash = 99;
-    h.game.Button6Click();
+    h.game.laboratory().Button6Click();
     EXPECT_EQ(s.cash, 99);
     EXPECT_FALSE(h.window.visible("Panel68"));
 
     s.cash = 100;
     RandomSource r = h.game.randomSource();
-    h.game.Button6Click();
+    h.game.laboratory().Button6Click();
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(h.text("lblcash"), "0");
     const int index = r.random(20) + 1;
@@ -182,7 +182,7 @@ TEST_F(ChemistSearch, CandidateCapsAndDegreeTexts) {
     int minKnowledge = kMaxInt;
     int maxKnowledge = 0;
     for (int i = 0; i < 2000; ++i) {
-        h.game.Button6Click();
+        h.game.laboratory().Button6Click();
         const ScoutedChemist& c = s.scoutedChemist;
         degrees.insert(c.degree);
         maxExperience = std::max(maxExperience, c.experience);
@@ -206,7 +206,7 @@ TEST_F(ChemistSearch, CandidateCapsAndDegreeTexts) {
     // At most two degrees above a school dropout.
     s.chemistDegree = 1;
     for (int i = 0; i < 200; ++i) {
-        h.game.Button6Click();
+        h.game.laboratory().Button6Click();
         EXPECT_LE(s.scoutedChemist.degree, 3);
     }
 }
@@ -214,16 +214,16 @@ TEST_F(ChemistSearch, CandidateCapsAndDegreeTexts) {
 TEST_F(ChemistHire, TakesTheCandidateAndRecomputesTheYield) {
     startChemist(s);
     s.cash = 100000;
-    h.game.Button6Click();
+    h.game.laboratory().Button6Click();
     const ScoutedChemist c = s.scoutedChemist;
     s.cash = s.scoutedChemistPrice - 1;
-    h.game.buychemistClick();
+    h.game.laboratory().buychemistClick();
     EXPECT_EQ(s.chemistDegree, 1);
     EXPECT_TRUE(h.window.visible("Panel68"));
 
     // Without a lab the yield stays 0.
     s.cash = s.scoutedChemistPrice;
-    h.game.buychemistClick();
+    h.game.laboratory().buychemistClick();
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(h.text("lblcash"), "0");
     EXPECT_EQ(s.chemistName, s.chemistRoster[c.rosterIndex]);
@@ -239,9 +239,9 @@ TEST_F(ChemistHire, TakesTheCandidateAndRecomputesTheYield) {
     // With a lab the new chemist's yield is shown at once.
     s.labLevel = 2;
     s.cash = 100000;
-    h.game.Button6Click();
+    h.game.laboratory().Button6Click();
     const ScoutedChemist d = s.scoutedChemist;
-    h.game.buychemistClick();
+    h.game.laboratory().buychemistClick();
     const int expected = ((17 * d.degree + 25 * d.experience + 10 * d.knowledge) * 15 * 2 - 1) / 100;
     EXPECT_EQ(s.labYield, expected);
     EXPECT_EQ(h.text("lblincome"), std::to_string(expected));
@@ -250,7 +250,7 @@ TEST_F(ChemistHire, TakesTheCandidateAndRecomputesTheYield) {
 TEST_F(ChemistHire, NoCandidateNoHire) {
     const std::string chemist = s.chemistName;
     s.cash = 1000;
-    h.game.buychemistClick();  // nobody was searched for
+    h.game.laboratory().buychemistClick();  // nobody was searched for
     EXPECT_EQ(s.chemistName, chemist);
     EXPECT_EQ(s.cash, 1000);
 }
@@ -271,7 +271,7 @@ TEST(Sponsors, WeekOneIsAlwaysRejected) {
         s.unbeatenRun = 50;
         s.cash = kFees[sp];
         RandomSource r = h.game.randomSource();
-        h.game.applyClick(sp);
+        h.game.sponsors().applyClick(sp);
         EXPECT_EQ(s.cash, 0) << sp;  // the fee is kept
         EXPECT_EQ(s.pointsPerGame, 0);
         EXPECT_EQ(s.sponsorBase, 0);
@@ -294,7 +294,7 @@ TEST(Sponsors, FeeMustBeCovered) {
     GameState& s = h.state();
     s.cash = 999;
     const uint64_t before = h.game.randomSource().state();
-    h.game.applyClick(3);
+    h.game.sponsors().applyClick(3);
     EXPECT_EQ(s.cash, 999);
     EXPECT_TRUE(h.window.visible("apply3"));
     EXPECT_TRUE(h.window.visible("Panel27"));
@@ -314,7 +314,7 @@ TEST(Sponsors, WeekTwoAfterAWinFollowsTheDraws) {
             s.unbeatenRun = 1;
             s.cash = kFees[sp];
             RandomSource r = h.game.randomSource();
-            h.game.applyClick(sp);
+            h.game.sponsors().applyClick(sp);
             EXPECT_EQ(s.pointsPerGame, 1);
             const int run = r.random(2);
             const int runThreshold[] = {0, 2, 3, 3, 4};
@@ -352,19 +352,19 @@ TEST(Sponsors, DumpingCostsAndReopensEveryOffer) {
         bool accepted = false;
         for (int attempt = 0; attempt < 50 && !accepted; ++attempt) {
             s.cash = kFees[sp];
-            h.game.applyClick(sp);
+            h.game.sponsors().applyClick(sp);
             accepted = s.sponsorBase != 0;
         }
         ASSERT_TRUE(accepted) << sp;
         EXPECT_EQ(s.sponsorBase, s.sponsorAmount[sp]);
 
         s.cash = kDumpCosts[sp] - 1;
-        h.game.dumpClick(sp);
+        h.game.sponsors().dumpClick(sp);
         EXPECT_EQ(s.sponsorBase, s.sponsorAmount[sp]);
         EXPECT_EQ(s.cash, kDumpCosts[sp] - 1);
 
         s.cash = kDumpCosts[sp];
-        h.game.dumpClick(sp);
+        h.game.sponsors().dumpClick(sp);
         EXPECT_EQ(s.cash, 0) << sp;
         EXPECT_EQ(s.sponsorBase, 0);
         EXPECT_EQ(s.sponsorName, "None");

@@ -25,7 +25,7 @@ TEST_F(GearSelection, MovesThePointerAndOffersTheSale) {
     h.window.setVisible("sellweapon", false);
     h.window.setVisible("wprice", false);
     RandomSource r = h.game.randomSource();
-    h.game.plaClick(4);
+    h.game.gear().plaClick(4);
     EXPECT_EQ(s.selectedPlayer, 4);
     for (int j = 1; j <= kPlayers; ++j) EXPECT_EQ(h.window.visible(kPointers[j]), j == 4) << j;
     EXPECT_TRUE(h.window.visible("sellweapon"));
@@ -39,11 +39,11 @@ TEST_F(GearSelection, MovesThePointerAndOffersTheSale) {
     // A player without a marker: nothing is shown, and nothing hidden either.
     s.players[1][2].marker = 0;
     h.window.setVisible("sellweapon", false);
-    h.game.plaClick(2);
+    h.game.gear().plaClick(2);
     EXPECT_FALSE(h.window.visible("sellweapon"));
     EXPECT_EQ(h.text("wprice"), "");
     h.window.setVisible("sellweapon", true);
-    h.game.plaClick(2);
+    h.game.gear().plaClick(2);
     EXPECT_TRUE(h.window.visible("sellweapon"));
     for (int j = 1; j <= kPlayers; ++j) EXPECT_EQ(h.window.visible(kPointers[j]), j == 2) << j;
 }
@@ -61,13 +61,13 @@ TEST(MarkerSale, FollowsThePriceOfTheMomentNotWhatWasPaid) {
         s.players[1][3].marker = 0;
         s.markerPrice[1] = c.paid;
         s.cash = 1000;
-        h.game.buyMarker(1);
+        h.game.gear().buyMarker(1);
         EXPECT_EQ(s.players[1][3].marker, 1);
         EXPECT_EQ(s.cash, 1000 - c.paid);
         // The settlement redraws the prices and refreshes.
         s.markerPrice[1] = c.priceAtSale;
-        h.game.refreshViews();
-        h.game.sellweaponClick();
+        h.game.refresh().refreshViews();
+        h.game.gear().sellweaponClick();
         EXPECT_EQ(s.cash, 1000 - c.paid + c.fetched) << c.paid << " " << c.priceAtSale;
         EXPECT_EQ(h.text("lblcash"), std::to_string(s.cash));
         EXPECT_EQ(s.players[1][3].marker, 0);
@@ -83,15 +83,15 @@ TEST(MarkerSale, NothingToSellWithoutAMarker) {
     GameState& s = h.state();
     s.selectedPlayer = 2;
     s.players[1][2].marker = 0;
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     s.cash = 500;
     const uint64_t before = h.game.randomSource().state();
-    h.game.sellweaponClick();
+    h.game.gear().sellweaponClick();
     EXPECT_EQ(s.cash, 500);
     EXPECT_EQ(h.game.randomSource().state(), before);
     // A stale sale value does not pay for a marker that is not there.
     s.markerSalePrice = 300;
-    h.game.sellweaponClick();
+    h.game.gear().sellweaponClick();
     EXPECT_EQ(s.cash, 500);
 }
 
@@ -101,7 +101,7 @@ TEST_F(MarkerPurchase, ExactCashAndAnOccupiedHand) {
     s.markerPrice[7] = 1800;
     s.cash = 1799;
     const uint64_t before = h.game.randomSource().state();
-    h.game.buyMarker(7);
+    h.game.gear().buyMarker(7);
     EXPECT_EQ(s.players[1][5].marker, 0);
     EXPECT_EQ(s.cash, 1799);
     EXPECT_EQ(h.game.randomSource().state(), before);
@@ -110,7 +110,7 @@ TEST_F(MarkerPurchase, ExactCashAndAnOccupiedHand) {
     h.window.setVisible("sellweapon", false);
     h.window.setVisible("wprice", false);
     RandomSource r = h.game.randomSource();
-    h.game.buyMarker(7);
+    h.game.gear().buyMarker(7);
     EXPECT_EQ(s.players[1][5].marker, 7);
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(h.text("lblcash"), "0");
@@ -124,7 +124,7 @@ TEST_F(MarkerPurchase, ExactCashAndAnOccupiedHand) {
     // He has a marker now: a second purchase changes nothing.
     s.cash = 100000;
     const uint64_t after = h.game.randomSource().state();
-    h.game.buyMarker(2);
+    h.game.gear().buyMarker(2);
     EXPECT_EQ(s.players[1][5].marker, 7);
     EXPECT_EQ(s.cash, 100000);
     EXPECT_EQ(h.game.randomSource().state(), after);
@@ -134,7 +134,7 @@ TEST_F(MarkerSwap, ExchangesOnlyTheMarkersOfNeighbours) {
     for (int j = 1; j <= kPlayers; ++j) s.players[1][j].marker = j + 5;  // 6..10
     const auto before = s.players[1];
     const auto names = s.playerNames[1];
-    h.game.changem51Click();
+    h.game.gear().changem51Click();
     EXPECT_EQ(s.players[1][1].marker, 10);
     EXPECT_EQ(s.players[1][5].marker, 6);
     EXPECT_EQ(h.text("w1"), "Hell Furlong");
@@ -145,10 +145,10 @@ TEST_F(MarkerSwap, ExchangesOnlyTheMarkersOfNeighbours) {
     }
     EXPECT_EQ(s.playerNames[1], names);
 
-    h.game.changem12Click();
-    h.game.changem23Click();
-    h.game.changem34Click();
-    h.game.changem45Click();
+    h.game.gear().changem12Click();
+    h.game.gear().changem23Click();
+    h.game.gear().changem34Click();
+    h.game.gear().changem45Click();
     // 10 7 8 9 6 -> 7 10 8 9 6 -> 7 8 10 9 6 -> 7 8 9 10 6 -> 7 8 9 6 10
     const int expected[] = {0, 7, 8, 9, 6, 10};
     for (int j = 1; j <= kPlayers; ++j) EXPECT_EQ(s.players[1][j].marker, expected[j]) << j;
@@ -157,14 +157,14 @@ TEST_F(MarkerSwap, ExchangesOnlyTheMarkersOfNeighbours) {
 TEST_F(Orbs, ExactPriceBuysOnceForGood) {
     s.orbPrice[4] = 4321;
     s.cash = 4320;
-    h.game.buyOrb(4);
+    h.game.gear().buyOrb(4);
     EXPECT_EQ(s.hasOrb[4], 0);
     EXPECT_EQ(s.cash, 4320);
     EXPECT_TRUE(h.window.visible("buya4"));
 
     s.cash = 4321;
     const uint64_t before = h.game.randomSource().state();
-    h.game.buyOrb(4);
+    h.game.gear().buyOrb(4);
     EXPECT_EQ(s.hasOrb[4], 1);
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(h.text("lblcash"), "0");
@@ -179,7 +179,7 @@ TEST_F(Orbs, ExactPriceBuysOnceForGood) {
 
     // Bought for good: even with the money a second purchase does nothing.
     s.cash = 10000;
-    h.game.buyOrb(4);
+    h.game.gear().buyOrb(4);
     EXPECT_EQ(s.cash, 10000);
 }
 

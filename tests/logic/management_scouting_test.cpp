@@ -20,9 +20,9 @@ using Scouting = testing::GameTest;
 
 TEST_F(PlayerSearch, NeedsTheWholeFee) {
     s.cash = 99;
-    h.game.showCash();
+    h.game.account().show();
     const uint64_t before = h.game.randomSource().state();
-    h.game.playersearchClick();
+    h.game.scout().playersearchClick();
     EXPECT_EQ(s.cash, 99);
     EXPECT_EQ(h.text("lblcash"), "99");
     EXPECT_FALSE(h.window.visible("Panel23"));
@@ -30,7 +30,7 @@ TEST_F(PlayerSearch, NeedsTheWholeFee) {
     EXPECT_EQ(h.game.randomSource().state(), before);
 
     s.cash = 100;
-    h.game.playersearchClick();
+    h.game.scout().playersearchClick();
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(h.text("lblcash"), "0");
     EXPECT_TRUE(h.window.visible("Panel23"));
@@ -48,7 +48,7 @@ TEST_F(PlayerSearch, ReseedsThenDrawsTheCandidateInOrder) {
     }
     const int quality = sum / 10;
     s.cash = 5000;
-    h.game.playersearchClick();
+    h.game.scout().playersearchClick();
 
     RandomSource r;
     r.seed(1234567);
@@ -95,12 +95,12 @@ TEST_P(PlayerHire, NewcomerTakesTheSlotAndItsBoostIsCleared) {
     s.priorityShootingBonus[k] = -5;
     s.priorityFlagBonus[k] = 3;
 
-    h.game.playersearchClick();
+    h.game.scout().playersearchClick();
     const Player candidate = s.scoutedPlayer;
     const std::string name = s.scoutedPlayerName;
     const int cashBefore = s.cash;
     RandomSource r = h.game.randomSource();
-    h.game.replaceClick(k);
+    h.game.scout().replaceClick(k);
 
     EXPECT_EQ(s.cash, cashBefore - s.scoutedPlayerPrice);
     EXPECT_EQ(h.text("lblcash"), std::to_string(s.cash));
@@ -138,12 +138,12 @@ INSTANTIATE_TEST_SUITE_P(Slots, PlayerHire, ::testing::Range(1, kPlayers + 1));
 
 TEST_F(Scouting, OneDollarShortOfTheCandidateChangesNothing) {
     s.cash = 5000;
-    h.game.playersearchClick();
+    h.game.scout().playersearchClick();
     s.cash = s.scoutedPlayerPrice - 1;
     const auto players = s.players[1];
     const auto names = s.playerNames[1];
     const uint64_t before = h.game.randomSource().state();
-    h.game.replaceClick(3);
+    h.game.scout().replaceClick(3);
     EXPECT_EQ(s.cash, s.scoutedPlayerPrice - 1);
     EXPECT_EQ(s.players[1], players);
     EXPECT_EQ(s.playerNames[1], names);
@@ -152,7 +152,7 @@ TEST_F(Scouting, OneDollarShortOfTheCandidateChangesNothing) {
     EXPECT_EQ(h.game.randomSource().state(), before);
 
     s.cash = s.scoutedPlayerPrice;  // exactly the price is enough
-    h.game.replaceClick(3);
+    h.game.scout().replaceClick(3);
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(s.playerNames[1][3], s.scoutedPlayerName);
 }
@@ -163,8 +163,8 @@ TEST_F(Scouting, NoHireBeforeASearch) {
     const auto names = s.playerNames[1];
     const std::string coach = s.coachName;
     const int coachShooting = s.coachShooting;
-    h.game.replaceClick(2);
-    h.game.replaceyourcoachClick();
+    h.game.scout().replaceClick(2);
+    h.game.scout().replaceyourcoachClick();
     EXPECT_EQ(s.cash, 1000);
     EXPECT_EQ(s.players[1], players);
     EXPECT_EQ(s.playerNames[1], names);
@@ -174,13 +174,13 @@ TEST_F(Scouting, NoHireBeforeASearch) {
 
 TEST_F(CoachSearch, OncePerWeekAndNeedsTheWholeFee) {
     s.cash = 149;
-    h.game.coachsearchClick();
+    h.game.scout().coachsearchClick();
     EXPECT_EQ(s.cash, 149);
     EXPECT_TRUE(h.window.visible("coachsearch"));
     EXPECT_FALSE(h.window.visible("Panel25"));
 
     s.cash = 150;
-    h.game.coachsearchClick();
+    h.game.scout().coachsearchClick();
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(h.text("lblcash"), "0");
     EXPECT_FALSE(h.window.visible("coachsearch"));
@@ -193,7 +193,7 @@ TEST_F(CoachSearch, ReseedsThenDrawsTheCandidateInOrder) {
     s.coachShooting = 31;
     s.coachTactics = 26;  // quality 28
     s.cash = 1000;
-    h.game.coachsearchClick();
+    h.game.scout().coachsearchClick();
 
     RandomSource r;
     r.seed(777);
@@ -218,17 +218,17 @@ TEST_F(CoachHire, RedrawsTheTrainingCostsAndKeepsTheLevels) {
     s.cash = 100000;
     s.shootingTrainingLevel = 3;
     s.tacticsTrainingLevel = 2;
-    h.game.coachsearchClick();
+    h.game.scout().coachsearchClick();
     const int price = s.scoutedCoachPrice;
     s.cash = price - 1;
     const std::string oldCoach = s.coachName;
-    h.game.replaceyourcoachClick();
+    h.game.scout().replaceyourcoachClick();
     EXPECT_EQ(s.coachName, oldCoach);
     EXPECT_TRUE(h.window.visible("replaceyourcoach"));
 
     s.cash = price;
     RandomSource r = h.game.randomSource();
-    h.game.replaceyourcoachClick();
+    h.game.scout().replaceyourcoachClick();
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(s.coachName, s.scoutedCoachName);
     EXPECT_EQ(s.coachShooting, s.scoutedCoachShooting);
@@ -261,14 +261,14 @@ TEST_F(Scouting, HugeRatingsDoNotWrapThePrices) {
     s.cash = 1000;
     for (int j = 1; j <= kPlayers; ++j) s.players[1][j].shooting = s.players[1][j].tactics = 2000000000;
     s.coachShooting = s.coachTactics = 2000000000;
-    h.game.playersearchClick();
+    h.game.scout().playersearchClick();
     EXPECT_GT(s.scoutedPlayerPrice, 0);
     EXPECT_GT(s.scoutedPlayer.shooting, 0);
-    h.game.coachsearchClick();
+    h.game.scout().coachsearchClick();
     EXPECT_EQ(s.searchQuality, 2000000000);
     EXPECT_GT(s.scoutedCoachPrice, 0);
     s.cash = s.scoutedCoachPrice;
-    h.game.replaceyourcoachClick();
+    h.game.scout().replaceyourcoachClick();
     for (int level = 1; level <= 3; ++level) EXPECT_GT(s.shootingTrainingCost[level], 0);
 }
 

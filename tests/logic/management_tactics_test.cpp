@@ -33,7 +33,7 @@ TEST_F(PositionSwap, MovesThePlayerWithHisRecordAndLeavesTheSlotsValues) {
     s.priorityShootingBonus[2] = 4;
 
     RandomSource r = h.game.randomSource();
-    h.game.Button2Click();
+    h.game.tactics().Button2Click();
     EXPECT_EQ(s.players[1][1], movingUp);
     EXPECT_EQ(s.players[1][2], movingDown);
     EXPECT_EQ(s.playerNames[1][1], upName);
@@ -56,9 +56,9 @@ TEST_F(PositionSwap, EachButtonItsNeighboursAndTwiceRestores) {
     for (int j = 1; j <= kPlayers; ++j) s.players[1][j].hits = j;
     const auto players = s.players[1];
     const auto names = s.playerNames[1];
-    h.game.Button3Click();
-    h.game.Button4Click();
-    h.game.Button5Click();
+    h.game.tactics().Button3Click();
+    h.game.tactics().Button4Click();
+    h.game.tactics().Button5Click();
     // 1 2 3 4 5 -> 1 3 2 4 5 -> 1 3 4 2 5 -> 1 3 4 5 2
     const int order[] = {0, 1, 3, 4, 5, 2};
     for (int j = 1; j <= kPlayers; ++j) {
@@ -66,28 +66,28 @@ TEST_F(PositionSwap, EachButtonItsNeighboursAndTwiceRestores) {
         EXPECT_EQ(s.playerNames[1][j], names[order[j]]) << j;
     }
     EXPECT_EQ(h.text("fifthplayer"), names[2]);
-    h.game.Button5Click();
-    h.game.Button4Click();
-    h.game.Button3Click();
-    h.game.Button2Click();
-    h.game.Button2Click();
+    h.game.tactics().Button5Click();
+    h.game.tactics().Button4Click();
+    h.game.tactics().Button3Click();
+    h.game.tactics().Button2Click();
+    h.game.tactics().Button2Click();
     EXPECT_EQ(s.players[1], players);
     EXPECT_EQ(s.playerNames[1], names);
 }
 
 TEST_F(Boost, ChargesTheLastDrawnPriceAndDrawsBothBoosts) {
     s.cash = 100000;
-    h.game.plaClick(2);  // a refreshing action draws new boost prices
+    h.game.gear().plaClick(2);  // a refreshing action draws new boost prices
     const int price = s.boostPrice[3];
     s.cash = price - 1;
-    h.game.boostClick(3);
+    h.game.tactics().boostClick(3);
     EXPECT_EQ(s.shootingBoost[3], 0);
     EXPECT_EQ(s.cash, price - 1);
     EXPECT_TRUE(h.window.visible("boost3"));
 
     s.cash = price;
     RandomSource r = h.game.randomSource();
-    h.game.boostClick(3);
+    h.game.tactics().boostClick(3);
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(h.text("lblcash"), "0");
     EXPECT_EQ(s.shootingBoost[3], r.random(10) + 5);
@@ -100,7 +100,7 @@ TEST_F(Boost, ChargesTheLastDrawnPriceAndDrawsBothBoosts) {
     // One boost per position and match.
     const int boost = s.shootingBoost[3];
     s.cash = 100000;
-    h.game.boostClick(3);
+    h.game.tactics().boostClick(3);
     EXPECT_EQ(s.cash, 100000);
     EXPECT_EQ(s.shootingBoost[3], boost);
 }
@@ -110,21 +110,21 @@ TEST_F(FlagPriority, AdjustmentsFromThePlayerAtTheMoment) {
     s.players[1][4].tactics = 27;
     const auto priorities = s.flagPriority;
     const uint64_t before = h.game.randomSource().state();
-    h.game.prClick(4, 0);
+    h.game.tactics().prClick(4, 0);
     EXPECT_EQ(s.flagPriority[4], 0);
     EXPECT_EQ(s.priorityShootingBonus[4], -6);
     EXPECT_EQ(s.priorityFlagBonus[4], 3);
     // Training afterwards does not change them; choosing again does.
     s.players[1][4].shooting = 40;
     EXPECT_EQ(s.priorityShootingBonus[4], -6);
-    h.game.prClick(4, 0);
+    h.game.tactics().prClick(4, 0);
     EXPECT_EQ(s.priorityShootingBonus[4], -8);
     s.players[1][4].shooting = 34;
-    h.game.prClick(4, 2);
+    h.game.tactics().prClick(4, 2);
     EXPECT_EQ(s.flagPriority[4], 2);
     EXPECT_EQ(s.priorityShootingBonus[4], 4);
     EXPECT_EQ(s.priorityFlagBonus[4], -3);
-    h.game.prClick(4, 1);
+    h.game.tactics().prClick(4, 1);
     EXPECT_EQ(s.flagPriority[4], 1);
     EXPECT_EQ(s.priorityShootingBonus[4], 0);
     EXPECT_EQ(s.priorityFlagBonus[4], 0);
@@ -136,10 +136,10 @@ TEST_F(FlagPriority, AdjustmentsFromThePlayerAtTheMoment) {
     }
 
     // An item the group does not have is ignored.
-    h.game.prClick(4, 0);
-    h.game.prClick(4, 3);
-    h.game.prClick(4, -1);
-    h.game.prClick(6, 2);
+    h.game.tactics().prClick(4, 0);
+    h.game.tactics().prClick(4, 3);
+    h.game.tactics().prClick(4, -1);
+    h.game.tactics().prClick(6, 2);
     EXPECT_EQ(s.flagPriority[4], 0);
     EXPECT_EQ(s.priorityShootingBonus[4], -6);
 }

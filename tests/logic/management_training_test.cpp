@@ -18,8 +18,8 @@ TEST_F(TrainingPoints, TwoLotsWithoutARefreshCostTheSame) {
     s.cash = 2 * price;
     s.trainingPoints = 30;
     const uint64_t before = h.game.randomSource().state();
-    h.game.buytpClick();
-    h.game.buytpClick();
+    h.game.training().buytpClick();
+    h.game.training().buytpClick();
     EXPECT_EQ(s.cash, 0);
     EXPECT_EQ(h.text("lblcash"), "0");
     EXPECT_EQ(s.trainingPoints, 50);
@@ -30,23 +30,23 @@ TEST_F(TrainingPoints, TwoLotsWithoutARefreshCostTheSame) {
     EXPECT_EQ(h.game.randomSource().state(), before);
 
     // A third lot cannot be paid: nothing happens.
-    h.game.buytpClick();
+    h.game.training().buytpClick();
     EXPECT_EQ(s.trainingPoints, 50);
     EXPECT_EQ(s.cash, 0);
 }
 
 TEST_F(TrainingPoints, ChargesThePriceOfTheLastRefresh) {
     s.cash = 10000;
-    h.game.plaClick(2);  // a refreshing action draws a new price
+    h.game.gear().plaClick(2);  // a refreshing action draws a new price
     const int price = s.trainingPointsPrice;
-    h.game.buytpClick();
+    h.game.training().buytpClick();
     EXPECT_EQ(s.cash, 10000 - price);
 }
 
 TEST_F(TrainingPoints, PoolDoesNotWrap) {
     s.cash = 10000;
     s.trainingPoints = 2147483640;
-    h.game.buytpClick();
+    h.game.training().buytpClick();
     EXPECT_EQ(s.trainingPoints, 2147483647);
 }
 

@@ -36,11 +36,11 @@ inline bool matchRunning(const HeadlessGame& h) { return h.window.timerEnabled("
 // Presses "Start Game" and ticks until the match timer is off; the clock
 // moves one second per tick when `moveClock` is set. Returns the ticks.
 inline int playMatch(HeadlessGame& h, bool moveClock = true, int limit = 200) {
-    h.game.StartClick();
+    h.game.match().StartClick();
     int ticks = 0;
     while (matchRunning(h) && ticks < limit) {
         if (moveClock) h.clock.set(h.clock.nowSeconds() + 1);
-        h.game.nextaction();
+        h.game.match().nextaction();
         ++ticks;
     }
     return ticks;

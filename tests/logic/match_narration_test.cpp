@@ -96,7 +96,7 @@ struct MidExchange : ::testing::Test {
         h.state().matchPhase = phase - 1;
         h.state().exchangeKind = kind;
         h.game.randomSource().seed(seed);
-        h.game.nextaction();
+        h.game.match().nextaction();
     }
 
     HeadlessGame h;

@@ -45,7 +45,7 @@ TEST(MatchStart, KickOffClearsWhatTheLastMatchLeftButKeepsTheLastKind) {
     h.window.setText("yscore", "35");
     h.window.setText("oscore", "20");
 
-    h.game.StartClick();
+    h.game.match().StartClick();
 
     EXPECT_TRUE(matchRunning(h));
     EXPECT_TRUE(h.window.visible("Panel39"));
@@ -80,13 +80,13 @@ TEST(MatchStart, SpeedsSetTheTickAtOnceAlsoDuringAMatch) {
     EXPECT_EQ(h.window.timerInterval("Timer1"), 300);
     EXPECT_EQ(h.state().gameSpeed, 300);
 
-    h.game.StartClick();
+    h.game.match().StartClick();
     const auto on = h.eventsOf(WindowEvent::Type::Timer);
     ASSERT_FALSE(on.empty());
     EXPECT_TRUE(on.back().flag);
     EXPECT_EQ(on.back().interval, 300);
 
-    h.game.nextaction();
+    h.game.match().nextaction();
     findBinding("slowaction", Signal::Click)->handler(h.game, 0, "");
     EXPECT_EQ(h.window.timerInterval("Timer1"), 800);
     EXPECT_EQ(h.state().gameSpeed, 800);

@@ -31,7 +31,7 @@ void setUpExchangeAt(HeadlessGame& h, int64_t seconds) {
     h.state().matchPhase = 3;
     h.state().matchMinute = 3;
     h.clock.set(seconds);
-    h.game.nextaction();
+    h.game.match().nextaction();
 }
 
 // Records the score captions at the moment the results dialog opens.
@@ -69,18 +69,18 @@ TEST(MatchLength, AMatchWithoutAnEarlyEndLastsExactly45Ticks) {
     for (;; ++second) {
         ASSERT_LT(second, 2000000200) << "no quiet second found";
         h.clock.set(second);
-        h.game.StartClick();
-        for (int i = 0; i < 3; ++i) h.game.nextaction();
+        h.game.match().StartClick();
+        for (int i = 0; i < 3; ++i) h.game.match().nextaction();
         const bool quiet = untouched(h.state()) && matchRunning(h);
         h.window.setTimerEnabled("Timer1", false);
         if (quiet) break;
     }
 
     h.events.clear();
-    h.game.StartClick();
+    h.game.match().StartClick();
     int ticks = 0;
     while (matchRunning(h) && ticks < 100) {
-        h.game.nextaction();
+        h.game.match().nextaction();
         ++ticks;
         if (ticks < 45) {
             ASSERT_TRUE(matchRunning(h)) << "ended early at tick " << ticks;
@@ -102,7 +102,7 @@ TEST(MatchEnd, AHungFlagEndsTheMatchInPhaseTwoWithTheTwentyPointsShown) {
     GameState& s = h.state();
     setTeam(s, 1, 20, 100, 1);  // tactics edge 120: every exchange is a hang attempt
     ScoreWatch watch(h);
-    h.game.StartClick();
+    h.game.match().StartClick();
     s.ourFlagCarrier = 3;
     s.ourHasFlag[3] = 1;
     const int32_t hungBefore = s.players[1][3].flagsHung;
@@ -111,7 +111,7 @@ TEST(MatchEnd, AHungFlagEndsTheMatchInPhaseTwoWithTheTwentyPointsShown) {
     int ticks = 0;
     while (matchRunning(h) && ticks < 45) {
         h.clock.set(h.clock.nowSeconds() + 1);
-        h.game.nextaction();
+        h.game.match().nextaction();
         ++ticks;
     }
     EXPECT_EQ(ticks % 3, 2);
@@ -126,7 +126,7 @@ TEST(MatchEnd, AHungFlagEndsTheMatchInPhaseTwoWithTheTwentyPointsShown) {
 struct Exchange : GameTest {
     Exchange() {
         evenMatch(h);
-        h.game.StartClick();
+        h.game.match().StartClick();
     }
 };
 
@@ -137,7 +137,7 @@ TEST_F(Exchange, TheFifthEliminationAddsFiveShownAndTwentyNotShown) {
     s.theirActor = 5;
     const int32_t hits = s.players[1][2].hits;
 
-    h.game.eliminateTheirs();
+    h.game.match().eliminateTheirs();
 
     EXPECT_EQ(s.ourScore, 35);
     EXPECT_EQ(h.text("yscore"), "15");
@@ -149,7 +149,7 @@ TEST_F(Exchange, TheFifthEliminationAddsFiveShownAndTwentyNotShown) {
     s.ourOut[1] = s.ourOut[2] = s.ourOut[3] = s.ourOut[5] = 1;
     s.theirScore = 0;
     s.ourActor = 4;
-    h.game.eliminateOurs();
+    h.game.match().eliminateOurs();
     EXPECT_EQ(s.theirScore, 25);
     EXPECT_EQ(h.text("oscore"), "5");
     EXPECT_EQ(h.text("ystatus4"), "out");
@@ -167,7 +167,7 @@ TEST_F(Exchange, TheFifthEliminationInATickEndsTheMatchWithTheBonusInTheResults)
     s.matchPhase = 2;
     h.game.randomSource().seed(seedWhere([](RandomSource& r) { return r.random(20) < 16; }));
 
-    h.game.nextaction();
+    h.game.match().nextaction();
 
     EXPECT_FALSE(matchRunning(h));
     EXPECT_EQ(watch.phase, 3);
@@ -180,7 +180,7 @@ TEST_F(Exchange, AnEliminatedCarrierFreesTheFlagForEitherSide) {
     s.theirHasFlag[2] = 1;
     s.ourActor = 1;
     s.theirActor = 2;
-    h.game.eliminateTheirs();
+    h.game.match().eliminateTheirs();
     EXPECT_EQ(s.theirFlagCarrier, 0);
     EXPECT_EQ(s.theirHasFlag[2], 0);
     EXPECT_EQ(s.ourFlagCarrier, 0);
@@ -195,10 +195,10 @@ TEST_F(Exchange, AnEliminatedCarrierFreesTheFlagForEitherSide) {
     s.ourFlagCarrier = 3;
     s.ourHasFlag[3] = 1;
     s.ourActor = 4;
-    h.game.eliminateOurs();
+    h.game.match().eliminateOurs();
     EXPECT_EQ(s.ourFlagCarrier, 3);
     s.ourActor = 3;
-    h.game.eliminateOurs();
+    h.game.match().eliminateOurs();
     EXPECT_EQ(s.ourFlagCarrier, 0);
     EXPECT_EQ(s.ourHasFlag[3], 0);
     setTeam(s, 2, 20, 120, 1);  // tactics edge far below zero: their flag run
@@ -348,8 +348,8 @@ TEST_F(Exchange, EdgesTruncateTowardZeroAndStayInRange) {
         setUpExchangeAt(h, second);
         EXPECT_EQ(s.shootingEdge, std::numeric_limits<int32_t>::max());
         EXPECT_EQ(s.tacticsEdge, std::numeric_limits<int32_t>::max());
-        h.game.nextaction();
-        h.game.nextaction();
+        h.game.match().nextaction();
+        h.game.match().nextaction();
     }
 }
 
@@ -386,7 +386,7 @@ TEST_F(Exchange, OurPickUpScoresTenShowsTheFlagAndPlaysNice) {
     h.game.randomSource().seed(seedWhere([](RandomSource& r) { return r.random(50) > 25 && r.random(15) >= 6; }));
     const int32_t before = s.players[1][4].flagsPickedUp;
 
-    h.game.nextaction();
+    h.game.match().nextaction();
 
     EXPECT_EQ(h.text("action1"), s.playerNames[1][4] + " picks up the flag !!!");
     EXPECT_EQ(s.ourScore, 10);
@@ -407,7 +407,7 @@ TEST_F(Exchange, TheirRunnerHitOnTheWayCountsAsOurHit) {
     h.game.randomSource().seed(seedWhere([](RandomSource& r) { return r.random(50) > 25 && r.random(15) < 6; }));
     const int32_t hits = s.players[1][1].hits;
 
-    h.game.nextaction();
+    h.game.match().nextaction();
 
     EXPECT_EQ(h.text("action1"), s.playerNames[2][2] + " took a hit in the ass");
     EXPECT_EQ(s.theirOut[2], 1);
@@ -424,11 +424,11 @@ std::vector<std::string> playRecorded(HeadlessGame& h, bool sound) {
     setTeam(h.state(), 1, 25, 22, 2);
     h.state().soundOn = sound;
     h.audio.calls.clear();
-    h.game.StartClick();
+    h.game.match().StartClick();
     std::vector<std::string> lines;
     while (matchRunning(h) && lines.size() < 100) {
         h.clock.set(h.clock.nowSeconds() + 1);
-        h.game.nextaction();
+        h.game.match().nextaction();
         lines.push_back(h.text("action1") + "|" + h.text("yscore") + "|" + h.text("oscore"));
     }
     return lines;

@@ -48,7 +48,7 @@ TEST(FirstStart, FreshGameValues) {
         {"lblcash", "2000"}, {"weeknumber", "1"}, {"lblseason", "1"}, {"llcost", "500"}, {"slcost", "100"},
         {"peyoteup", "350"}, {"yoursponsor", "None"}, {"Label36", "Zov edero"}, {"Label39", s.sponsorCompany[4]},
         {"coachname", s.coachName}, {"snone", "0"}, {"sadvanced", std::to_string(s.shootingTrainingCost[3])},
-        {"hometeam", h.game.displayName(yours.first)}, {"awayteam", h.game.displayName(yours.second)},
+        {"hometeam", displayName(h.state(), yours.first)}, {"awayteam", displayName(h.state(), yours.second)},
         {"degree", "school dropout"}};
     for (const auto& [name, text] : labels) EXPECT_EQ(h.text(name), text) << name;
     for (int k = 1; k <= 4; ++k) EXPECT_FALSE(h.window.visible("dump" + std::to_string(k)));
@@ -130,10 +130,10 @@ void changeEverything(HeadlessGame& h) {
     GameState& s = h.state();
     h.window.queueAnswer(true);
     h.window.setItemIndex("RadioGroup1", 3);
-    h.game.levelchange(3);  // Major league
+    h.game.newGame().levelchange(3);  // Major league
     h.window.setText("deadline", "33");
-    h.game.denterClick();
-    h.game.doneClick("Paint Hawks");
+    h.game.options().denterClick();
+    h.game.options().doneClick("Paint Hawks");
     s.cash = 123;
     s.week = 7;
     s.season = 3;
@@ -161,7 +161,7 @@ TEST(NewGame, RebuildsTheWorldAndKeepsTheOptions) {
     changeEverything(h);
     const RandomSource before = h.game.randomSource();
     h.window.queueAnswer(true);
-    h.game.Newgame1Click();
+    h.game.newGame().Newgame1Click();
     const GameState& s = h.state();
     EXPECT_EQ(s.difficulty, 6);
     EXPECT_EQ(s.gamesPerSeason, 33);
@@ -210,9 +210,9 @@ TEST(NewGame, NoToEitherQuestionChangesNothing) {
     const auto before = script::stateToJson(h.state()).dump();
     const auto rngBefore = h.game.randomSource().state();
     h.window.queueAnswer(false);
-    h.game.Newgame1Click();
+    h.game.newGame().Newgame1Click();
     h.window.setItemIndex("RadioGroup1", 0);
-    h.game.levelchange(0);  // no answer queued: No
+    h.game.newGame().levelchange(0);  // no answer queued: No
     EXPECT_EQ(script::stateToJson(h.state()).dump(), before);
     EXPECT_EQ(h.game.randomSource().state(), rngBefore);
     EXPECT_FALSE(h.window.enabled("Panel59"));
@@ -237,17 +237,17 @@ TEST(NewGame, ARefusedDifficultyLeavesTheSelectorOnTheLevelInForceAndCanBeAskedA
         if (c.inForceItem != 1) {
             h.window.queueAnswer(true);
             h.window.setItemIndex("RadioGroup1", c.inForceItem);
-            h.game.levelchange(c.inForceItem);
+            h.game.newGame().levelchange(c.inForceItem);
         }
         const int difficulty = h.state().difficulty;
         h.window.setItemIndex("RadioGroup1", c.pickedItem);
-        h.game.levelchange(c.pickedItem);  // No
+        h.game.newGame().levelchange(c.pickedItem);  // No
         EXPECT_EQ(h.state().difficulty, difficulty);
         EXPECT_EQ(h.window.itemIndex("RadioGroup1"), c.inForceItem) << c.pickedItem;
         // The same level picked again is asked for again, and taken on Yes.
         h.window.queueAnswer(true);
         h.window.setItemIndex("RadioGroup1", c.pickedItem);
-        h.game.levelchange(c.pickedItem);
+        h.game.newGame().levelchange(c.pickedItem);
         EXPECT_EQ(h.window.itemIndex("RadioGroup1"), c.pickedItem);
         EXPECT_EQ(h.state().difficulty, factor[c.pickedItem]);
     }
@@ -258,7 +258,7 @@ TEST(NewGame, DifficultyItemsMapToFactors) {
     for (int item = 0; item < 5; ++item) {
         HeadlessGame h;
         h.window.queueAnswer(true);
-        h.game.levelchange(item);
+        h.game.newGame().levelchange(item);
         EXPECT_EQ(h.state().difficulty, expected[item]);
         EXPECT_EQ(h.state().artUpgradePrice, 500);  // a new game was generated
     }

@@ -128,7 +128,7 @@ TEST(MusicReportedLate, TurnsTheMusicOffOnceAndWritesNothing) {
     testing::HeadlessGame h;
     ASSERT_EQ(h.state().musicOn, 1);
     ASSERT_TRUE(h.window.timerEnabled("MusicTimer"));
-    h.game.musicFailed("The music file Paint.mp3 cannot be played: bad data");
+    h.game.sound().musicFailed("The music file Paint.mp3 cannot be played: bad data");
     EXPECT_EQ(h.state().musicOn, 0);
     EXPECT_EQ(h.text("MusicOff1"), "Music Off");
     EXPECT_FALSE(h.window.timerEnabled("MusicTimer"));
@@ -137,7 +137,7 @@ TEST(MusicReportedLate, TurnsTheMusicOffOnceAndWritesNothing) {
     EXPECT_EQ(messages[0].text, "The music file Paint.mp3 cannot be played: bad data");
     EXPECT_FALSE(h.settings.read("Settings", "Music").has_value());
     // Turning it on again tries once more and, when the piece opens, writes the switch.
-    h.game.MusicOff1Click();
+    h.game.sound().MusicOff1Click();
     EXPECT_EQ(h.state().musicOn, 1);
     EXPECT_EQ(h.settings.read("Settings", "Music"), std::optional<std::string>("1"));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/game_context.h"
 #include "core/random_source.h"
 #include "headless_game.h"
 
@@ -44,17 +45,18 @@ TEST(RandomSource, ZeroOneAndNegativeBounds) {
 
 TEST(RandomSource, ReseedsInTheSameSecondRepeatTheSequence) {
     testing::HeadlessGame h(1234567);
-    auto draws = [&h] {
+    GameContext c(h.window, h.audio, h.settings, h.clock);
+    auto draws = [&c] {
         std::vector<int32_t> out;
-        for (int n : {10, 100, 3, 50, 7}) out.push_back(h.game.random(n));
+        for (int n : {10, 100, 3, 50, 7}) out.push_back(c.random(n));
         return out;
     };
-    h.game.reseed();
+    c.reseed();
     const auto first = draws();
-    h.game.reseed();
+    c.reseed();
     EXPECT_EQ(draws(), first);
     h.clock.set(1234568);
-    h.game.reseed();
+    c.reseed();
     EXPECT_NE(draws(), first);
 }
 

@@ -70,7 +70,7 @@ TEST_P(MiddlePlace, CongratulatesWithoutPrizeOrTrophy) {
     s.cash = 5000;
     const auto rows = s.tableTeam;
 
-    h.game.settleSeason();
+    h.game.week().settleSeason();
 
     EXPECT_EQ(s.finalPlace, place);
     EXPECT_EQ(dialogLabel(h, "Tendseason", "congrat"), "Congratulations !!!");
@@ -105,7 +105,7 @@ TEST(Podium, EachOfTheTopThreeAddsItsTrophyAndPrize) {
         s.trophies3rd = 0;
         s.cash = 1000;
 
-        h.game.settleSeason();
+        h.game.week().settleSeason();
 
         const int32_t prize = s.cash - 1000;
         EXPECT_GE(prize, e.low) << e.place;
@@ -136,7 +136,7 @@ TEST(Relegation, NinthAndTenthCloseTheGameAndTheWeekStopsThere) {
         h.events.clear();
         const int32_t cash = s.cash;
 
-        h.game.settleMatch();
+        h.game.week().settleMatch();
 
         ASSERT_TRUE(h.game.closed());
         const auto dialogs = h.eventsOf(WindowEvent::Type::Dialog);
@@ -155,7 +155,7 @@ TEST(Relegation, NinthAndTenthCloseTheGameAndTheWeekStopsThere) {
 TEST_F(FinalTable, ATeamLevelOnPointsAboveUsKeepsItsPlace) {
     finishIn(s, 5);
     s.tablePoints[4] = s.tablePoints[5];  // row 4 level with team 1 on row 5
-    h.game.settleSeason();
+    h.game.week().settleSeason();
     EXPECT_EQ(s.finalPlace, 5);
 }
 
@@ -174,7 +174,7 @@ TEST_F(CatchUp, OnlyPlayersMoreThanTwentyBelowAreRaisedWithOneDrawEach) {
     const int32_t second = 60 - ref.random(10) - 10;
     h.game.randomSource().seed(seed);
 
-    h.game.settleSeason();
+    h.game.week().settleSeason();
 
     EXPECT_EQ(s.ourShootingAverage, 50);
     EXPECT_EQ(s.ourTacticsAverage, 60);

@@ -422,7 +422,7 @@ TEST(SettingsAtStartUp, KeyFormsAsTheGameReadsThemWithoutWritingAnything) {
         EXPECT_EQ(g.window.timerEnabled("MusicTimer"), c.music == 1) << name;
         EXPECT_EQ(g.audioLines, c.music ? (Lines{"music open Paint.mp3", "music play"}) : Lines()) << name;
         g.audioLines.clear();
-        g.game.effect("nice.wav");
+        g.game.sound().effect("nice.wav");
         EXPECT_EQ(g.audioLines, c.sound ? Lines{"effect nice.wav"} : Lines()) << name;
         if (c.file) {
             EXPECT_EQ(g.settingsText(), c.file) << name;
@@ -435,11 +435,11 @@ TEST(SettingsAtStartUp, KeyFormsAsTheGameReadsThemWithoutWritingAnything) {
 TEST(SoundToggle, TwiceLeavesOneAndSoundOn) {
     FileGame g;
     g.game.startUp();
-    g.game.SoundOff1Click();
+    g.game.sound().SoundOff1Click();
     EXPECT_EQ(g.window.text("SoundOff1"), "Sound Off");
     EXPECT_EQ(g.game.state().soundOn, 0);
     EXPECT_EQ(g.settingsText(), "[Settings]\nSound=0\n");
-    g.game.SoundOff1Click();
+    g.game.sound().SoundOff1Click();
     EXPECT_EQ(g.window.text("SoundOff1"), "Sound On");
     EXPECT_EQ(g.game.state().soundOn, 1);
     EXPECT_EQ(g.settingsText(), "[Settings]\nSound=1\n");
@@ -451,7 +451,7 @@ TEST(SoundToggle, WritesOnlyItsKeyAndKeepsCommentAndForeignSection) {
     FileGame g;
     g.writeSettings("; my settings\n[Foreign]\nName=kept\n\n[Settings]\nMusic=1\nSound=1\n");
     g.game.startUp();
-    g.game.SoundOff1Click();
+    g.game.sound().SoundOff1Click();
     const std::string text = g.settingsText();
     EXPECT_NE(text.find("; my settings\n"), std::string::npos) << text;
     EXPECT_NE(text.find("[Foreign]\nName=kept\n"), std::string::npos) << text;
@@ -463,11 +463,11 @@ TEST(SoundToggle, SoundOffPlaysNoEffectAndOnAgainPlaysTheNextOne) {
     FileGame g;
     g.game.startUp();
     g.audioLines.clear();
-    g.game.SoundOff1Click();
-    g.game.effect("nice.wav");
+    g.game.sound().SoundOff1Click();
+    g.game.sound().effect("nice.wav");
     EXPECT_TRUE(g.audioLines.empty());
-    g.game.SoundOff1Click();
-    g.game.effect("nice.wav");
+    g.game.sound().SoundOff1Click();
+    g.game.sound().effect("nice.wav");
     EXPECT_EQ(g.audioLines, (Lines{"effect nice.wav"}));
 }
 
@@ -475,21 +475,21 @@ TEST(MusicToggle, TickPlaysOnAndOffStopsAndOnRestartsFromTheBeginning) {
     FileGame g;
     g.game.startUp();
     g.audioLines.clear();
-    g.game.musicloop();  // the piece goes on while the music is on
+    g.game.sound().musicloop();  // the piece goes on while the music is on
     EXPECT_EQ(g.audioLines, (Lines{"music play"}));
     g.audioLines.clear();
 
-    g.game.MusicOff1Click();
+    g.game.sound().MusicOff1Click();
     EXPECT_EQ(g.audioLines, (Lines{"music stop"}));
     EXPECT_EQ(g.window.text("MusicOff1"), "Music Off");
     EXPECT_FALSE(g.window.timerEnabled("MusicTimer"));
     EXPECT_EQ(g.game.state().musicOn, 0);
     EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=0\n");
 
-    g.game.musicloop();  // the timer is off, but a stray tick must not play
+    g.game.sound().musicloop();  // the timer is off, but a stray tick must not play
     EXPECT_EQ(g.audioLines.size(), 1u);
 
-    g.game.MusicOff1Click();
+    g.game.sound().MusicOff1Click();
     // Opening again is what puts the piece back at its beginning.
     EXPECT_EQ(g.audioLines, (Lines{"music stop", "music open Paint.mp3", "music play"}));
     EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
@@ -515,10 +515,10 @@ TEST(MusicFailure, MissingPieceAtStartUpLeavesTheGameRunningWithMusicOff) {
     EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=1\n");
     // The game goes on: the world is there and the options panel is open.
     EXPECT_FALSE(g.game.closed());
-    EXPECT_TRUE(g.game.optionsOpen());
+    EXPECT_TRUE(g.game.options().optionsOpen());
     EXPECT_FALSE(g.game.state().teamNames[2].empty());
 
-    g.game.musicloop();
+    g.game.sound().musicloop();
     EXPECT_TRUE(g.audioLines.empty());
     EXPECT_EQ(g.messages().size(), 1u);
 }
@@ -529,7 +529,7 @@ TEST(MusicFailure, MissingPieceWhenTurnedOnShowsTheErrorOnceAndWritesNothing) {
     g.game.startUp();
     EXPECT_TRUE(g.messages().empty());
 
-    g.game.MusicOff1Click();
+    g.game.sound().MusicOff1Click();
     ASSERT_EQ(g.messages().size(), 1u);
     EXPECT_EQ(g.messages()[0].text, assetNotFoundMessage("Paint.mp3"));
     EXPECT_EQ(g.game.state().musicOn, 0);
@@ -539,7 +539,7 @@ TEST(MusicFailure, MissingPieceWhenTurnedOnShowsTheErrorOnceAndWritesNothing) {
 
     // Once the piece is there, the next try works.
     writeFile(g.dir.path() / "assets" / "Paint.mp3", "a piece");
-    g.game.MusicOff1Click();
+    g.game.sound().MusicOff1Click();
     EXPECT_EQ(g.messages().size(), 1u);
     EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play"}));
     EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
@@ -552,16 +552,16 @@ TEST(UnwritableSettings, TogglesStillWorkForTheRun) {
     writeFile(g.settingsPath.parent_path(), "in the way");
     g.game.startUp();
 
-    g.game.SoundOff1Click();
+    g.game.sound().SoundOff1Click();
     EXPECT_EQ(g.window.text("SoundOff1"), "Sound Off");
-    g.game.effect("nice.wav");
-    g.game.MusicOff1Click();
+    g.game.sound().effect("nice.wav");
+    g.game.sound().MusicOff1Click();
     EXPECT_EQ(g.window.text("MusicOff1"), "Music Off");
     EXPECT_FALSE(g.window.timerEnabled("MusicTimer"));
-    g.game.MusicOff1Click();
+    g.game.sound().MusicOff1Click();
     EXPECT_EQ(g.window.text("MusicOff1"), "Music On");
-    g.game.SoundOff1Click();
-    g.game.effect("nice.wav");
+    g.game.sound().SoundOff1Click();
+    g.game.sound().effect("nice.wav");
 
     EXPECT_EQ(g.audioLines, (Lines{"music open Paint.mp3", "music play", "music stop", "music open Paint.mp3",
                                    "music play", "effect nice.wav"}));

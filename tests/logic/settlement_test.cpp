@@ -64,7 +64,7 @@ TEST_P(OwnResult, PointsGoToTheRightRowsWhateverTheirOrder) {
     s.soundOn = 1;
     h.audio.calls.clear();
 
-    h.game.settleMatch();
+    h.game.week().settleMatch();
 
     const std::string line = h.text("Tresults.lblresult");
     switch (result) {
@@ -130,7 +130,7 @@ TEST(OtherGames, ExactlyFourAreSimulatedEachFromAnEvenStart) {
         s.ourScore = 10;
         s.theirScore = 0;
 
-        h.game.settleMatch();
+        h.game.week().settleMatch();
 
         EXPECT_EQ(pointsOf(s, 1), 3);
         EXPECT_EQ(pointsOf(s, 2), 0);
@@ -153,7 +153,7 @@ TEST_F(Growth, MarkersStopAtElevenAndTheLowestLevelNeverGivesTwo) {
             s.week = 1;
             s.cash = 1000000;
             const GameState before = s;
-            h.game.settleMatch();
+            h.game.week().settleMatch();
             for (int t = 2; t <= kTeams; ++t) {
                 for (int j = 1; j <= kPlayers; ++j) {
                     const Player& now = s.players[t][j];
@@ -183,7 +183,7 @@ TEST_F(Growth, MarkersStopAtElevenAndTheLowestLevelNeverGivesTwo) {
 void settleFrom(HeadlessGame& h, const GameState& base, uint32_t seed) {
     h.state() = base;
     h.game.randomSource().seed(seed);
-    h.game.settleMatch();
+    h.game.week().settleMatch();
 }
 
 TEST_F(Training, AHighDrawNeedsTwoPointsForItsPlusTwo) {
@@ -240,7 +240,7 @@ TEST_F(Accounts, TrainingSponsorAndArtAddUp) {
     const int32_t cash = s.cash;
     h.window.setVisible("Panel27", false);
 
-    h.game.settleMatch();
+    h.game.week().settleMatch();
 
     EXPECT_EQ(s.trainingExpenses, 82 + 135);
     EXPECT_EQ(dialogLabel(h, "Tresults", "texpences"), "217");
@@ -260,7 +260,7 @@ TEST_F(Accounts, TrainingSponsorAndArtAddUp) {
     h.window.setVisible("result2", true);
     h.window.setText("result2", "Denied");
     h.window.setVisible("apply3", false);
-    h.game.settleMatch();
+    h.game.week().settleMatch();
     EXPECT_EQ(dialogLabel(h, "Tresults", "sponsordonates"), "");
     EXPECT_EQ(dialogLabel(h, "Tresults", "cactus"), "");
     for (const char* panel : {"Panel27", "Panel28", "Panel29", "Panel30"}) EXPECT_TRUE(h.window.visible(panel));
@@ -364,7 +364,7 @@ TEST_F(GameOver, CashBelowZeroEndsTheGameAlsoInATheftWeek) {
         g.window.setVisible("Start", false);  // as during a match
         g.events.clear();
 
-        g.game.settleMatch();
+        g.game.week().settleMatch();
 
         EXPECT_LT(g.state().cash, 0);
         if (theft) {
@@ -419,7 +419,7 @@ TEST_F(WrapUp, TheNewWeekStartsWithFreshPricesBoostsMarketAndPairings) {
     h.window.setText("action1", "Something happened");
     h.window.setText("yscore", "15");
 
-    h.game.settleMatch();
+    h.game.week().settleMatch();
 
     for (int j = 1; j <= kPlayers; ++j) {
         EXPECT_EQ(s.shootingBoost[j], 0);

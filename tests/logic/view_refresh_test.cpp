@@ -14,7 +14,7 @@ TEST_F(Refresh, DrawsTrainingPriceThenBoostsInOrder) {
     s.coachShooting = 20;
     s.coachTactics = 20;  // base (2 x 40) / 3 = 26, random(6)
     RandomSource r = h.game.randomSource();
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(s.trainingPriceBase, 26);
     EXPECT_EQ(s.trainingPointsPrice, (7 * (26 - r.random(6))) / 2);
     for (int j = 1; j <= kPlayers; ++j) {
@@ -40,9 +40,8 @@ TEST_F(Refresh, PricesFromTheirFormulas) {
     s.markerPrice[4] = 140;
     std::set<int> seen;
     for (int i = 0; i < 60; ++i) {
-        h.clock.set(5000 + i);
-        h.game.reseed();
-        h.game.refreshViews();
+        h.game.randomSource().seed(5000 + i);
+        h.game.refresh().refreshViews();
         EXPECT_EQ(s.trainingPointsPrice, (7 * 2) / 2);
         seen.insert(s.boostPrice[2]);
         EXPECT_EQ(s.markerSalePrice, 93);
@@ -51,7 +50,7 @@ TEST_F(Refresh, PricesFromTheirFormulas) {
     EXPECT_EQ(seen, (std::set<int>{157, 202, 247}));
     // No marker: no sale value and an empty label.
     s.players[1][3].marker = 0;
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(s.markerSalePrice, 0);
     EXPECT_EQ(h.text("wprice"), "");
 }
@@ -60,35 +59,35 @@ TEST_F(Refresh, ShopAndChemistLabels) {
     s.markerPrice[11] = 15123;
     s.orbPrice[6] = 2345;
     s.chemistDegree = 5;
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(h.text("price11"), "Price: $15123");
     EXPECT_EQ(h.text("aprice6"), "Price:  $2345");
     EXPECT_EQ(h.text("degree"), "Master degree in Chemestry");
     // A degree outside 1..6 leaves the label as it was.
     s.chemistDegree = 9;
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(h.text("degree"), "Master degree in Chemestry");
     // A candidate found by a chemist search is withdrawn by any refresh.
     h.window.setVisible("Panel68", true);
     h.window.setVisible("buychemist", true);
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_FALSE(h.window.visible("Panel68"));
     EXPECT_FALSE(h.window.visible("buychemist"));
 }
 
 TEST_F(Refresh, SupportersFavourite) {
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(h.text("sf"), s.playerNames[1][1]);  // all scores 0
     s.players[1][5].hits = 3;
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(h.text("sf"), s.playerNames[1][5]);
     // hits + 2 x picked up + 2 x hung; a tie goes to the lower number.
     s.players[1][2].flagsPickedUp = 1;
     s.players[1][2].hits = 1;
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(h.text("sf"), s.playerNames[1][2]);
     s.players[1][4].flagsHung = 2;
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(h.text("sf"), s.playerNames[1][4]);
 }
 
@@ -105,7 +104,7 @@ TEST_F(Refresh, FavouritesToWinAndSides) {
     }
     s.players[3][1].tactics = 26;
     s.players[5][2].shooting = 20;
-    h.game.doneClick("Splatters");
+    h.game.options().doneClick("Splatters");
     EXPECT_EQ(s.opponentTeam, 4);
     EXPECT_EQ(h.text("win1"), "even chances");
     EXPECT_EQ(h.text("win2"), "San Diego Marksmen");
@@ -122,7 +121,7 @@ TEST_F(Refresh, FavouritesToWinAndSides) {
     // Team 1 second in its pairing: its panels move to the right.
     s.pairings[1] = {4, 1};
     s.players[1][1].shooting = 40;
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(h.window.x("Panel18"), 315);
     EXPECT_EQ(h.window.x("Panel40"), 315);
     EXPECT_EQ(h.window.x("Panel19"), 59);
@@ -135,7 +134,7 @@ TEST_F(Refresh, FavouritesToWinAndSides) {
 }
 
 TEST_F(Refresh, TypedTeamNameEverywhereButTheInspectionCaption) {
-    h.game.doneClick("Orange Crush");
+    h.game.options().doneClick("Orange Crush");
     EXPECT_EQ(h.text("yteamname"), "Orange Crush");
     EXPECT_EQ(h.text("team10"), "Orange Crush");  // the table, team 1 on the last row
     const Pairing& yours = s.pairings[s.yourPairing];
@@ -144,7 +143,7 @@ TEST_F(Refresh, TypedTeamNameEverywhereButTheInspectionCaption) {
     const int k = s.yourPairing;
     EXPECT_EQ(h.text("rteam" + std::to_string(yours.first == 1 ? 2 * k - 1 : 2 * k)), "Orange Crush");
     EXPECT_EQ(s.teamNames[1], "Your team");
-    h.game.teamClick(10);
+    h.game.views().teamClick(10);
     EXPECT_EQ(h.text("currentteam"), "Your team");
     EXPECT_EQ(h.text("pname1"), s.playerNames[1][1]);
 }
@@ -155,7 +154,7 @@ TEST_F(Refresh, MatchDisplayResetAndStatusCleared) {
     h.window.setText("ostatus4", "gets the flag");
     h.window.setText("yscore", "15");
     h.window.setText("lbltime", "7");
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     for (const char* panel : {"Panel39", "Panel40", "Panel41"}) EXPECT_FALSE(h.window.visible(panel));
     EXPECT_EQ(h.text("ystatus2"), "");
     EXPECT_EQ(h.text("ostatus4"), "");
@@ -168,7 +167,7 @@ TEST_F(Inspection, ShowsTheClubOfTheClickedRow) {
     s.players[7][3].marker = 0;
     s.players[7][2].marker = 11;
     // Row 4 holds team 7 on a fresh table.
-    h.game.teamClick(4);
+    h.game.views().teamClick(4);
     EXPECT_EQ(h.text("currentteam"), "Los Angeles Freaks");
     EXPECT_EQ(h.text("pname2"), s.playerNames[7][2]);
     EXPECT_EQ(h.text("stamina2"), std::to_string(s.players[7][2].shooting));
@@ -176,7 +175,7 @@ TEST_F(Inspection, ShowsTheClubOfTheClickedRow) {
     EXPECT_EQ(h.text("mark2"), "Tech demon");
     EXPECT_EQ(h.text("mark3"), "None");
     // Any refresh shows the club on top again.
-    h.game.refreshViews();
+    h.game.refresh().refreshViews();
     EXPECT_EQ(h.text("currentteam"), "Chicago Geniuses");
 }
 

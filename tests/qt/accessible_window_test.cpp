@@ -168,7 +168,7 @@ TEST(AccessibleRoles, EachPlayByPlayLineAndScoreChangeIsAnnounced) {
     std::vector<QObject*> events;
     g.window.accessibility().setAnnouncer([&events](QWidget* w) { events.push_back(w); });
 
-    g.game.StartClick();
+    g.game.match().StartClick();
     int announcedLines = 0;
     int writtenLines = 0;
     std::string lastLine;
@@ -177,7 +177,7 @@ TEST(AccessibleRoles, EachPlayByPlayLineAndScoreChangeIsAnnounced) {
     int announcedScores = 0;
     for (int tick = 0; tick < 200 && g.window.timer("Timer1")->isActive(); ++tick) {
         events.clear();
-        g.game.nextaction();
+        g.game.match().nextaction();
         const auto shown = [&](const char* control) {
             return std::count(events.begin(), events.end(), static_cast<QObject*>(g.widget(control)));
         };
@@ -218,7 +218,7 @@ TEST(OwnClubMarks, TheOwnClubsRowIsMarkedInTheTableAndTheSchedule) {
     EXPECT_EQ(markedSlots, 1);
 
     // A club that merely carries the player's name is not marked.
-    g.game.doneClick(g.game.state().teamNames[2]);
+    g.game.options().doneClick(g.game.state().teamNames[2]);
     markedRows = 0;
     for (int i = 1; i <= 10; ++i)
         markedRows += qobject_cast<ui::GameLabel*>(g.widget("team" + std::to_string(i)))->isMarked() ? 1 : 0;

@@ -48,7 +48,7 @@ TEST(ControlClicks, ChangingThePageClosesTheOptionsAndBringsBackTheSquad) {
     EXPECT_EQ(g.window.pageControl("PageControl1")->currentIndex(), 6);
     EXPECT_FALSE(shown(g, "optionspanel"));
     for (const char* name : kSquadPanels) EXPECT_TRUE(shown(g, name)) << name;
-    EXPECT_FALSE(g.game.optionsOpen());
+    EXPECT_FALSE(g.game.options().optionsOpen());
 }
 
 TEST(ControlClicks, TheOptionsMenuTogglesThePanelAndBringsTheTeamPageForward) {

@@ -30,11 +30,11 @@ TEST(FocusGuard, AHidingButtonLeavesTheFocusOnAHarmlessControlOfItsPage) {
         {"buya6", 5, "PageControl2", 5},
         {"boost1", 2, "PageControl4", 1},
         {"boost4", 2, "PageControl4", 1},
-        {"replace1", 4, nullptr, 0, [](Game& g) { g.playersearchClick(); }},
-        {"replace3", 4, nullptr, 0, [](Game& g) { g.playersearchClick(); }},
+        {"replace1", 4, nullptr, 0, [](Game& g) { g.scout().playersearchClick(); }},
+        {"replace3", 4, nullptr, 0, [](Game& g) { g.scout().playersearchClick(); }},
         {"coachsearch", 4},
-        {"replaceyourcoach", 4, nullptr, 0, [](Game& g) { g.coachsearchClick(); }},
-        {"buychemist", 6, "PageControl3", 3, [](Game& g) { g.Button6Click(); }},
+        {"replaceyourcoach", 4, nullptr, 0, [](Game& g) { g.scout().coachsearchClick(); }},
+        {"buychemist", 6, "PageControl3", 3, [](Game& g) { g.laboratory().Button6Click(); }},
         {"apply1", 6, "PageControl3", 1},
         {"apply4", 6, "PageControl3", 1},
         {"Start", 9},
@@ -43,8 +43,8 @@ TEST(FocusGuard, AHidingButtonLeavesTheFocusOnAHarmlessControlOfItsPage) {
         SCOPED_TRACE(c.button);
         QtGame g;
         ASSERT_TRUE(activate(&g.window.mainWindow()));
-        g.game.state().cash = 100000;
-        g.game.refreshViews();
+        g.game.editableState().cash = 100000;
+        g.game.refresh().refreshViews();
         if (c.before) c.before(g.game);
         if (c.subPages != nullptr) g.window.pageControl(c.subPages)->chooseByPlayer(c.subPage);
         press(Qt::Key_0 + c.page, Qt::AltModifier);

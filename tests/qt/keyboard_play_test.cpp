@@ -80,7 +80,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     press(Qt::Key_Return);                           // presses "Ok"
     EXPECT_TRUE(g.widget("optionspanel")->isHidden());
 
-    g.game.state().cash = 60000;  // enough for every purchase of the week
+    g.game.editableState().cash = 60000;  // enough for every purchase of the week
 
     // Every page: by Ctrl+Tab, back by Ctrl+PgUp, and by Alt+number.
     ui::FlatPageControl* pages = g.pages("PageControl1");

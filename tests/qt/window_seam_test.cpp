@@ -53,7 +53,7 @@ TEST(WindowSeam, ProgrammaticChangesFireNoHandler) {
     EXPECT_EQ(g.game.state().gameSpeed, before.gameSpeed);
     g.window.showPage("TabSheet7");  // a user's page change would close the options
     EXPECT_EQ(g.window.pageControl("PageControl1")->currentIndex(), 6);
-    EXPECT_TRUE(g.game.optionsOpen());
+    EXPECT_TRUE(g.game.options().optionsOpen());
     EXPECT_FALSE(g.widget("optionspanel")->isHidden());
     g.window.showPage("markerPage7");
     EXPECT_EQ(g.window.pageControl("tab3")->currentIndex(), 6);

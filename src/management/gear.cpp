@@ -5,12 +5,9 @@
 #include <utility>
 
 #include "core/control_names.h"
-#include "management/management.h"
-#include "management/price_math.h"
+#include "management/gear.h"
 
 namespace splat {
-
-using management::canPay;
 
 namespace {
 
@@ -18,10 +15,10 @@ bool validPlayer(int32_t k) { return k >= 1 && k <= kPlayers; }
 
 }  // namespace
 
-void Management::plaClick(int k) {
+void Gear::plaClick(int k) {
     if (!validPlayer(k)) return;
     s_.selectedPlayer = k;
-    refreshViews();
+    p_.refresh.refreshViews();
     showPointer(k);
     if (s_.players[1][k].marker != 0) {
         win_.setVisible("sellweapon", true);
@@ -29,55 +26,56 @@ void Management::plaClick(int k) {
     }
 }
 
-void Management::buyMarker(int m) {
+void Gear::buyMarker(int m) {
     GameState& s = s_;
     if (m < 1 || m > kMarkers || !validPlayer(s.selectedPlayer)) return;
     Player& buyer = s.players[1][s.selectedPlayer];
     // A player who carries a marker must sell it first.
-    if (buyer.marker != 0 || !pay(s.markerPrice[m])) return;
+    if (buyer.marker != 0 || !p_.account.pay(s.markerPrice[m])) return;
     buyer.marker = m;
     win_.setVisible("sellweapon", true);
     win_.setVisible("wprice", true);
-    refreshViews();
+    p_.refresh.refreshViews();
 }
 
-void Management::sellweaponClick() {
+void Gear::sellweaponClick() {
     GameState& s = s_;
     // The sale value is the one of the last refresh; a player without a
     // marker has nothing to sell whatever that value says.
     if (s.markerSalePrice <= 0 || !validPlayer(s.selectedPlayer)) return;
     Player& seller = s.players[1][s.selectedPlayer];
     if (seller.marker == 0) return;
-    changeCash(s.markerSalePrice);
+    p_.account.earn(s.markerSalePrice);
     win_.setVisible("sellweapon", false);
     win_.setVisible("wprice", false);
     seller.marker = 0;
-    refreshViews();
+    p_.refresh.refreshViews();
 }
 
-namespace {
-void swapMarkers(Management& g, int a, int b) {
-    auto& ours = g.state().players[1];
+void Gear::swapMarkers(int a, int b) {
+    auto& ours = s_.players[1];
     std::swap(ours[a].marker, ours[b].marker);
-    g.refreshViews();
+    p_.refresh.refreshViews();
 }
-}  // namespace
 
-void Management::changem12Click() { swapMarkers(*this, 1, 2); }
-void Management::changem23Click() { swapMarkers(*this, 2, 3); }
-void Management::changem34Click() { swapMarkers(*this, 3, 4); }
-void Management::changem45Click() { swapMarkers(*this, 4, 5); }
-void Management::changem51Click() { swapMarkers(*this, 5, 1); }
+void Gear::changem12Click() { swapMarkers(1, 2); }
+void Gear::changem23Click() { swapMarkers(2, 3); }
+void Gear::changem34Click() { swapMarkers(3, 4); }
+void Gear::changem45Click() { swapMarkers(4, 5); }
+void Gear::changem51Click() { swapMarkers(5, 1); }
 
-void Management::buyOrb(int k) {
+void Gear::buyOrb(int k) {
     GameState& s = s_;
     // An orb is bought once for the rest of the game.
     if (k < 1 || k > kOrbs || s.hasOrb[k]) return;
-    if (!canPay(s, s.orbPrice[k])) return;
+    if (!p_.account.pay(s.orbPrice[k])) return;
     win_.setVisible(numbered("buya", k), false);
     s.hasOrb[k] = true;
-    changeCash(-int64_t{s.orbPrice[k]});
     win_.setText(numbered("lorb", k), s.orbNames[k]);
+}
+
+void Gear::showPointer(int k) {
+    for (int j = 1; j <= kPlayers; ++j) win_.setVisible(controls::kPointerLabels[j], j == k);
 }
 
 }  // namespace splat

@@ -5,39 +5,41 @@
 #include <string>
 
 #include "core/control_names.h"
-#include "management/management.h"
-#include "management/price_math.h"
+#include "core/saturating.h"
+#include "management/scout.h"
 
 namespace splat {
 
-using management::canPay;
-
 namespace {
+
 constexpr int kPlayerSearchFee = 100;
 constexpr int kCoachSearchFee = 150;
+
+// A candidate's skill: 20 and a draw below the search's quality.
+int32_t drawSkill(GameContext& c, int32_t quality) { return clampToInt32(int64_t{c.random(quality)} + 20); }
+
 }  // namespace
 
-void Management::playersearchClick() {
+void Scout::playersearchClick() {
     GameState& s = s_;
     // The squad's mean rating bounds the candidate's skills.
     int64_t squad = 0;
     for (int j = 1; j <= kPlayers; ++j) squad += int64_t{s.players[1][j].shooting} + s.players[1][j].tactics;
     s.searchQuality = clampToInt32(squad / 10);
-    if (!canPay(s, kPlayerSearchFee)) return;
+    if (!p_.account.pay(kPlayerSearchFee)) return;
 
-    changeCash(-kPlayerSearchFee);
     win_.setVisible(controls::kPlayerOffer, true);
     win_.setVisible(controls::kReplaceButtons, true);
-    reseed();
+    p_.ctx.reseed();
 
-    const int32_t r = random(50);
+    const int32_t r = p_.ctx.random(50);
     s.scoutedPlayerName = s.roster[50 + r];
     Player& candidate = s.scoutedPlayer;
-    candidate.shooting = clampToInt32(int64_t{random(s.searchQuality)} + 20);
-    candidate.tactics = clampToInt32(int64_t{random(s.searchQuality)} + 20);
-    candidate.marker = random(5) + 1;
-    const int64_t a = random(6);
-    const int64_t b = random(6);
+    candidate.shooting = drawSkill(p_.ctx, s.searchQuality);
+    candidate.tactics = drawSkill(p_.ctx, s.searchQuality);
+    candidate.marker = p_.ctx.random(5) + 1;
+    const int64_t a = p_.ctx.random(6);
+    const int64_t b = p_.ctx.random(6);
     s.scoutedPlayerPrice = clampToInt32((a + 12) * candidate.shooting + (b + 12) * candidate.tactics +
                                         100 * int64_t{candidate.marker});
 
@@ -48,18 +50,17 @@ void Management::playersearchClick() {
     win_.setText("newweapon", s.markerNames[candidate.marker]);
 }
 
-void Management::replaceClick(int k) {
+void Scout::replaceClick(int k) {
     GameState& s = s_;
     // Nobody to hire before the first search.
     if (k < 1 || k > kPlayers || s.scoutedPlayerName.empty()) return;
-    if (!canPay(s, s.scoutedPlayerPrice)) return;
+    if (!p_.account.pay(s.scoutedPlayerPrice)) return;
 
     // The candidate can be hired only once; hiring into the first position
     // also takes the search away until the next match.
     win_.setVisible(controls::kPlayerOffer, false);
     win_.setVisible(controls::kReplaceButtons, false);
     if (k == 1) win_.setVisible("playersearch", false);
-    changeCash(-int64_t{s.scoutedPlayerPrice});
 
     // The leaving player and his marker are gone.
     s.playerNames[1][k] = s.scoutedPlayerName;
@@ -70,28 +71,27 @@ void Management::replaceClick(int k) {
     newcomer.hits = 0;
     newcomer.flagsPickedUp = 0;
     newcomer.flagsHung = 0;
-    refreshViews();
+    p_.refresh.refreshViews();
 
     // A boost paid to the leaving player does not pass to the newcomer.
-    clearBoost(k);
+    tactics_.clearBoost(k);
 }
 
-void Management::coachsearchClick() {
+void Scout::coachsearchClick() {
     GameState& s = s_;
-    if (!canPay(s, kCoachSearchFee)) return;
+    if (!p_.account.pay(kCoachSearchFee)) return;
     s.searchQuality = clampToInt32((int64_t{s.coachShooting} + s.coachTactics) / 2);
-    changeCash(-kCoachSearchFee);
     win_.setVisible(controls::kCoachOffer, true);
     win_.setVisible(controls::kHireCoach, true);
     win_.setVisible("coachsearch", false);  // one coach search a week
-    reseed();
+    p_.ctx.reseed();
 
-    const int32_t r = random(10);
+    const int32_t r = p_.ctx.random(10);
     s.scoutedCoachName = s.roster[50 + r];
-    s.scoutedCoachShooting = clampToInt32(int64_t{random(s.searchQuality)} + 20);
-    s.scoutedCoachTactics = clampToInt32(int64_t{random(s.searchQuality)} + 20);
-    const int64_t a = random(6);
-    const int64_t b = random(6);
+    s.scoutedCoachShooting = drawSkill(p_.ctx, s.searchQuality);
+    s.scoutedCoachTactics = drawSkill(p_.ctx, s.searchQuality);
+    const int64_t a = p_.ctx.random(6);
+    const int64_t b = p_.ctx.random(6);
     s.scoutedCoachPrice = clampToInt32((a + 10) * s.scoutedCoachShooting + (b + 10) * s.scoutedCoachTactics);
 
     win_.setText("cprice", std::to_string(s.scoutedCoachPrice));
@@ -100,21 +100,24 @@ void Management::coachsearchClick() {
     win_.setText("ctactics", std::to_string(s.scoutedCoachTactics));
 }
 
-void Management::replaceyourcoachClick() {
+void Scout::replaceyourcoachClick() {
     GameState& s = s_;
-    if (s.scoutedCoachName.empty() || !canPay(s, s.scoutedCoachPrice)) return;
+    if (s.scoutedCoachName.empty() || !p_.account.pay(s.scoutedCoachPrice)) return;
     win_.setVisible(controls::kCoachOffer, false);
     win_.setVisible(controls::kHireCoach, false);
-    changeCash(-int64_t{s.scoutedCoachPrice});
 
     s.coachName = s.scoutedCoachName;
     s.coachShooting = s.scoutedCoachShooting;
     s.coachTactics = s.scoutedCoachTactics;
-    showCoach();
+    training_.showCoach();
 
     // The new coach charges his own weekly rates; the chosen levels stay.
-    drawTrainingCosts();
-    refreshViews();
+    training_.drawTrainingCosts();
+    p_.refresh.refreshViews();
+}
+
+void Scout::hideSearchOffers() {
+    for (const char* name : controls::kSearchOffers) win_.setVisible(name, false);
 }
 
 }  // namespace splat

@@ -1,4 +1,5 @@
-#include "core/game_core.h"
+#include "game/options.h"
+
 #include "core/text_input.h"
 
 namespace splat {
@@ -7,20 +8,20 @@ constexpr const char* kStandIns[] = {"Panel1", "Panel56", "Panel58", "Button1"};
 constexpr size_t kTeamNameLength = 20;
 }  // namespace
 
-void GameCore::openOptions() {
+void Options::openOptions() {
     optionsOpen_ = true;
     win_.setVisible("optionspanel", true);
     for (const char* name : kStandIns) win_.setVisible(name, false);
     win_.showPage("TabSheet1");
 }
 
-void GameCore::closeOptions() {
+void Options::closeOptions() {
     optionsOpen_ = false;
     win_.setVisible("optionspanel", false);
     for (const char* name : kStandIns) win_.setVisible(name, true);
 }
 
-void GameCore::toggleOptions() {
+void Options::toggleOptions() {
     if (optionsOpen_) {
         closeOptions();
     } else {
@@ -28,11 +29,11 @@ void GameCore::toggleOptions() {
     }
 }
 
-void GameCore::OptionsClick() { toggleOptions(); }
-void GameCore::btncloseClick() { closeOptions(); }
-void GameCore::OptionsClose() { closeOptions(); }
+void Options::OptionsClick() { toggleOptions(); }
+void Options::btncloseClick() { closeOptions(); }
+void Options::OptionsClose() { closeOptions(); }
 
-void GameCore::denterClick() {
+void Options::denterClick() {
     const ParsedNumber n = parseWholeNumber(win_.text("deadline"));
     if (n.reading == NumberReading::NotANumber) {
         win_.message("Invalid value", "");
@@ -50,9 +51,9 @@ void GameCore::denterClick() {
     win_.message("ok", "");
 }
 
-void GameCore::doneClick(std::string_view text) {
+void Options::doneClick(std::string_view text) {
     s_.teamName = limitCharacters(text, kTeamNameLength);
-    refreshViews();
+    refresh_.refreshViews();
 }
 
 }  // namespace splat

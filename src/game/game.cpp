@@ -1,0 +1,17 @@
+#include "game/game.h"
+
+namespace splat {
+
+Game::Game(Window& window, Audio& audio, SettingsStore& settings, Clock& clock)
+    : ctx_(window, audio, settings, clock) {}
+
+void Game::startUp() {
+    ctx_.state.teamName = "Your team";
+    ctx_.rng.seed(1);
+    sound_.readSettings();
+    ctx_.window.setText("SoundOff1", ctx_.state.soundOn ? "Sound On" : "Sound Off");
+    sound_.musicStartUp();
+    newGame_.firstStartGeneration();
+}
+
+}  // namespace splat
