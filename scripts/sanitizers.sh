@@ -12,6 +12,7 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 # GCC's maybe-uninitialized check misfires inside the standard library when
 # the sanitizers instrument it, so it is left to the plain build.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPLAT_WITH_QT=OFF -DSPLAT_WITH_AUDIO=OFF \
+  -DSPLAT_WARNINGS_AS_ERRORS=ON \
   "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -Wno-maybe-uninitialized" \
   "${launcher[@]}" >/dev/null
 cmake --build build-asan -j"$jobs" --target logic_tests splat-script splat-monkey settings_replay

@@ -31,13 +31,6 @@ HeadlessWindow::HeadlessWindow() {
     }
 }
 
-size_t HeadlessWindow::findSlot(std::string_view name) const {
-    const size_t mask = slots_.size() - 1;
-    size_t i = NameHash{}(name) & mask;
-    while (slots_[i] != 0 && controls_[slots_[i] - 1].desc->name != name) i = (i + 1) & mask;
-    return i;
-}
-
 const ControlState* HeadlessWindow::control(std::string_view name) const {
     const uint32_t slot = slots_[findSlot(name)];
     return slot == 0 ? nullptr : &controls_[slot - 1];

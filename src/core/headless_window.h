@@ -109,7 +109,12 @@ private:
     // controls_ (0 = empty; a power of two at most half full, probed
     // linearly), quicker than a node map for a refresh's ~200 lookups.
     std::vector<uint32_t> slots_;
-    size_t findSlot(std::string_view name) const;
+    size_t findSlot(std::string_view name) const {
+        const size_t mask = slots_.size() - 1;
+        size_t i = NameHash{}(name) & mask;
+        while (slots_[i] != 0 && controls_[slots_[i] - 1].desc->name != name) i = (i + 1) & mask;
+        return i;
+    }
     // Each dialog's labels ("Tresults.yoscore", ...) in table order.
     NameMap<std::vector<size_t>> dialogLabels_;
     std::deque<bool> answers_;
