@@ -31,7 +31,13 @@ inline constexpr std::array<MarkerName, kMarkers + 1> kMarkerNames = {{
 
 // Indexed by orb (kOrbAccuracy..kOrbTrainingPool); 0 is none.
 inline constexpr std::array<const char*, kOrbs + 1> kOrbNames = {
-    "", "Orb of Accuracy", "Orb of Wisdom", "Orb of Lore", "Orb of Chaos", "Orb of Acid", "Orb of Training pool",
+    "",
+    "Orb of Accuracy",
+    "Orb of Wisdom",
+    "Orb of Lore",
+    "Orb of Chaos",
+    "Orb of Acid",
+    "Orb of Training pool",
 };
 
 }  // namespace splat
