@@ -55,6 +55,10 @@ inline std::string sponsorCompanyLabel(int k) { return numbered("Label", 35 + k)
 
 // Next game page: both squads (the first team of the pairing stands on the
 // left), the clock and the two scores.
+// The Next game page's two columns: the first team of the pairing stands on
+// the left, so the refresh moves each squad and score box to its column.
+inline constexpr int kLeftColumnX = 59;
+inline constexpr int kRightColumnX = 315;
 inline constexpr const char* kOurSquad = "Panel18";
 inline constexpr const char* kTheirSquad = "Panel19";
 inline constexpr const char* kMatchClock = "Panel39";

@@ -716,8 +716,8 @@ void buildNextGamePage(TableBuilder& t) {
         .itemIndex = 1;
     t.add("slowaction", ControlKind::RadioButton, "RadioGroup5", "Slow", {14, 76, 170, 22});
 
-    // The two squads stand at x = 59 and x = 315; the game swaps the pairs.
-    t.panel("Panel38", pg, {59, 80, 496, 38});
+    // The two squads stand in the page's two columns; the game swaps the pairs.
+    t.panel("Panel38", pg, {controls::kLeftColumnX, 80, 496, 38});
     t.label("hometeam", "Panel38", "", {8, 9, 214, kLine}, Bold | Centered).speech.name = "{} vs {awayteam}";
     t.label("Label60", "Panel38", "vs", {230, 9, 36, kLine}, Bold | Centered);
     t.label("awayteam", "Panel38", "", {274, 9, 214, kLine}, Bold | Centered);
@@ -731,17 +731,17 @@ void buildNextGamePage(TableBuilder& t) {
             t.label(num(status, j), panel, "", {138, 10 + (j - 1) * 26, 96, kLine}, Italic).speech.name =
                 "[" + brace(num(names, j)) + ": {}]";
     };
-    squad(controls::kOurSquad, 59, "yourplayer", "ystatus");
-    squad(controls::kTheirSquad, 315, "opponent", "ostatus");
+    squad(controls::kOurSquad, controls::kLeftColumnX, "yourplayer", "ystatus");
+    squad(controls::kTheirSquad, controls::kRightColumnX, "opponent", "ostatus");
 
     t.panel(controls::kMatchClock, pg, {600, 204, 200, 40}).visible = false;
     t.label("Label58", controls::kMatchClock, "Time:", {12, 10, 60, kLine}, Bold);
     t.label("lbltime", controls::kMatchClock, "", {76, 10, 100, kLine}, Bold).speech = {.name = "Time: {}",
                                                                                         .caption = "Label58"};
-    t.panel(controls::kOurScoreBox, pg, {59, 282, 240, 46}).visible = false;
+    t.panel(controls::kOurScoreBox, pg, {controls::kLeftColumnX, 282, 240, 46}).visible = false;
     t.label("yscore", controls::kOurScoreBox, "0", {8, 8, 224, 30}, Bold | Heading | Centered).speech = {
         .name = "Score: {yteamname} {}, {opteam} {oscore}", .live = true};
-    t.panel(controls::kTheirScoreBox, pg, {315, 282, 240, 46}).visible = false;
+    t.panel(controls::kTheirScoreBox, pg, {controls::kRightColumnX, 282, 240, 46}).visible = false;
     t.label("oscore", controls::kTheirScoreBox, "0", {8, 8, 224, 30}, Bold | Heading | Centered).speech = {
         .name = "Score: {yteamname} {yscore}, {opteam} {}", .live = true};
 

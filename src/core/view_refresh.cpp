@@ -160,13 +160,12 @@ void Views::show(const Favourites& favourites) {
     }
 
     // The first team of the pairing stands on the left of the Next game page.
-    constexpr int kLeft = 59;
-    constexpr int kRight = 315;
+    using controls::kLeftColumnX, controls::kRightColumnX;
     const bool weAreFirst = yours.first == 1;
-    w.setX(controls::kOurSquad, weAreFirst ? kLeft : kRight);
-    w.setX(controls::kOurScoreBox, weAreFirst ? kLeft : kRight);
-    w.setX(controls::kTheirSquad, weAreFirst ? kRight : kLeft);
-    w.setX(controls::kTheirScoreBox, weAreFirst ? kRight : kLeft);
+    w.setX(controls::kOurSquad, weAreFirst ? kLeftColumnX : kRightColumnX);
+    w.setX(controls::kOurScoreBox, weAreFirst ? kLeftColumnX : kRightColumnX);
+    w.setX(controls::kTheirSquad, weAreFirst ? kRightColumnX : kLeftColumnX);
+    w.setX(controls::kTheirScoreBox, weAreFirst ? kRightColumnX : kLeftColumnX);
 
     // Match heading.
     w.setText("hometeam", displayName(s, yours.first));

@@ -231,4 +231,29 @@ TEST(Layers, EachLayerBuildsExactlyTheSourcesOfItsFolder) {
     }
 }
 
+// The game's subsystems are composed, not stacked: a class of the logic
+// derives only from one of the seams it implements (a headless window, a
+// settings store in memory, a fixed clock, ...), never from another class.
+TEST(Layers, NoClassOfTheLogicDerivesFromAnotherButASeam) {
+    const fs::path root = SPLAT_SOURCE_DIR;
+    static const std::regex derived(R"(^\s*(?:class|struct)\s+(\w+)(?:\s+final)?\s*:\s*(?:public\s+|private\s+|protected\s+)?(\w+))");
+    static const std::set<std::string> seams = {"Window", "Audio", "SettingsStore", "Clock"};
+    int seamImplementations = 0;
+    for (const char* layer : {"core", "league", "management", "match", "game"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(root / "src" / layer)) {
+            std::ifstream in(entry.path());
+            int n = 0;
+            for (std::string line; std::getline(in, line);) {
+                ++n;
+                std::smatch m;
+                if (!std::regex_search(line, m, derived)) continue;
+                EXPECT_TRUE(seams.count(m[2])) << entry.path().string() << ":" << n << ": " << m[1] << " derives from "
+                                               << m[2];
+                ++seamImplementations;
+            }
+        }
+    }
+    EXPECT_GT(seamImplementations, 0) << "the check found not even the seams' implementations";
+}
+
 }  // namespace
