@@ -23,7 +23,9 @@ public:
     ModuleAudio(const ModuleAudio&) = delete;
     ModuleAudio& operator=(const ModuleAudio&) = delete;
 
-    bool musicOpen(std::string_view file, std::string& error) override { return audio_->musicOpen(file, error); }
+    bool musicOpen(std::string_view file, std::string& error) override {
+        return audio_->musicOpen(file, error);
+    }
     void musicPlay() override { audio_->musicPlay(); }
     void musicStop() override { audio_->musicStop(); }
     void playEffect(std::string_view file) override { audio_->playEffect(file); }

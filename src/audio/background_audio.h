@@ -51,8 +51,8 @@ private:
     Factory open_;
     ErrorReport lateError_;
     mutable std::mutex mutex_;
-    std::unique_ptr<Audio> audio_;   // set once the backend is ready
-    std::vector<Request> waiting_;   // requests made before that
+    std::unique_ptr<Audio> audio_;  // set once the backend is ready
+    std::vector<Request> waiting_;  // requests made before that
     std::thread helper_;
 };
 

@@ -11,9 +11,7 @@ namespace {
 // Effects all play on this channel, so a new one cuts off the one before.
 constexpr int kEffectChannel = 0;
 
-bool openMixer() {
-    return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
-}
+bool openMixer() { return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) == 0; }
 
 // ALSA's own error handler: says nothing.
 void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
@@ -147,8 +145,6 @@ double SdlAudio::musicPosition() const {
     return Mix_GetMusicPosition(music_);
 }
 
-bool SdlAudio::effectPlaying() const {
-    return ready_ && Mix_Playing(kEffectChannel) != 0;
-}
+bool SdlAudio::effectPlaying() const { return ready_ && Mix_Playing(kEffectChannel) != 0; }
 
 }  // namespace splat

@@ -12,9 +12,7 @@
 namespace splat {
 
 // Names of numbered controls ("replace3", "Panel28", "pagrees5").
-inline std::string numbered(const char* stem, int n) {
-    return stem + std::to_string(n);
-}
+inline std::string numbered(const char* stem, int n) { return stem + std::to_string(n); }
 
 namespace controls {
 
@@ -28,7 +26,8 @@ inline constexpr const char* kPlayerOffer = "Panel23";     // the player found
 inline constexpr const char* kReplaceButtons = "Panel24";  // whom he would replace
 inline constexpr const char* kCoachOffer = "Panel25";      // the coach found
 inline constexpr const char* kHireCoach = "replaceyourcoach";
-inline constexpr std::array<const char*, 4> kSearchOffers = {kPlayerOffer, kReplaceButtons, kCoachOffer, kHireCoach};
+inline constexpr std::array<const char*, 4> kSearchOffers = {kPlayerOffer, kReplaceButtons, kCoachOffer,
+                                                             kHireCoach};
 
 // Tactics page: the names in positions 1..5.
 inline constexpr std::array<const char*, kPlayers + 1> kPositionLabels = {

@@ -29,11 +29,11 @@ constexpr int kOrbTrainingPool = 6;
 
 // One player: 20 signed 32-bit slots, of which six carry game data.
 struct Player {
-    int32_t shooting = 0;       // slot 0: shooting accuracy
-    int32_t tactics = 0;        // slot 1
+    int32_t shooting = 0;  // slot 0: shooting accuracy
+    int32_t tactics = 0;   // slot 1
     int32_t slot2 = 0;
     int32_t slot3 = 0;
-    int32_t marker = 0;         // slot 4: marker model 0..11 (0 = none)
+    int32_t marker = 0;  // slot 4: marker model 0..11 (0 = none)
     int32_t slot5 = 0;
     int32_t slot6 = 0;
     int32_t hits = 0;           // slot 7: opponents hit this season

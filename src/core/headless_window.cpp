@@ -89,7 +89,8 @@ void HeadlessWindow::setChecked(std::string_view name, bool checked) {
     if (!checked) return;
     // Radio buttons of one container are exclusive.
     for (ControlState& other : controls_) {
-        if (&other != c && other.desc->kind == ControlKind::RadioButton && other.desc->parent == c->desc->parent) {
+        if (&other != c && other.desc->kind == ControlKind::RadioButton &&
+            other.desc->parent == c->desc->parent) {
             other.itemIndex = 0;
         }
     }

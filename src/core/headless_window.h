@@ -33,11 +33,11 @@ struct ControlState {
 struct WindowEvent {
     enum class Type { Message, Question, Dialog, Timer, Closed };
     Type type = Type::Message;
-    std::string name;     // dialog or timer
+    std::string name;  // dialog or timer
     std::string caption;
     std::string text;
-    bool flag = false;    // question: the answer; timer: on
-    int interval = 0;     // timer
+    bool flag = false;                                        // question: the answer; timer: on
+    int interval = 0;                                         // timer
     std::vector<std::pair<std::string, std::string>> labels;  // dialog: short name, text
 };
 
@@ -111,7 +111,7 @@ private:
     std::vector<uint32_t> slots_;
     size_t findSlot(std::string_view name) const {
         const size_t mask = slots_.size() - 1;
-        size_t i = NameHash{}(name) & mask;
+        size_t i = NameHash{}(name)&mask;
         while (slots_[i] != 0 && controls_[slots_[i] - 1].desc->name != name) i = (i + 1) & mask;
         return i;
     }

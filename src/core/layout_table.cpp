@@ -27,8 +27,8 @@ constexpr int kButtonH = 28;  // height of a push button
 
 class TableBuilder {
 public:
-    ControlSpec& add(std::string name, ControlKind kind, std::string parent, std::string text,
-                     Rect rect, int style = Plain) {
+    ControlSpec& add(std::string name, ControlKind kind, std::string parent, std::string text, Rect rect,
+                     int style = Plain) {
         ControlSpec c;
         c.name = std::move(name);
         c.kind = kind;
@@ -43,10 +43,8 @@ public:
     ControlSpec& panel(std::string name, std::string parent, Rect r) {
         return add(std::move(name), ControlKind::Panel, std::move(parent), "", r);
     }
-    ControlSpec& label(std::string name, std::string parent, std::string text, Rect r,
-                       int style = Plain) {
-        return add(std::move(name), ControlKind::Label, std::move(parent), std::move(text), r,
-                   style);
+    ControlSpec& label(std::string name, std::string parent, std::string text, Rect r, int style = Plain) {
+        return add(std::move(name), ControlKind::Label, std::move(parent), std::move(text), r, style);
     }
     ControlSpec& button(std::string name, std::string parent, std::string text, Rect r) {
         return add(std::move(name), ControlKind::Button, std::move(parent), std::move(text), r);
@@ -67,17 +65,15 @@ public:
         c.picture = std::move(background);
         return c;
     }
-    ControlSpec& radioGroup(std::string name, std::string parent, std::vector<std::string> items,
-                            int index, Rect r) {
+    ControlSpec& radioGroup(std::string name, std::string parent, std::vector<std::string> items, int index,
+                            Rect r) {
         ControlSpec& c = add(std::move(name), ControlKind::RadioGroup, std::move(parent), "", r);
         c.items = std::move(items);
         c.itemIndex = index;
         return c;
     }
-    ControlSpec& dialog(std::string name, std::string caption, int w, int h,
-                        std::string background = "") {
-        ControlSpec& c = add(std::move(name), ControlKind::Dialog, "", std::move(caption),
-                             {0, 0, w, h});
+    ControlSpec& dialog(std::string name, std::string caption, int w, int h, std::string background = "") {
+        ControlSpec& c = add(std::move(name), ControlKind::Dialog, "", std::move(caption), {0, 0, w, h});
         c.visible = false;
         c.picture = std::move(background);
         return c;
@@ -140,10 +136,12 @@ void buildWindowTop(TableBuilder& t) {
     // The banner shows the title on its left half; the header sits on the right.
     t.picture("bannerPicture", "TForm1", "banner.jpg", {10, 0, 977, 161});
     const int hdr = Light | Bold;
-    t.label("yteamname", "TForm1", "Your team", {600, 16, 360, 32}, hdr | Heading).speech = {.name = "Your club: {}"};
+    t.label("yteamname", "TForm1", "Your team", {600, 16, 360, 32}, hdr | Heading).speech = {
+        .name = "Your club: {}"};
     t.label("Label3", "TForm1", "Cash:", {600, 62, 76, kLine}, hdr);
     t.label("Label29", "TForm1", "$", {680, 62, 14, kLine}, hdr);
-    t.label("lblcash", "TForm1", "0", {696, 62, 150, kLine}, hdr).speech = {.name = "Cash: ${}", .caption = "Label3"};
+    t.label("lblcash", "TForm1", "0", {696, 62, 150, kLine}, hdr).speech = {.name = "Cash: ${}",
+                                                                            .caption = "Label3"};
     t.label("Label30", "TForm1", "Week:", {600, 88, 76, kLine}, hdr);
     t.label("weeknumber", "TForm1", "0", {696, 88, 100, kLine}, hdr).speech = {.name = "Week: {}",
                                                                                .caption = "Label30"};
@@ -172,15 +170,15 @@ void buildTeamPage(TableBuilder& t) {
     t.label("Label91", "Panel1", "flags hung", {colX[6], 12, colW[6], kLine}, Bold);
     const std::array<const char*, 7> rowStems{"playername", "s", "shoot", "m", "ot", "ft", "fh"};
     // What a screen reader calls each column after the player's name.
-    const std::array<const char*, 7> spoken{"", "shooting accuracy", "tactics", "marker", "hits",
-                                            "flags picked up", "flags hung"};
+    const std::array<const char*, 7> spoken{"",     "shooting accuracy", "tactics",   "marker",
+                                            "hits", "flags picked up",   "flags hung"};
     for (int j = 1; j <= 5; ++j) {
         const int y = 44 + (j - 1) * 28;
         const std::string who = brace(num("playername", j));
         for (std::size_t c = 0; c < rowStems.size(); ++c)
-            t.label(num(rowStems[c], j), "Panel1", c == 0 || c == 3 ? "" : "0",
-                    {colX[c], y, colW[c], kLine})
-                .speech.name = c == 0 ? "Player " + std::to_string(j) + ": {}" : who + ", " + spoken[c] + ": {}";
+            t.label(num(rowStems[c], j), "Panel1", c == 0 || c == 3 ? "" : "0", {colX[c], y, colW[c], kLine})
+                .speech.name =
+                c == 0 ? "Player " + std::to_string(j) + ": {}" : who + ", " + spoken[c] + ": {}";
     }
 
     t.panel("Panel56", pg, {16, 224, 380, 84}).visible = false;
@@ -200,12 +198,12 @@ void buildTeamPage(TableBuilder& t) {
     t.panel(controls::kDifficultyGroup, "optionspanel", {16, 16, 290, 200});
     t.label("Label94", controls::kDifficultyGroup, "Difficulty level", {12, 10, 200, kLine}, Bold);
     t.radioGroup("RadioGroup1", controls::kDifficultyGroup,
-                 {"Easy", "Amateur league", "Pro league", "Major league", "Impossible"}, 1,
-                 {12, 36, 266, 152})
+                 {"Easy", "Amateur league", "Pro league", "Major league", "Impossible"}, 1, {12, 36, 266, 152})
         .speech = {.name = "Difficulty level", .caption = "Label94"};
     t.panel(controls::kSeasonLengthGroup, "optionspanel", {322, 16, 290, 92});
     t.label("Label95", controls::kSeasonLengthGroup, "Games per season", {12, 10, 200, kLine}, Bold);
-    ControlSpec& games = t.add("deadline", ControlKind::Edit, controls::kSeasonLengthGroup, "20", {12, 42, 90, 26});
+    ControlSpec& games =
+        t.add("deadline", ControlKind::Edit, controls::kSeasonLengthGroup, "20", {12, 42, 90, 26});
     games.speech = {.name = "Games per season", .caption = "Label95"};
     games.enterPresses = "dxButton2";
     t.button("dxButton2", controls::kSeasonLengthGroup, "Enter", {114, 41, 90, kButtonH}).speech.name =
@@ -239,17 +237,17 @@ void buildTacticsPage(TableBuilder& t) {
         t.label(controls::kOpponentLabels[j], pos, "", {326, 76 + (j - 1) * 40, 220, kLine}).speech.name =
             "Opponent's position " + std::to_string(j) + ": {}";
     for (int k = 0; k < 4; ++k) {
-        ControlSpec& b = t.button(num("dxButton", 8 + k), pos, kSwapCaptions[k], {20, 92 + k * 40, 64, kButtonH});
+        ControlSpec& b =
+            t.button(num("dxButton", 8 + k), pos, kSwapCaptions[k], {20, 92 + k * 40, 64, kButtonH});
         b.speech.name = std::string("Swap positions ") + kSwapPairs[k] + ", " +
-                        brace(controls::kPositionLabels[k + 1]) + " and " + brace(controls::kPositionLabels[k + 2]);
+                        brace(controls::kPositionLabels[k + 1]) + " and " +
+                        brace(controls::kPositionLabels[k + 2]);
         b.speech.toolTip = std::string("Swap positions ") + kSwapPairs[k];
         b.spends = true;
     }
     t.panel("Panel6", pos, {580, 76, 340, 104});
-    const std::array<const char*, 4> hint{"Your player is more likely to",
-                                          "engage the opponent in a similar",
-                                          "position. Keep this in mind when",
-                                          "repositioning your players..."};
+    const std::array<const char*, 4> hint{"Your player is more likely to", "engage the opponent in a similar",
+                                          "position. Keep this in mind when", "repositioning your players..."};
     for (int i = 0; i < 4; ++i)
         t.label(num("Label", 97 + i), "Panel6", hint[i], {12, 10 + i * kLine, 316, kLine});
 
@@ -272,7 +270,8 @@ void buildTacticsPage(TableBuilder& t) {
             "[" + brace(controls::kBoostLabels[j]) + " answers: {}]";
     for (int j = 1; j <= 5; ++j) {
         ControlSpec& deal = t.button(num("boost", j), boost, "Deal", {668, 54 + (j - 1) * 34, 90, kButtonH});
-        deal.speech.name = "Deal: boost " + brace(controls::kBoostLabels[j]) + " for $" + brace(num("boostprice", j));
+        deal.speech.name =
+            "Deal: boost " + brace(controls::kBoostLabels[j]) + " for $" + brace(num("boostprice", j));
         deal.spends = true;
     }
     t.panel("Panel26", boost, {16, 248, 912, 44});
@@ -290,7 +289,8 @@ void buildTacticsPage(TableBuilder& t) {
         const std::string who = brace(num("pp", j));
         t.label(num("pp", j), "Panel54", "", {x, 10, 170, kLine}, Bold).speech.name =
             "Position " + std::to_string(j) + ": {}";
-        ControlSpec& priority = t.radioGroup(num("pr", j), "Panel54", {"high", "regular", "low"}, 1, {x, 36, 170, 104});
+        ControlSpec& priority =
+            t.radioGroup(num("pr", j), "Panel54", {"high", "regular", "low"}, 1, {x, 36, 170, 104});
         priority.speech.name = "Run for the flag priority of " + who;
         for (const std::string& item : priority.items) priority.itemNames.push_back(who + ": " + item);
     }
@@ -312,16 +312,15 @@ void buildTrainingPage(TableBuilder& t) {
     t.label("coachname", "Panel20", "", {170, 12, 250, kLine}, Bold).speech = {.name = "Coach: {}",
                                                                                .caption = "Label6"};
     t.label("Label7", "Panel20", "Shooting training", {12, 42, 150, kLine});
-    t.label("straining", "Panel20", "0", {170, 42, 100, kLine}).speech = {.name = "Coach's shooting training: {}",
-                                                                          .caption = "Label7"};
+    t.label("straining", "Panel20", "0", {170, 42, 100, kLine}).speech = {
+        .name = "Coach's shooting training: {}", .caption = "Label7"};
     t.label("Label9", "Panel20", "Tactics training", {12, 70, 150, kLine});
-    t.label("ttraining", "Panel20", "0", {170, 70, 100, kLine}).speech = {.name = "Coach's tactics training: {}",
-                                                                          .caption = "Label9"};
+    t.label("ttraining", "Panel20", "0", {170, 70, 100, kLine}).speech = {
+        .name = "Coach's tactics training: {}", .caption = "Label9"};
 
     // Training levels with the weekly cost beside each item.
-    const auto levelPanel = [&t](const std::string& panel, Rect r, const char* caption,
-                                 const char* group, std::vector<std::string> items,
-                                 const std::array<const char*, 4>& costs,
+    const auto levelPanel = [&t](const std::string& panel, Rect r, const char* caption, const char* group,
+                                 std::vector<std::string> items, const std::array<const char*, 4>& costs,
                                  const std::array<const char*, 4>& dollars) {
         const std::array<const char*, 4> levels{"None", "Basic", "Regular", "Advanced"};
         const std::string captionLabel = panel == "Panel21" ? "Label18" : "Label19";
@@ -330,7 +329,8 @@ void buildTrainingPage(TableBuilder& t) {
         ControlSpec& selector = t.radioGroup(group, panel, std::move(items), 0, {12, 36, 200, 112});
         selector.speech = {.name = std::string(caption) + " level", .caption = captionLabel};
         for (int i = 0; i < 4; ++i)
-            selector.itemNames.push_back(std::string(caption) + " " + levels[i] + ", $" + brace(costs[i]) + " a week");
+            selector.itemNames.push_back(std::string(caption) + " " + levels[i] + ", $" + brace(costs[i]) +
+                                         " a week");
         for (int i = 0; i < 4; ++i) {
             const int y = 44 + i * 22;  // level with the selector's items
             t.label(dollars[i], panel, "$", {224, y, 14, kLine});
@@ -354,7 +354,9 @@ void buildTrainingPage(TableBuilder& t) {
     t.label("Label120", "Panel69", "pool", {12, 70, 150, kLine});
     t.panel("Panel70", "Panel69", {168, 66, 120, 28});
     t.label("tpnumber", "Panel70", "0", {8, 4, 104, kLine}, Bold).speech = {
-        .name = "Training points in the pool: {}", .toolTip = "Training points in the pool", .caption = "Label120"};
+        .name = "Training points in the pool: {}",
+        .toolTip = "Training points in the pool",
+        .caption = "Label120"};
     ControlSpec& buy = t.button("buytp", pg, "Buy", {808, 52, 100, 30});
     buy.speech.name = "Buy 10 training points for ${tpprice}";
     buy.spends = true;
@@ -364,12 +366,15 @@ void buildTrainingPage(TableBuilder& t) {
         {65, "The better coach you got the more money you pay for training. "},
         {66, "Payments for training are deducted every week"},
         {67, "Training improves your players shooting accuracy and tactics."},
-        {121, "Your coach is able to improve the players by using training points from the "
-              "pool. "},
-        {122, "When there are no points in the pool, your players are not improving, so you "
-              "don't wanna run outa these points"},
-        {123, "Price of training points changes depending on how good your coach is and random "
-              "factors."},
+        {121,
+         "Your coach is able to improve the players by using training points from the "
+         "pool. "},
+        {122,
+         "When there are no points in the pool, your players are not improving, so you "
+         "don't wanna run outa these points"},
+        {123,
+         "Price of training points changes depending on how good your coach is and random "
+         "factors."},
     }};
     for (std::size_t i = 0; i < lines.size(); ++i)
         t.label(num("Label", lines[i].first), "Panel42", lines[i].second,
@@ -403,8 +408,8 @@ void buildScoutPage(TableBuilder& t) {
         t.label(num("pl", j), controls::kReplaceButtons, "", {12, 15 + (j - 1) * 34, 170, kLine}).speech.name =
             "Your player " + std::to_string(j) + ": {}";
     for (int j = 1; j <= 5; ++j) {
-        ControlSpec& hire =
-            t.button(num("replace", j), controls::kReplaceButtons, "replace", {192, 11 + (j - 1) * 34, 96, kButtonH});
+        ControlSpec& hire = t.button(num("replace", j), controls::kReplaceButtons, "replace",
+                                     {192, 11 + (j - 1) * 34, 96, kButtonH});
         hire.speech.name = "Replace " + brace(num("pl", j)) + "[ with {newname}]";
         hire.spends = true;
     }
@@ -486,8 +491,7 @@ void buildGearPage(TableBuilder& t) {
         {"Orb of Chaos is one of a kind artifact", "that makes it easier for your team",
          "to win. Don't expect no miracles though"},
         {"Orb of Acid increases the income", "from ZRK production by 30% or more"},
-        {"Orb of Training pool adds 10 points to", "the training pool each week at no cost",
-         "whatsoever"},
+        {"Orb of Training pool adds 10 points to", "the training pool each week at no cost", "whatsoever"},
     }};
     for (int n = 1; n <= kOrbs; ++n) {
         const std::string orb = kOrbNames[n];
@@ -522,13 +526,14 @@ void buildFinancesPage(TableBuilder& t) {
     t.page(lab, "PageControl3", "ZRK laboratory");
     t.panel("Panel46", lab, {16, 16, 376, 96});
     t.label("Label31", "Panel46", "Lab level:", {12, 10, 170, kLine}, Bold);
-    t.label("lbllab", "Panel46", "0", {190, 10, 60, kLine}).speech = {.name = "Lab level: {}", .caption = "Label31"};
+    t.label("lbllab", "Panel46", "0", {190, 10, 60, kLine}).speech = {.name = "Lab level: {}",
+                                                                      .caption = "Label31"};
     t.label("Label32", "Panel46", "Security level:", {12, 38, 170, kLine}, Bold);
     t.label("lblsecurity", "Panel46", "0", {190, 38, 60, kLine}).speech = {.name = "Security level: {}",
                                                                            .caption = "Label32"};
     t.label("dollarLlCost", "Panel46", "$", {256, 10, 14, kLine});
-    t.label("llcost", "Panel46", "0", {272, 10, 92, kLine}).speech = {.name = "Price of the next lab level: ${}",
-                                                                      .toolTip = "Price of the next lab level"};
+    t.label("llcost", "Panel46", "0", {272, 10, 92, kLine}).speech = {
+        .name = "Price of the next lab level: ${}", .toolTip = "Price of the next lab level"};
     t.label("dollarSlCost", "Panel46", "$", {256, 38, 14, kLine});
     t.label("slcost", "Panel46", "0", {272, 38, 92, kLine}).speech = {
         .name = "Price of the next security level: ${}", .toolTip = "Price of the next security level"};
@@ -541,9 +546,11 @@ void buildFinancesPage(TableBuilder& t) {
     t.label("chemistname", "Panel67", "", {190, 10, 238, kLine}, Bold).speech = {.name = "Chemist: {}",
                                                                                  .caption = "Label107"};
     t.label("Label106", "Panel67", "Degree", {12, 36, 170, kLine});
-    t.label("degree", "Panel67", "", {190, 36, 238, kLine}).speech = {.name = "Degree: {}", .caption = "Label106"};
+    t.label("degree", "Panel67", "", {190, 36, 238, kLine}).speech = {.name = "Degree: {}",
+                                                                      .caption = "Label106"};
     t.label("Label105", "Panel67", "Experience", {12, 62, 170, kLine});
-    t.label("exp", "Panel67", "0", {190, 62, 238, kLine}).speech = {.name = "Experience: {}", .caption = "Label105"};
+    t.label("exp", "Panel67", "0", {190, 62, 238, kLine}).speech = {.name = "Experience: {}",
+                                                                    .caption = "Label105"};
     t.label("Label103", "Panel67", "Knowledge of chemistry", {12, 88, 170, kLine});
     t.label("knowledge", "Panel67", "0", {190, 88, 238, kLine}).speech = {.name = "Knowledge of chemistry: {}",
                                                                           .caption = "Label103"};
@@ -566,7 +573,8 @@ void buildFinancesPage(TableBuilder& t) {
         const std::string box = controls::sponsorOffer(s);
         const std::string company = brace(controls::sponsorCompanyLabel(s));
         t.panel(box, sp, {16, 48 + (s - 1) * 76, 912, 68});
-        t.label(controls::sponsorCompanyLabel(s), box, "", {12, 8, 250, kLine}, Bold).speech.name = "Sponsor: {}";
+        t.label(controls::sponsorCompanyLabel(s), box, "", {12, 8, 250, kLine}, Bold).speech.name =
+            "Sponsor: {}";
         t.label(num("result", s), box, "", {12, 38, 300, kLine}, Italic).speech.name =
             "[" + company + " answers: {}]";
         const std::string applyFee = std::string(" (") + applyPrice[s - 1] + ")";
@@ -575,7 +583,8 @@ void buildFinancesPage(TableBuilder& t) {
         apply.speech.name = "Apply for sponsorship by " + company + applyFee;
         apply.spends = true;
         const std::string dumpFee = std::string(" (") + dumpPrice[s - 1] + ")";
-        ControlSpec& dump = t.button(num("dump", s), box, "Dump the sponsor" + dumpFee, {586, 20, 200, kButtonH});
+        ControlSpec& dump =
+            t.button(num("dump", s), box, "Dump the sponsor" + dumpFee, {586, 20, 200, kButtonH});
         dump.visible = false;
         dump.speech.name = "Dump the sponsor " + company + dumpFee;
         dump.spends = true;
@@ -591,10 +600,11 @@ void buildFinancesPage(TableBuilder& t) {
     t.label("Label109", "Panel66", "Income a week:", {12, 38, 150, kLine}, Bold);
     t.label("dollarPeyoteIncome", "Panel66", "$", {170, 38, 14, kLine});
     t.label("peyoteincome", "Panel66", "0", {186, 38, 100, kLine}).speech = {.name = "Art income a week: ${}",
-                                                                            .caption = "Label109"};
+                                                                             .caption = "Label109"};
     t.label("dollarPeyoteUp", "Panel66", "$", {12, 70, 14, kLine});
     t.label("peyoteup", "Panel66", "0", {28, 70, 100, kLine}).speech = {
-        .name = "Price of the next art production level: ${}", .toolTip = "Price of the next art production level"};
+        .name = "Price of the next art production level: ${}",
+        .toolTip = "Price of the next art production level"};
     ControlSpec& artUp = t.button("dxButton12", "Panel66", "upgrade", {170, 66, 100, kButtonH});
     artUp.speech.name = "Upgrade art production for ${peyoteup}";
     artUp.spends = true;
@@ -712,8 +722,7 @@ void buildNextGamePage(TableBuilder& t) {
 
     t.add("RadioGroup5", ControlKind::GroupBox, pg, "Game speed", {600, 80, 200, 110});
     t.add("fastaction", ControlKind::RadioButton, "RadioGroup5", "Fast", {14, 24, 170, 22});
-    t.add("normalaction", ControlKind::RadioButton, "RadioGroup5", "Normal", {14, 50, 170, 22})
-        .itemIndex = 1;
+    t.add("normalaction", ControlKind::RadioButton, "RadioGroup5", "Normal", {14, 50, 170, 22}).itemIndex = 1;
     t.add("slowaction", ControlKind::RadioButton, "RadioGroup5", "Slow", {14, 76, 170, 22});
 
     // The two squads stand in the page's two columns; the game swaps the pairs.
@@ -722,11 +731,9 @@ void buildNextGamePage(TableBuilder& t) {
     t.label("Label60", "Panel38", "vs", {230, 9, 36, kLine}, Bold | Centered);
     t.label("awayteam", "Panel38", "", {274, 9, 214, kLine}, Bold | Centered);
 
-    const auto squad = [&t, &pg](const char* panel, int x, const char* names,
-                                 const char* status) {
+    const auto squad = [&t, &pg](const char* panel, int x, const char* names, const char* status) {
         t.panel(panel, pg, {x, 128, 240, 146});
-        for (int j = 1; j <= 5; ++j)
-            t.label(num(names, j), panel, "", {8, 10 + (j - 1) * 26, 126, kLine});
+        for (int j = 1; j <= 5; ++j) t.label(num(names, j), panel, "", {8, 10 + (j - 1) * 26, 126, kLine});
         for (int j = 1; j <= 5; ++j)
             t.label(num(status, j), panel, "", {138, 10 + (j - 1) * 26, 96, kLine}, Italic).speech.name =
                 "[" + brace(num(names, j)) + ": {}]";
@@ -771,9 +778,10 @@ void buildDialogs(TableBuilder& t) {
     // then the week's income and expenses in two columns.
     t.dialog("Tresults", "", 640, 438, "results.jpg").speech = {
         .name = "Match results",
-        .description = "{Tresults.yourteam} {Tresults.yoscore}, {Tresults.opponentteam} {Tresults.opscore}. "
-                       "{Tresults.lblresult} Income: [{Tresults.yourlab} ][{Tresults.cactus} ]"
-                       "[{Tresults.sponsordonates} ]Expenses: training ${Tresults.texpences}"};
+        .description =
+            "{Tresults.yourteam} {Tresults.yoscore}, {Tresults.opponentteam} {Tresults.opscore}. "
+            "{Tresults.lblresult} Income: [{Tresults.yourlab} ][{Tresults.cactus} ]"
+            "[{Tresults.sponsordonates} ]Expenses: training ${Tresults.texpences}"};
     const std::string r = "Tresults";
     t.label("Tresults.yourteam", r, "Your team", {30, 24, 290, 24}, Bold | Larger);
     t.label("Tresults.yoscore", r, "0", {30, 52, 100, 24}, Bold | Larger).speech.name =
@@ -791,14 +799,15 @@ void buildDialogs(TableBuilder& t) {
     t.label("Tresults.Training", r, "Training:", {390, 178, 80, kLine});
     t.label("Tresults.Label2", r, "$", {474, 178, 14, kLine});
     t.label("Tresults.texpences", r, "0", {490, 178, 120, kLine}).speech = {.name = "Training: ${}",
-                                                                           .caption = "Tresults.Training"};
+                                                                            .caption = "Tresults.Training"};
     t.button("Tresults.Button1", r, "OK", {270, 388, 100, 30});
 
     ControlSpec& seasonEnd = t.dialog("Tendseason", "", 536, 198);
     seasonEnd.closeBox = true;
     seasonEnd.speech = {.name = "Season end",
-                        .description = "{Tendseason.congrat} {Tendseason.result}[ {Tendseason.money}][ "
-                                       "{Tendseason.Label1}]"};
+                        .description =
+                            "{Tendseason.congrat} {Tendseason.result}[ {Tendseason.money}][ "
+                            "{Tendseason.Label1}]"};
     const std::string e = "Tendseason";
     t.label("Tendseason.congrat", e, "Season over", {20, 16, 496, 28}, Bold | Italic | Larger);
     t.label("Tendseason.result", e, "Final place", {20, 56, 496, kLine});
@@ -816,11 +825,13 @@ void buildDialogs(TableBuilder& t) {
         t.label(num("TForm4.Label", i + 1), f4, std::to_string(i + 1) + " Place Trophy",
                 {20 + i * 155, 40, 145, kLine}, Bold | Centered);
     for (int i = 0; i < 3; ++i)
-        t.label(controls::kTrophyCounts[i], f4, "0", {20 + i * 155, 70, 145, 30}, Bold | Heading | Centered).speech =
-            {.name = std::to_string(i + 1) + " Place Trophy: {}", .caption = num("TForm4.Label", i + 1)};
+        t.label(controls::kTrophyCounts[i], f4, "0", {20 + i * 155, 70, 145, 30}, Bold | Heading | Centered)
+            .speech = {.name = std::to_string(i + 1) + " Place Trophy: {}",
+                       .caption = num("TForm4.Label", i + 1)};
     t.button("TForm4.dxButton1", f4, "ok", {197, 296, 100, 30});
 
-    t.dialog("TForm5", "", 422, 190).speech = {.name = "Message", .description = "{TForm5.Label1}[ {TForm5.Label2}]"};
+    t.dialog("TForm5", "", 422, 190).speech = {.name = "Message",
+                                               .description = "{TForm5.Label1}[ {TForm5.Label2}]"};
     t.label("TForm5.Label1", "TForm5", "Message", {20, 40, 382, kLine}, Bold);
     t.label("TForm5.Label2", "TForm5", "", {20, 68, 382, kLine});
     t.button("TForm5.dxButton1", "TForm5", "ok", {161, 140, 100, 30});

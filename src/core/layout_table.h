@@ -35,11 +35,11 @@ enum TextStyle : int {
     Bold = 1,
     Italic = 2,
     Underline = 4,
-    Larger = 8,      // one size larger than the base font
-    Centered = 16,   // text centred in its box
+    Larger = 8,     // one size larger than the base font
+    Centered = 16,  // text centred in its box
     RightAligned = 32,
-    Light = 64,      // light text, for dark backgrounds
-    Heading = 128,   // clearly larger (headers, banner)
+    Light = 64,     // light text, for dark backgrounds
+    Heading = 128,  // clearly larger (headers, banner)
 };
 
 struct Rect {
@@ -55,30 +55,30 @@ struct Rect {
 // every text it names is non-empty. All empty: nothing beyond what it shows.
 // (Every field has its default, so that an entry names only those it sets.)
 struct Speech {
-    std::string name{};         // its accessible name ("" keeps its text or caption)
+    std::string name{};  // its accessible name ("" keeps its text or caption)
     std::string description{};
     std::string toolTip{};
-    std::string caption{};      // the label that captions this value (labelled-by)
-    bool live = false;          // each text written is announced (play-by-play, score)
+    std::string caption{};  // the label that captions this value (labelled-by)
+    bool live = false;      // each text written is announced (play-by-play, score)
 };
 
 struct ControlSpec {
-    std::string name;         // objectName; dialog controls are "DIALOG.NAME"
+    std::string name;  // objectName; dialog controls are "DIALOG.NAME"
     ControlKind kind = ControlKind::Label;
-    std::string parent;       // name of the containing control ("" for top level)
-    std::string text;         // fixed text, caption or initial text
-    bool visible = true;      // initially shown
-    bool enabled = true;      // initially enabled
-    Rect rect;                // position and size inside the parent (client area)
+    std::string parent;              // name of the containing control ("" for top level)
+    std::string text;                // fixed text, caption or initial text
+    bool visible = true;             // initially shown
+    bool enabled = true;             // initially enabled
+    Rect rect;                       // position and size inside the parent (client area)
     std::vector<std::string> items;  // items of a radio group
-    int itemIndex = -1;       // radio group: chosen item; radio button: 1 = checked
-    int style = Plain;        // TextStyle flags
-    std::string picture;      // Picture: asset file name; Page/Dialog: background picture
-    int maxLength = 0;        // Edit: most characters accepted (0 = no limit)
-    int interval = 0;         // Timer: interval in milliseconds
-    bool wordWrap = false;    // Label: long text wraps onto the next lines of its box
-    bool closeBox = false;    // Dialog: its title bar has a close box, which acts as its Ok
-    bool overMainWindow = false;  // Dialog: centred on the main window (else on the screen)
+    int itemIndex = -1;              // radio group: chosen item; radio button: 1 = checked
+    int style = Plain;               // TextStyle flags
+    std::string picture;             // Picture: asset file name; Page/Dialog: background picture
+    int maxLength = 0;               // Edit: most characters accepted (0 = no limit)
+    int interval = 0;                // Timer: interval in milliseconds
+    bool wordWrap = false;           // Label: long text wraps onto the next lines of its box
+    bool closeBox = false;           // Dialog: its title bar has a close box, which acts as its Ok
+    bool overMainWindow = false;     // Dialog: centred on the main window (else on the screen)
 
     // What the window needs beyond the layout, for the keyboard and a screen
     // reader (the reading order is the layout's own: rows top to bottom).

@@ -2,9 +2,7 @@
 
 namespace splat {
 
-void RandomSource::seed(uint32_t v) {
-    state_ = static_cast<uint32_t>(v * 22695477u + 1u);
-}
+void RandomSource::seed(uint32_t v) { state_ = static_cast<uint32_t>(v * 22695477u + 1u); }
 
 int32_t RandomSource::next() {
     state_ = state_ * kMultiplier + 1u;  // unsigned: wraps mod 2^64

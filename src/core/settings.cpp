@@ -1,5 +1,5 @@
-#include "core/sound.h"
 #include "core/setting_value.h"
+#include "core/sound.h"
 
 namespace splat {
 
@@ -22,8 +22,6 @@ void Sound::readSettings() {
 
 // A file that cannot be written does not stop the game: the switch has
 // already changed for this run.
-void Sound::writeSetting(std::string_view key, bool on) {
-    settings_.write(kSection, key, on ? "1" : "0");
-}
+void Sound::writeSetting(std::string_view key, bool on) { settings_.write(kSection, key, on ? "1" : "0"); }
 
 }  // namespace splat

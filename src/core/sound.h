@@ -19,9 +19,9 @@ public:
 
     // Music and effects (core/music.cpp).
     void musicStartUp();
-    void musicloop();              // MusicTimer tick
-    void MusicOff1Click();         // toggleMusic
-    void SoundOff1Click();         // toggleSound
+    void musicloop();       // MusicTimer tick
+    void MusicOff1Click();  // toggleMusic
+    void SoundOff1Click();  // toggleSound
     void effect(std::string_view file);
     // The music could not be played (also when the sound device reports it
     // later): the player is told once and the music stays off for the run;

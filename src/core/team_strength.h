@@ -11,7 +11,8 @@ namespace splat {
 
 inline int32_t teamStrength(const GameState& s, int32_t team) {
     int64_t sum = 0;
-    for (int p = 1; p <= kPlayers; ++p) sum += int64_t{s.players[team][p].shooting} + s.players[team][p].tactics;
+    for (int p = 1; p <= kPlayers; ++p)
+        sum += int64_t{s.players[team][p].shooting} + s.players[team][p].tactics;
     return clampToInt32(sum);
 }
 

@@ -5,9 +5,7 @@
 namespace splat {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 // The length of the valid UTF-8 sequence starting at text[i], or 0.
 size_t sequenceLength(std::string_view text, size_t i) {
@@ -17,10 +15,19 @@ size_t sequenceLength(std::string_view text, size_t i) {
     uint32_t minimum = 0;
     uint32_t cp = 0;
     if (c < 0x80) return 1;
-    if ((c & 0xE0) == 0xC0) { len = 2; cp = c & 0x1F; minimum = 0x80; }
-    else if ((c & 0xF0) == 0xE0) { len = 3; cp = c & 0x0F; minimum = 0x800; }
-    else if ((c & 0xF8) == 0xF0) { len = 4; cp = c & 0x07; minimum = 0x10000; }
-    else return 0;
+    if ((c & 0xE0) == 0xC0) {
+        len = 2;
+        cp = c & 0x1F;
+        minimum = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3;
+        cp = c & 0x0F;
+        minimum = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4;
+        cp = c & 0x07;
+        minimum = 0x10000;
+    } else return 0;
     if (i + len > text.size()) return 0;
     for (size_t k = 1; k < len; ++k) {
         if ((byte(i + k) & 0xC0) != 0x80) return 0;
@@ -54,7 +61,8 @@ ParsedNumber parseWholeNumber(std::string_view text) {
         }
     }
     if (negative) value = -value;
-    if (tooLarge || value > std::numeric_limits<int32_t>::max() || value < std::numeric_limits<int32_t>::min()) {
+    if (tooLarge || value > std::numeric_limits<int32_t>::max() ||
+        value < std::numeric_limits<int32_t>::min()) {
         return {NumberReading::TooLarge, 0};
     }
     return {NumberReading::Valid, static_cast<int32_t>(value)};

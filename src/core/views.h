@@ -30,9 +30,9 @@ public:
     void show(const Favourites& favourites);
     // The squad of the club in table row 1..10 on the League page.
     void inspectRow(int row);
-    void teamClick(int row);       // team1Click .. team10Click
-    void Button1Click();           // "Trophy room"
-    void About1Click();            // "About"
+    void teamClick(int row);  // team1Click .. team10Click
+    void Button1Click();      // "Trophy room"
+    void About1Click();       // "About"
 
 private:
     const GameState& s_;

@@ -55,8 +55,8 @@ void addManagementBindings(std::vector<Binding>& b) {
     // Marker swaps: the row on the Team page and the row on the Gear page
     // call the same five handlers.
     constexpr void (Gear::*kMarkerSwaps[5])() = {&Gear::changem12Click, &Gear::changem23Click,
-                                                  &Gear::changem34Click, &Gear::changem45Click,
-                                                  &Gear::changem51Click};
+                                                 &Gear::changem34Click, &Gear::changem45Click,
+                                                 &Gear::changem51Click};
     for (int i = 0; i < 5; ++i) {
         b.push_back(click(numbered("dxButton", 15 + i), &Game::gear, kMarkerSwaps[i]));
         b.push_back(click(numbered("dxButton", 3 + i), &Game::gear, kMarkerSwaps[i]));
@@ -93,16 +93,20 @@ std::vector<Binding> makeBindings() {
     b.push_back(click("About1", &Game::views, &Views::About1Click));
 
     // Options panel and the page control.
-    b.push_back(on("PageControl1", Signal::PageChange, [](Game& g, int, std::string_view) { g.options().OptionsClose(); }));
-    b.push_back(on("RadioGroup1", Signal::Select, [](Game& g, int i, std::string_view) { g.newGame().levelchange(i); }));
+    b.push_back(on("PageControl1", Signal::PageChange,
+                   [](Game& g, int, std::string_view) { g.options().OptionsClose(); }));
+    b.push_back(on("RadioGroup1", Signal::Select,
+                   [](Game& g, int i, std::string_view) { g.newGame().levelchange(i); }));
     b.push_back(click("dxButton2", &Game::options, &Options::denterClick));
     b.push_back(on("text", Signal::Change, [](Game& g, int, std::string_view t) { g.options().doneClick(t); }));
     b.push_back(click("dxButton1", &Game::options, &Options::btncloseClick));
     b.push_back(click("Button1", &Game::views, &Views::Button1Click));
 
     // Training selectors keep their choice in the state.
-    b.push_back(on("shooting", Signal::Select, [](Game& g, int i, std::string_view) { g.training().shootingSelected(i); }));
-    b.push_back(on("tactics", Signal::Select, [](Game& g, int i, std::string_view) { g.training().tacticsSelected(i); }));
+    b.push_back(on("shooting", Signal::Select,
+                   [](Game& g, int i, std::string_view) { g.training().shootingSelected(i); }));
+    b.push_back(on("tactics", Signal::Select,
+                   [](Game& g, int i, std::string_view) { g.training().tacticsSelected(i); }));
 
     // League table: team1Click .. team10Click.
     for (int n = 1; n <= 10; ++n) {

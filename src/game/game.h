@@ -80,8 +80,9 @@ private:
     Week week_{ctx_, {account_, sound_, league_, refresh_, prices_, tactics_, scout_, sponsors_}};
     MatchEngine match_{ctx_, sound_, week_};
     Options options_{ctx_, refresh_};
-    NewGame newGame_{ctx_, {account_, league_, refresh_, prices_, training_, tactics_, scout_, gear_, laboratory_,
-                            art_, sponsors_, options_}};
+    NewGame newGame_{ctx_,
+                     {account_, league_, refresh_, prices_, training_, tactics_, scout_, gear_, laboratory_,
+                      art_, sponsors_, options_}};
 };
 
 }  // namespace splat

@@ -1,3 +1,5 @@
+#include "game/new_game.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -5,7 +7,6 @@
 #include "core/control_names.h"
 #include "core/person_names.h"
 #include "core/shop_names.h"
-#include "game/new_game.h"
 
 namespace splat {
 namespace {
@@ -233,7 +234,8 @@ void NewGame::levelchange(int item) {
         // The selector shows the difficulty in force again, so that the item
         // just refused can be picked once more.
         const int* inForce = std::find(std::begin(kDifficulty), std::end(kDifficulty), s_.difficulty);
-        if (inForce != std::end(kDifficulty)) win_.setItemIndex("RadioGroup1", static_cast<int>(inForce - kDifficulty));
+        if (inForce != std::end(kDifficulty))
+            win_.setItemIndex("RadioGroup1", static_cast<int>(inForce - kDifficulty));
         return;
     }
     if (item >= 0 && item < 5) s_.difficulty = kDifficulty[item];

@@ -37,12 +37,13 @@ struct NewGameParts {
 
 class NewGame {
 public:
-    NewGame(GameContext& context, const NewGameParts& parts) : ctx_(context), s_(context.state), win_(context.window), p_(parts) {}
+    NewGame(GameContext& context, const NewGameParts& parts)
+        : ctx_(context), s_(context.state), win_(context.window), p_(parts) {}
 
     void firstStartGeneration();
     void newGameGeneration();
-    void Newgame1Click();          // newGameCommand: "New game" menu item
-    void levelchange(int item);    // difficultyChanged: RadioGroup1
+    void Newgame1Click();        // newGameCommand: "New game" menu item
+    void levelchange(int item);  // difficultyChanged: RadioGroup1
 
 private:
     void hireStartingChemist();

@@ -12,12 +12,13 @@ namespace splat {
 
 class Options {
 public:
-    Options(GameContext& context, PageRefresh& refresh) : s_(context.state), win_(context.window), refresh_(refresh) {}
+    Options(GameContext& context, PageRefresh& refresh)
+        : s_(context.state), win_(context.window), refresh_(refresh) {}
 
-    void OptionsClick();           // toggleOptions: "Options" menu item
-    void btncloseClick();          // "Ok" of the options panel
-    void OptionsClose();           // every change of page
-    void denterClick();            // enterGamesPerSeason: "Enter"
+    void OptionsClick();                    // toggleOptions: "Options" menu item
+    void btncloseClick();                   // "Ok" of the options panel
+    void OptionsClose();                    // every change of page
+    void denterClick();                     // enterGamesPerSeason: "Enter"
     void doneClick(std::string_view text);  // teamNameChanged: every change of `text`
 
     void openOptions();

@@ -15,13 +15,13 @@ class League {
 public:
     explicit League(GameContext& context) : ctx_(context), s_(context.state), win_(context.window) {}
 
-    void drawPairings();                      // league/pairings.cpp
+    void drawPairings();  // league/pairings.cpp
     // The week's opponent from the player's pairing.
     void findOpponent();                      // league/pairings.cpp
     void sortTable();                         // league/league_table.cpp
     void addPoints(int32_t team, int32_t n);  // league/league_table.cpp
     // The favourite of each pairing: the squads' ratings alone.
-    Favourites weighFavourites();             // league/league_table.cpp
+    Favourites weighFavourites();  // league/league_table.cpp
     // The trophy room's counts (league/league_table.cpp).
     void showTrophies();
 

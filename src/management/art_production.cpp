@@ -1,10 +1,11 @@
 // Art production: each level bought adds $50 a week and makes the next level
 // 1.7 times dearer.
 
+#include "management/art_production.h"
+
 #include <string>
 
 #include "core/saturating.h"
-#include "management/art_production.h"
 
 namespace splat {
 

@@ -11,7 +11,7 @@ class ArtProduction {
 public:
     explicit ArtProduction(const PageTools& tools) : p_(tools) {}
 
-    void upgradeClick();           // dxButton12
+    void upgradeClick();  // dxButton12
     // The level, the weekly income and the next level's price.
     void showArtProduction();
 

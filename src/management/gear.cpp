@@ -1,11 +1,12 @@
 // The Gear page: choosing the player the shop works on, buying and selling
 // markers, swapping markers between neighbours, and the six orbs.
 
+#include "management/gear.h"
+
 #include <string>
 #include <utility>
 
 #include "core/control_names.h"
-#include "management/gear.h"
 
 namespace splat {
 

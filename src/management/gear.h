@@ -12,15 +12,15 @@ class Gear {
 public:
     explicit Gear(const PageTools& tools) : p_(tools) {}
 
-    void plaClick(int k);          // pla1Click .. pla5Click
-    void buyMarker(int m);         // buy1Click .. buy11Click
+    void plaClick(int k);   // pla1Click .. pla5Click
+    void buyMarker(int m);  // buy1Click .. buy11Click
     void sellweaponClick();
-    void changem12Click();         // both rows of marker-swap buttons
+    void changem12Click();  // both rows of marker-swap buttons
     void changem23Click();
     void changem34Click();
     void changem45Click();
     void changem51Click();
-    void buyOrb(int k);            // buya1Click .. buya6Click
+    void buyOrb(int k);  // buya1Click .. buya6Click
 
     // The ">" stands in front of player k alone.
     void showPointer(int k);
@@ -30,7 +30,6 @@ private:
     GameState& s_ = p_.ctx.state;
     Window& win_ = p_.ctx.window;
     void swapMarkers(int a, int b);
-
 };
 
 }  // namespace splat

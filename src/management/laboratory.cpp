@@ -1,13 +1,14 @@
 // The ZRK laboratory: lab and security upgrades, the chemist search and
 // hiring the chemist found.
 
+#include "management/laboratory.h"
+
 #include <algorithm>
 #include <string>
 
 #include "core/chemist_degrees.h"
 #include "core/control_names.h"
 #include "core/saturating.h"
-#include "management/laboratory.h"
 
 namespace splat {
 

@@ -15,7 +15,7 @@ public:
 
     void labupgradeClick();
     void securityupgradeClick();
-    void Button6Click();           // chemist search (dxButton13)
+    void Button6Click();  // chemist search (dxButton13)
     void buychemistClick();
 
     // The lab's and the security's levels, prices and yield.

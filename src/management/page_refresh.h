@@ -12,7 +12,8 @@ namespace splat {
 
 class PageRefresh {
 public:
-    PageRefresh(League& league, Prices& prices, Views& views) : league_(league), prices_(prices), views_(views) {}
+    PageRefresh(League& league, Prices& prices, Views& views)
+        : league_(league), prices_(prices), views_(views) {}
 
     void refreshViews() { views_.show(workOut()); }
 

@@ -2,11 +2,12 @@
 // candidate found. Both searches reseed the random source from the clock, so
 // two searches within the same second turn up the same candidate.
 
+#include "management/scout.h"
+
 #include <string>
 
 #include "core/control_names.h"
 #include "core/saturating.h"
-#include "management/scout.h"
 
 namespace splat {
 

@@ -17,7 +17,7 @@ public:
         : p_(tools), training_(training), tactics_(tactics) {}
 
     void playersearchClick();
-    void replaceClick(int k);      // replace1Click .. replace5Click
+    void replaceClick(int k);  // replace1Click .. replace5Click
     void coachsearchClick();
     void replaceyourcoachClick();
 

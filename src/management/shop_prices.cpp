@@ -22,18 +22,41 @@ struct PriceRule {
 // saves from the first week can have a top marker early, later it pays the
 // full price.
 constexpr std::array<PriceRule, kMarkers> kOpeningMarkerPrices{{
-    {90, 20}, {190, 50}, {350, 100}, {700, 200}, {900, 100}, {1300, 100},
-    {1700, 200}, {2500, 500}, {4000, 200}, {5000, 200}, {8000, 2000},
+    {90, 20},
+    {190, 50},
+    {350, 100},
+    {700, 200},
+    {900, 100},
+    {1300, 100},
+    {1700, 200},
+    {2500, 500},
+    {4000, 200},
+    {5000, 200},
+    {8000, 2000},
 }};
 constexpr std::array<PriceRule, kMarkers> kWeeklyMarkerPrices{{
-    {90, 20}, {190, 50}, {350, 100}, {700, 200}, {900, 100}, {1300, 100},
-    {1700, 200}, {2500, 500}, {4000, 200}, {8000, 200}, {15000, 2000},
+    {90, 20},
+    {190, 50},
+    {350, 100},
+    {700, 200},
+    {900, 100},
+    {1300, 100},
+    {1700, 200},
+    {2500, 500},
+    {4000, 200},
+    {8000, 200},
+    {15000, 2000},
 }};
 
 // Orbs in shop order: Accuracy, Wisdom, Lore, Chaos, Acid, Training pool; the
 // same rules at the opening and every week.
 constexpr std::array<PriceRule, kOrbs> kOrbPrices{{
-    {800, 300}, {700, 300}, {2000, 500}, {4000, 2000}, {4500, 3000}, {2000, 1500},
+    {800, 300},
+    {700, 300},
+    {2000, 500},
+    {4000, 2000},
+    {4500, 3000},
+    {2000, 1500},
 }};
 
 }  // namespace
@@ -56,7 +79,8 @@ void Prices::drawWeeklyShopPrices() {
     for (int m = 1; m <= kMarkers; ++m) {
         s_.markerPrice[m] = kWeeklyMarkerPrices[m - 1].base + ctx_.random(kWeeklyMarkerPrices[m - 1].spread);
     }
-    for (int k = 1; k <= kOrbs; ++k) s_.orbPrice[k] = kOrbPrices[k - 1].base + ctx_.random(kOrbPrices[k - 1].spread);
+    for (int k = 1; k <= kOrbs; ++k)
+        s_.orbPrice[k] = kOrbPrices[k - 1].base + ctx_.random(kOrbPrices[k - 1].spread);
 }
 
 }  // namespace splat

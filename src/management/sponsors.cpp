@@ -1,9 +1,10 @@
 // Sponsors: applying to one of the four companies and dropping the sponsor.
 
+#include "management/sponsors.h"
+
 #include <string>
 
 #include "core/control_names.h"
-#include "management/sponsors.h"
 
 namespace splat {
 
@@ -17,11 +18,7 @@ struct SponsorTerms {
 };
 
 constexpr SponsorTerms kTerms[kSponsors + 1] = {
-    {0, 0, 0, 0},
-    {300, 2, 1, 400},
-    {500, 3, 1, 300},
-    {1000, 3, 2, 200},
-    {1500, 4, 2, 100},
+    {0, 0, 0, 0}, {300, 2, 1, 400}, {500, 3, 1, 300}, {1000, 3, 2, 200}, {1500, 4, 2, 100},
 };
 
 bool validSponsor(int s) { return s >= 1 && s <= kSponsors; }

@@ -11,8 +11,8 @@ class Sponsors {
 public:
     explicit Sponsors(const PageTools& tools) : p_(tools) {}
 
-    void applyClick(int s);        // apply1Click .. apply4Click
-    void dumpClick(int s);         // dump1Click .. dump4Click
+    void applyClick(int s);  // apply1Click .. apply4Click
+    void dumpClick(int s);   // dump1Click .. dump4Click
 
     // All four offers with their application buttons, answers empty.
     void showSponsorOffers();

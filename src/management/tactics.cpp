@@ -2,11 +2,12 @@
 // run-for-the-flag priority of each position. Boosts, their prices and the
 // priorities belong to the position, not to the player standing in it.
 
+#include "management/tactics.h"
+
 #include <string>
 #include <utility>
 
 #include "core/control_names.h"
-#include "management/tactics.h"
 
 namespace splat {
 namespace {

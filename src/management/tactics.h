@@ -13,12 +13,12 @@ class Tactics {
 public:
     explicit Tactics(const PageTools& tools) : p_(tools) {}
 
-    void Button2Click();           // position swap 1-2 (dxButton8)
-    void Button3Click();           // 2-3
-    void Button4Click();           // 3-4
-    void Button5Click();           // 4-5
-    void boostClick(int k);        // boost1Click .. boost5Click
-    void prClick(int k, int item); // pr1Click .. pr5Click
+    void Button2Click();            // position swap 1-2 (dxButton8)
+    void Button3Click();            // 2-3
+    void Button4Click();            // 3-4
+    void Button5Click();            // 4-5
+    void boostClick(int k);         // boost1Click .. boost5Click
+    void prClick(int k, int item);  // pr1Click .. pr5Click
 
     // A position's boost gone, its "Deal" button back and its notice empty.
     void clearBoost(int slot);
@@ -30,7 +30,6 @@ private:
     GameState& s_ = p_.ctx.state;
     Window& win_ = p_.ctx.window;
     void swapPositions(int k);
-
 };
 
 }  // namespace splat

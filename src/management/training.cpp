@@ -1,10 +1,11 @@
 // The Training page. Buying points does not refresh, so the price holds for
 // the next lot too.
 
+#include "management/training.h"
+
 #include <string>
 
 #include "core/saturating.h"
-#include "management/training.h"
 
 namespace splat {
 namespace {

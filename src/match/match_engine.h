@@ -22,7 +22,7 @@ public:
     void normalactionClick();
     void slowactionClick();
     // match/match_tick.cpp
-    void nextaction();             // Timer1 tick
+    void nextaction();  // Timer1 tick
     void eliminateOurs();
     void eliminateTheirs();
 

@@ -52,7 +52,7 @@ narration::Names namesOf(const GameState& s) {
 
 // How the Next game page shows a side and what it sounds like.
 struct SideLook {
-    const char* statusStem;   // "ystatus" / "ostatus" + position
+    const char* statusStem;  // "ystatus" / "ostatus" + position
     const char* scoreLabel;
     const char* hitSound;     // one of this side is hit
     const char* pickUpSound;  // one of this side picks up the flag
@@ -81,10 +81,13 @@ Side ourSide(GameState& s) {
 }
 
 Side theirSide(GameState& s) {
-    return {s.theirActor, s.theirFlagCarrier, s.theirHasFlag, s.theirOut, s.theirScore, -1, nullptr, kTheirLook};
+    return {s.theirActor, s.theirFlagCarrier, s.theirHasFlag, s.theirOut, s.theirScore, -1,
+            nullptr,      kTheirLook};
 }
 
-void showScore(Pitch& g, const Side& side) { g.window().setText(side.look.scoreLabel, std::to_string(side.score)); }
+void showScore(Pitch& g, const Side& side) {
+    g.window().setText(side.look.scoreLabel, std::to_string(side.score));
+}
 
 std::string statusLabel(const Side& side, int32_t j) { return side.look.statusStem + std::to_string(j); }
 
@@ -138,7 +141,8 @@ int32_t kindFor(const GameState& s, int32_t r, int32_t t) {
     if (r < int64_t{7} - t && s.theirFlagCarrier != 0) return kTheirFlagHang;
     if (r < int64_t{s.priorityFlagBonus[m]} + t + 8 && noCarrier) return kOurFlagRun;
     if (r < int64_t{8} - t && noCarrier) return kTheirFlagRun;
-    return kWeSpotThem + r / 25;  // 0..24 we spot them, 25..49 they spot us, 50..74 ambush on us, 75..99 on them
+    return kWeSpotThem +
+           r / 25;  // 0..24 we spot them, 25..49 they spot us, 50..74 ambush on us, 75..99 on them
 }
 
 void setUp(Pitch& g) {
@@ -210,19 +214,28 @@ void develop(Pitch& g) {
     GameState& s = g.state();
     const narration::Names n = namesOf(s);
     switch (s.exchangeKind) {
-    case kOurFlagHang: hangFlag(g, ourSide(s), n.ourCarrier); break;
-    case kTheirFlagHang: hangFlag(g, theirSide(s), n.theirCarrier); break;
-    case kOurFlagRun: runForFlag(g, ourSide(s), theirSide(s), n.ours); break;
-    case kTheirFlagRun: runForFlag(g, theirSide(s), ourSide(s), n.theirs); break;
-    case kWeSpotThem:
-    case kTheySpotUs:
-    case kAmbushOnUs:
-    case kAmbushOnThem: {
-        const int32_t d = narration::developmentHasTwoWordings(s.exchangeKind) ? g.random(10) : 0;
-        say(g, narration::development(s.exchangeKind, n, d));
-        break;
-    }
-    default: break;
+        case kOurFlagHang:
+            hangFlag(g, ourSide(s), n.ourCarrier);
+            break;
+        case kTheirFlagHang:
+            hangFlag(g, theirSide(s), n.theirCarrier);
+            break;
+        case kOurFlagRun:
+            runForFlag(g, ourSide(s), theirSide(s), n.ours);
+            break;
+        case kTheirFlagRun:
+            runForFlag(g, theirSide(s), ourSide(s), n.theirs);
+            break;
+        case kWeSpotThem:
+        case kTheySpotUs:
+        case kAmbushOnUs:
+        case kAmbushOnThem: {
+            const int32_t d = narration::developmentHasTwoWordings(s.exchangeKind) ? g.random(10) : 0;
+            say(g, narration::development(s.exchangeKind, n, d));
+            break;
+        }
+        default:
+            break;
     }
 }
 
@@ -233,11 +246,20 @@ void resolve(Pitch& g) {
     const int32_t kind = s.exchangeKind;
     bool success = false;
     switch (kind) {
-    case kWeSpotThem: success = g.random(bound(sh + 20)) > 20; break;
-    case kTheySpotUs: success = g.random(bound(20 - sh)) > 20; break;
-    case kAmbushOnUs: success = g.random(bound(t + 20)) < 16; break;
-    case kAmbushOnThem: success = g.random(bound(20 - t)) < 16; break;
-    default: return;
+        case kWeSpotThem:
+            success = g.random(bound(sh + 20)) > 20;
+            break;
+        case kTheySpotUs:
+            success = g.random(bound(20 - sh)) > 20;
+            break;
+        case kAmbushOnUs:
+            success = g.random(bound(t + 20)) < 16;
+            break;
+        case kAmbushOnThem:
+            success = g.random(bound(20 - t)) < 16;
+            break;
+        default:
+            return;
     }
     say(g, narration::resolution(kind, namesOf(s), success));
     if (!success) return;
@@ -263,10 +285,17 @@ void MatchEngine::nextaction() {
     }
 
     switch (s_.matchPhase) {
-    case 1: setUp(pitch); break;
-    case 2: develop(pitch); break;
-    case 3: resolve(pitch); break;
-    default: break;
+        case 1:
+            setUp(pitch);
+            break;
+        case 2:
+            develop(pitch);
+            break;
+        case 3:
+            resolve(pitch);
+            break;
+        default:
+            break;
     }
 
     if ((s_.matchMinute == kLastExchange && s_.matchPhase == 3) || s_.matchOver) {

@@ -33,9 +33,9 @@ std::string announcement(int32_t kind, const Names& n, int32_t d);
 std::string development(int32_t kind, const Names& n, int32_t d);
 
 // Phase 2 of the flag kinds.
-std::string flagHung(const std::string& carrier);      // kinds 7 and 8
-std::string hitOnTheWay(const std::string& runner);    // kinds 5 and 6
-std::string flagPickedUp(const std::string& runner);   // kinds 5 and 6
+std::string flagHung(const std::string& carrier);     // kinds 7 and 8
+std::string hitOnTheWay(const std::string& runner);   // kinds 5 and 6
+std::string flagPickedUp(const std::string& runner);  // kinds 5 and 6
 
 // Phase 3 of kinds 1..4: the acting side succeeds (a hit for kinds 1 and 2,
 // an ambush for 3 and 4) or not (a miss, an escape). "" for other kinds.

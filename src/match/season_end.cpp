@@ -52,8 +52,9 @@ void Week::settleSeason() {
     for (int row = 1; row <= kTeams; ++row) {
         if (s_.tableTeam[row] == 1) s_.finalPlace = row;
     }
-    setSeasonText(win_, "result", "Your team ends " + std::to_string(s_.season) + " season in " +
-                                       std::to_string(s_.finalPlace) + " place");
+    setSeasonText(win_, "result",
+                  "Your team ends " + std::to_string(s_.season) + " season in " +
+                      std::to_string(s_.finalPlace) + " place");
     s_.week = 1;
 
     if (s_.finalPlace >= kFirstRelegationPlace) {

@@ -36,7 +36,8 @@ struct WeekParts {
 
 class Week {
 public:
-    Week(GameContext& context, const WeekParts& parts) : ctx_(context), s_(context.state), win_(context.window), p_(parts) {}
+    Week(GameContext& context, const WeekParts& parts)
+        : ctx_(context), s_(context.state), win_(context.window), p_(parts) {}
 
     // match/settlement.cpp
     void settleMatch();

@@ -62,7 +62,9 @@ std::optional<std::string> referenceRead(std::string text, const std::string& ke
     return value;
 }
 
-bool switchOn(const std::optional<std::string>& text) { return !text || splat::parseSwitchValue(*text).value_or(true); }
+bool switchOn(const std::optional<std::string>& text) {
+    return !text || splat::parseSwitchValue(*text).value_or(true);
+}
 
 std::string fileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -79,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::optional<std::string> sound = store.read("Settings", "Sound");
     const std::optional<std::string> music = store.read("Settings", "Music");
-    require(sound == referenceRead(before, "Sound") && music == referenceRead(before, "Music"), "reading breaks a rule");
+    require(sound == referenceRead(before, "Sound") && music == referenceRead(before, "Music"),
+            "reading breaks a rule");
     // A value with any character no integer has reads as on.
     if (sound && sound->find_first_not_of("0123456789abcdefABCDEFxX+- \t") != std::string::npos) {
         require(switchOn(sound), "a text that is no integer reads as off");

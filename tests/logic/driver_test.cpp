@@ -89,9 +89,9 @@ TEST(Driver, ClicksOnlyWhatAPlayerCouldClick) {
     const DriverRun r = runDriver(
         "click Panel1\n"
         "click Trophy\n"
-        "click Button1\n"          // hidden behind the options panel
-        "click dxButton1\n"        // Ok closes the panel
-        "click Button1\n"          // now it opens the trophy room
+        "click Button1\n"    // hidden behind the options panel
+        "click dxButton1\n"  // Ok closes the panel
+        "click Button1\n"    // now it opens the trophy room
         "page 3\n"
         "select RadioGroup1 9\n"
         "bogus line\n"
@@ -121,8 +121,10 @@ TEST(Driver, QuestionsTypingAndPages) {
         "dump view\n");
     const auto lines = r.lines();
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(nlohmann::json::parse(lines[0].substr(9)),
-              (nlohmann::json{{"caption", "Warning"}, {"text", "This will start a new game. Go ahead?"}, {"answer", "yes"}}));
+    EXPECT_EQ(
+        nlohmann::json::parse(lines[0].substr(9)),
+        (nlohmann::json{
+            {"caption", "Warning"}, {"text", "This will start a new game. Go ahead?"}, {"answer", "yes"}}));
     EXPECT_EQ(nlohmann::json::parse(lines[1].substr(9))["answer"], "no");
     EXPECT_EQ(lines[2], R"(message {"caption":"Splat League","text":"ok"})");
     const auto state = r.json("state ");
@@ -184,7 +186,8 @@ TEST(Driver, SettingsFileIsReadAndWrittenByTheGamesOwnCode) {
     const DriverRun r =
         runDriver("dump SoundOff1\nclick SoundOff1\nclick MusicOff1\ndump SoundOff1\n", "--settings " + file);
     EXPECT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(r.lines(), (std::vector<std::string>{"text SoundOff1 \"Sound Off\"", "text SoundOff1 \"Sound On\""}));
+    EXPECT_EQ(r.lines(),
+              (std::vector<std::string>{"text SoundOff1 \"Sound Off\"", "text SoundOff1 \"Sound On\""}));
     // Line by line (the writer may set sections apart with blank lines).
     std::vector<std::string> written;
     std::ifstream in(file);
@@ -196,7 +199,8 @@ TEST(Driver, SettingsFileIsReadAndWrittenByTheGamesOwnCode) {
 }
 
 TEST(Driver, ReadsTheScriptFromStandardInput) {
-    const std::string command = "printf 'dump weeknumber\\n' | " + std::string(SPLAT_SCRIPT_EXE) + " | grep -v '^music '";
+    const std::string command =
+        "printf 'dump weeknumber\\n' | " + std::string(SPLAT_SCRIPT_EXE) + " | grep -v '^music '";
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     char buffer[256] = {};

@@ -9,9 +9,9 @@
 
 #include "core/audio.h"
 #include "core/clock.h"
-#include "game/game.h"
 #include "core/headless_window.h"
 #include "core/settings_store.h"
+#include "game/game.h"
 
 namespace splat::testing {
 

@@ -63,14 +63,19 @@ const std::vector<Folder>& folders() {
         {"src/audio", "audio", {"core", "audio"}, true},
         {"src/ui/widgets", "ui/widgets", {"core", "ui/widgets"}, false, kSeenByTheWindow},
         {"src/ui/access", "ui/access", {"core", "ui/widgets", "ui/access"}, false, kSeenByTheWindow},
-        {"src/ui/window", "ui/window", {"core", "game", "ui/widgets", "ui/access", "ui/window"}, false,
+        {"src/ui/window",
+         "ui/window",
+         {"core", "game", "ui/widgets", "ui/access", "ui/window"},
+         false,
          kSeenByTheWindow},
         {"src/ui/app",
          "ui/app",
          {"core", "game", "audio", "ui/widgets", "ui/access", "ui/window", "ui/app"},
          false,
          seenByTheProgram()},
-        {"tools/splat_script", "splat_script", {"core", "league", "management", "match", "game", "splat_script"},
+        {"tools/splat_script",
+         "splat_script",
+         {"core", "league", "management", "match", "game", "splat_script"},
          true},
     };
     return table;
@@ -113,7 +118,8 @@ std::vector<Include> includesIn(const fs::path& dir) {
 // What is wrong with one include of a file in `folder`, or "" when it is fine.
 std::string fault(const Folder& folder, const std::string& target) {
     if (target.front() == '<') {
-        const bool qt = target.size() > 2 && target[1] == 'Q' && std::isupper(static_cast<unsigned char>(target[2]));
+        const bool qt =
+            target.size() > 2 && target[1] == 'Q' && std::isupper(static_cast<unsigned char>(target[2]));
         return folder.logic && qt ? "a Qt header in plain C++ code" : "";
     }
     const size_t slash = target.find('/');
@@ -192,7 +198,8 @@ TEST(Layers, TheCheckTellsUpwardIncludesFromAllowedOnes) {
         {"src/ui/window", "audio/audio_module.h", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(fault(folder(c.folder), c.include).empty(), c.allowed) << c.folder << " includes " << c.include;
+        EXPECT_EQ(fault(folder(c.folder), c.include).empty(), c.allowed)
+            << c.folder << " includes " << c.include;
     }
 }
 
@@ -226,7 +233,8 @@ TEST(Layers, EachLayerBuildsExactlyTheSourcesOfItsFolder) {
         ASSERT_TRUE(in) << layer;
         const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         std::set<std::string> listed;
-        for (std::sregex_iterator it(text.begin(), text.end(), source), end; it != end; ++it) listed.insert((*it)[1]);
+        for (std::sregex_iterator it(text.begin(), text.end(), source), end; it != end; ++it)
+            listed.insert((*it)[1]);
         EXPECT_EQ(listed, onDisk) << layer;
     }
 }
@@ -236,7 +244,8 @@ TEST(Layers, EachLayerBuildsExactlyTheSourcesOfItsFolder) {
 // settings store in memory, a fixed clock, ...), never from another class.
 TEST(Layers, NoClassOfTheLogicDerivesFromAnotherButASeam) {
     const fs::path root = SPLAT_SOURCE_DIR;
-    static const std::regex derived(R"(^\s*(?:class|struct)\s+(\w+)(?:\s+final)?\s*:\s*(?:public\s+|private\s+|protected\s+)?(\w+))");
+    static const std::regex derived(
+        R"(^\s*(?:class|struct)\s+(\w+)(?:\s+final)?\s*:\s*(?:public\s+|private\s+|protected\s+)?(\w+))");
     static const std::set<std::string> seams = {"Window", "Audio", "SettingsStore", "Clock"};
     int seamImplementations = 0;
     for (const char* layer : {"core", "league", "management", "match", "game"}) {
@@ -247,8 +256,8 @@ TEST(Layers, NoClassOfTheLogicDerivesFromAnotherButASeam) {
                 ++n;
                 std::smatch m;
                 if (!std::regex_search(line, m, derived)) continue;
-                EXPECT_TRUE(seams.count(m[2])) << entry.path().string() << ":" << n << ": " << m[1] << " derives from "
-                                               << m[2];
+                EXPECT_TRUE(seams.count(m[2]))
+                    << entry.path().string() << ":" << n << ": " << m[1] << " derives from " << m[2];
                 ++seamImplementations;
             }
         }

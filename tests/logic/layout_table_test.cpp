@@ -1,8 +1,6 @@
 // Checks of the control table: structure, names, fixed texts, the start-up
 // state and the geometry (containment, no overlaps, room for the texts).
 
-#include "core/layout_table.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +8,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "core/layout_table.h"
 
 namespace splat {
 namespace {
@@ -87,9 +87,11 @@ TEST(LayoutTableStructure, CreationOrderOfTheTopLevelParts) {
     EXPECT_EQ(t[0].rect.h, 735);
     EXPECT_EQ(t[1].name, "MainMenu1");
     EXPECT_EQ(t[1].kind, ControlKind::MenuBar);
-    const std::vector<std::pair<std::string, std::string>> menu{
-        {"Newgame1", "New game"}, {"Options", "Options"}, {"SoundOff1", "Sound Off"},
-        {"MusicOff1", "Music Off"}, {"About1", "About"}};
+    const std::vector<std::pair<std::string, std::string>> menu{{"Newgame1", "New game"},
+                                                                {"Options", "Options"},
+                                                                {"SoundOff1", "Sound Off"},
+                                                                {"MusicOff1", "Music Off"},
+                                                                {"About1", "About"}};
     for (std::size_t i = 0; i < menu.size(); ++i) {
         EXPECT_EQ(t[2 + i].name, menu[i].first);
         EXPECT_EQ(t[2 + i].kind, ControlKind::MenuItem);
@@ -98,14 +100,14 @@ TEST(LayoutTableStructure, CreationOrderOfTheTopLevelParts) {
     }
 
     auto position = [&t](const std::string& name) {
-        const auto it = std::find_if(t.begin(), t.end(),
-                                     [&name](const ControlSpec& c) { return c.name == name; });
+        const auto it =
+            std::find_if(t.begin(), t.end(), [&name](const ControlSpec& c) { return c.name == name; });
         return it - t.begin();
     };
     // Pages, then the timers and the player, then the dialogs in their order.
-    const std::vector<std::string> order{"PageControl1", "TabSheet1", "TabSheet9", "Timer1",
-                                         "MusicTimer",   "MediaPlayer1", "Tresults",
-                                         "Tendseason",   "TForm4",    "TForm5", "TAbout"};
+    const std::vector<std::string> order{"PageControl1", "TabSheet1",    "TabSheet9", "Timer1",
+                                         "MusicTimer",   "MediaPlayer1", "Tresults",  "Tendseason",
+                                         "TForm4",       "TForm5",       "TAbout"};
     for (std::size_t i = 1; i < order.size(); ++i)
         EXPECT_LT(position(order[i - 1]), position(order[i])) << order[i - 1] << " " << order[i];
     // Every control of the main window comes before the timers.
@@ -113,17 +115,15 @@ TEST(LayoutTableStructure, CreationOrderOfTheTopLevelParts) {
     for (std::size_t i = 0; i < t.size(); ++i) {
         const ControlSpec* top = &t[i];
         while (!top->parent.empty()) top = &control(top->parent);
-        if (top->name == "TForm1" && t[i].kind != ControlKind::Timer &&
-            t[i].kind != ControlKind::MediaPlayer) {
+        if (top->name == "TForm1" && t[i].kind != ControlKind::Timer && t[i].kind != ControlKind::MediaPlayer) {
             EXPECT_LT(static_cast<long>(i), timers) << t[i].name;
         }
     }
 }
 
 TEST(LayoutTableStructure, MainPagesInTabOrderWithTheirCaptions) {
-    const std::vector<std::string> captions{"Team",         "Tactics",  "Training",
-                                            "Scout",        " Gear",    "Finances",
-                                            "League table", "Schedule", "Next game"};
+    const std::vector<std::string> captions{"Team",     "Tactics",      "Training", "Scout",    " Gear",
+                                            "Finances", "League table", "Schedule", "Next game"};
     const auto& pages = mainPages();
     ASSERT_EQ(pages.size(), captions.size());
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -146,15 +146,13 @@ TEST(LayoutTableStructure, SubPagesInOrderWithTheirCaptions) {
     };
     EXPECT_EQ(captionsOf("PageControl4"),
               (std::vector<std::string>{"Positions", "Boost", "Run for the flag priority"}));
-    EXPECT_EQ(captionsOf("tab3"),
-              (std::vector<std::string>{"Basic gun", "MB gun", "SniperMark", "Neotron tech",
-                                        "Cheetah", "Piranha gun", "Diamond pro", "Viper Epump",
-                                        "Lightning", "Hell Furlong", "Tech demon"}));
-    EXPECT_EQ(captionsOf("PageControl2"),
-              (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(
+        captionsOf("tab3"),
+        (std::vector<std::string>{"Basic gun", "MB gun", "SniperMark", "Neotron tech", "Cheetah", "Piranha gun",
+                                  "Diamond pro", "Viper Epump", "Lightning", "Hell Furlong", "Tech demon"}));
+    EXPECT_EQ(captionsOf("PageControl2"), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(captionsOf("PageControl3"),
-              (std::vector<std::string>{"ZRK laboratory", "Sponsors", "Art production",
-                                        "Chemist search"}));
+              (std::vector<std::string>{"ZRK laboratory", "Sponsors", "Art production", "Chemist search"}));
     EXPECT_EQ(control("PageControl4").parent, "TabSheet2");
     EXPECT_EQ(control("tab3").parent, "TabSheet5");
     EXPECT_EQ(control("PageControl2").parent, "TabSheet5");
@@ -175,43 +173,56 @@ TEST(LayoutTableStructure, FindControlAnswersNamesOnly) {
 
 TEST(LayoutTableNames, EveryNumberedFamilyTheHandlersAddressIsComplete) {
     const std::vector<std::tuple<std::string, int, int>> families{
-        {"team", 1, 10},     {"teampoints", 1, 10}, {"price", 1, 11},    {"buy", 1, 11},
-        {"buya", 1, 6},      {"aprice", 1, 6},      {"lorb", 1, 6},      {"pr", 1, 5},
-        {"boost", 1, 5},     {"boostprice", 1, 5},  {"pagrees", 1, 5},   {"ystatus", 1, 5},
-        {"ostatus", 1, 5},   {"rteam", 1, 10},      {"win", 1, 5},       {"pname", 1, 5},
-        {"stamina", 1, 5},   {"shooting", 1, 5},    {"mark", 1, 5},      {"playername", 1, 5},
-        {"s", 1, 5},         {"shoot", 1, 5},       {"m", 1, 5},         {"ot", 1, 5},
-        {"ft", 1, 5},        {"fh", 1, 5},          {"pla", 1, 5},       {"w", 1, 5},
-        {"pl", 1, 5},        {"replace", 1, 5},     {"apply", 1, 4},     {"dump", 1, 4},
-        {"result", 1, 4},    {"Panel", 27, 30},     {"Label", 36, 39},   {"dxButton", 1, 13},
-        {"dxButton", 15, 19},
-        {"yourplayer", 1, 5}, {"opponent", 1, 5},   {"pp", 1, 5},        {"Label", 81, 85},
-        {"Label", 97, 100},  {"Label", 76, 78},
+        {"team", 1, 10},      {"teampoints", 1, 10}, {"price", 1, 11},   {"buy", 1, 11},
+        {"buya", 1, 6},       {"aprice", 1, 6},      {"lorb", 1, 6},     {"pr", 1, 5},
+        {"boost", 1, 5},      {"boostprice", 1, 5},  {"pagrees", 1, 5},  {"ystatus", 1, 5},
+        {"ostatus", 1, 5},    {"rteam", 1, 10},      {"win", 1, 5},      {"pname", 1, 5},
+        {"stamina", 1, 5},    {"shooting", 1, 5},    {"mark", 1, 5},     {"playername", 1, 5},
+        {"s", 1, 5},          {"shoot", 1, 5},       {"m", 1, 5},        {"ot", 1, 5},
+        {"ft", 1, 5},         {"fh", 1, 5},          {"pla", 1, 5},      {"w", 1, 5},
+        {"pl", 1, 5},         {"replace", 1, 5},     {"apply", 1, 4},    {"dump", 1, 4},
+        {"result", 1, 4},     {"Panel", 27, 30},     {"Label", 36, 39},  {"dxButton", 1, 13},
+        {"dxButton", 15, 19}, {"yourplayer", 1, 5},  {"opponent", 1, 5}, {"pp", 1, 5},
+        {"Label", 81, 85},    {"Label", 97, 100},    {"Label", 76, 78},
     };
     for (const auto& [stem, from, to] : families)
-        for (const std::string& name : family(stem, from, to))
-            EXPECT_NE(findControl(name), nullptr) << name;
+        for (const std::string& name : family(stem, from, to)) EXPECT_NE(findControl(name), nullptr) << name;
 }
 
 TEST(LayoutTableNames, ControlsSitInTheContainersTheLogicShowsAndHides) {
-    const std::map<std::string, std::string> parentOf{
-        {"RadioGroup1", "Panel59"}, {"deadline", "Panel61"},  {"dxButton2", "Panel61"},
-        {"text", "Panel62"},        {"dxButton1", "optionspanel"}, {"Panel59", "optionspanel"},
-        {"dxButton15", "Panel56"},  {"dxButton3", "Panel53"},  {"tpnumber", "Panel70"},
-        {"Panel70", "Panel69"},     {"currentteam", "Panel71"}, {"Label45", "Panel52"},
-        {"Label48", "Panel52"},     {"fastaction", "RadioGroup5"}, {"yscore", "Panel40"},
-        {"oscore", "Panel41"},      {"lbltime", "Panel39"},    {"action1", "Panel5"},
-        {"result3", "Panel29"},     {"dump4", "Panel30"},      {"Label36", "Panel27"},
-        {"buychemist", "chemistSearchPage"}, {"sf", "Panel58"}, {"Label59", "Panel31"},
-        {"ystatus5", "Panel18"},    {"opponent1", "Panel19"},  {"Tresults.Button1", "Tresults"}};
+    const std::map<std::string, std::string> parentOf{{"RadioGroup1", "Panel59"},
+                                                      {"deadline", "Panel61"},
+                                                      {"dxButton2", "Panel61"},
+                                                      {"text", "Panel62"},
+                                                      {"dxButton1", "optionspanel"},
+                                                      {"Panel59", "optionspanel"},
+                                                      {"dxButton15", "Panel56"},
+                                                      {"dxButton3", "Panel53"},
+                                                      {"tpnumber", "Panel70"},
+                                                      {"Panel70", "Panel69"},
+                                                      {"currentteam", "Panel71"},
+                                                      {"Label45", "Panel52"},
+                                                      {"Label48", "Panel52"},
+                                                      {"fastaction", "RadioGroup5"},
+                                                      {"yscore", "Panel40"},
+                                                      {"oscore", "Panel41"},
+                                                      {"lbltime", "Panel39"},
+                                                      {"action1", "Panel5"},
+                                                      {"result3", "Panel29"},
+                                                      {"dump4", "Panel30"},
+                                                      {"Label36", "Panel27"},
+                                                      {"buychemist", "chemistSearchPage"},
+                                                      {"sf", "Panel58"},
+                                                      {"Label59", "Panel31"},
+                                                      {"ystatus5", "Panel18"},
+                                                      {"opponent1", "Panel19"},
+                                                      {"Tresults.Button1", "Tresults"}};
     for (const auto& [child, parent] : parentOf) EXPECT_EQ(control(child).parent, parent) << child;
     // Each marker and orb sub-page holds its own price and button.
-    for (int n = 1; n <= 11; ++n)
-        EXPECT_EQ(control(control("buy" + std::to_string(n)).parent).parent, "tab3");
+    for (int n = 1; n <= 11; ++n) EXPECT_EQ(control(control("buy" + std::to_string(n)).parent).parent, "tab3");
     for (int n = 1; n <= 6; ++n) {
         EXPECT_EQ(control(control("buya" + std::to_string(n)).parent).parent, "PageControl2");
-        EXPECT_EQ(control("aprice" + std::to_string(n)).parent,
-                  control("buya" + std::to_string(n)).parent);
+        EXPECT_EQ(control("aprice" + std::to_string(n)).parent, control("buya" + std::to_string(n)).parent);
     }
 }
 
@@ -222,8 +233,7 @@ TEST(LayoutTableTexts, OddFixedTextsStayExactly) {
     EXPECT_EQ(control("Label123").text,
               "Price of training points changes depending on how good your coach is and random "
               "factors.");
-    EXPECT_EQ(control("Label65").text,
-              "The better coach you got the more money you pay for training. ");
+    EXPECT_EQ(control("Label65").text, "The better coach you got the more money you pay for training. ");
     EXPECT_EQ(control("shooting").items.at(3), "Advanced ");
     EXPECT_EQ(control("tactics").items.at(3), "Advanced");
     EXPECT_EQ(control("shoot").text, "Shooting accuracy");
@@ -241,15 +251,13 @@ TEST(LayoutTableTexts, OddFixedTextsStayExactly) {
     // The finances note ends with a blank.
     bool found = false;
     for (const ControlSpec* c : childrenOf("Panel43"))
-        found = found ||
-                c->text == "Before you apply for sponsorship be sure your team is performing well. ";
+        found = found || c->text == "Before you apply for sponsorship be sure your team is performing well. ";
     EXPECT_TRUE(found);
 
     // The six orb descriptions, line by line, on their own sub-page.
     std::vector<std::string> orb4;
     for (const ControlSpec* c : childrenOf(control("buya4").parent))
-        if (c->kind == ControlKind::Label && c->name.rfind("aprice", 0) != 0)
-            orb4.push_back(c->text);
+        if (c->kind == ControlKind::Label && c->name.rfind("aprice", 0) != 0) orb4.push_back(c->text);
     EXPECT_EQ(orb4, (std::vector<std::string>{"Orb of Chaos is one of a kind artifact",
                                               "that makes it easier for your team",
                                               "to win. Don't expect no miracles though"}));
@@ -258,8 +266,8 @@ TEST(LayoutTableTexts, OddFixedTextsStayExactly) {
 TEST(LayoutTableTexts, SelectorsHoldTheirItemsAndChoices) {
     const ControlSpec& level = control("RadioGroup1");
     EXPECT_EQ(level.kind, ControlKind::RadioGroup);
-    EXPECT_EQ(level.items, (std::vector<std::string>{"Easy", "Amateur league", "Pro league",
-                                                     "Major league", "Impossible"}));
+    EXPECT_EQ(level.items,
+              (std::vector<std::string>{"Easy", "Amateur league", "Pro league", "Major league", "Impossible"}));
     EXPECT_EQ(level.itemIndex, 1);
     EXPECT_EQ(control("shooting").itemIndex, 0);
     EXPECT_EQ(control("tactics").itemIndex, 0);
@@ -286,7 +294,8 @@ TEST(LayoutTableTexts, PositionSwapRowSharesTheMarkerSwapCaptions) {
     // Both marker swap rows are checked with their handlers; the position row
     // has the first four captions.
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(control("dxButton" + std::to_string(8 + i)).text, control("dxButton" + std::to_string(3 + i)).text);
+        EXPECT_EQ(control("dxButton" + std::to_string(8 + i)).text,
+                  control("dxButton" + std::to_string(3 + i)).text);
 }
 
 TEST(LayoutTableTexts, PicturesAreBehindTheirSiblings) {
@@ -352,10 +361,10 @@ TEST(LayoutTableBeyondLayout, EachFieldFitsTheKindOfItsEntry) {
 
 TEST(LayoutTableState, StartUpVisibility) {
     const std::vector<std::string> hidden{
-        "Panel1",  "Panel56", "Panel58", "Button1", "Panel23", "Panel24", "Panel25",
-        "replaceyourcoach", "Panel68", "buychemist", "dump1", "dump2", "dump3", "dump4",
-        "Label61", "Label62", "Label63", "Label64", "Panel39", "Panel40", "Panel41",
-        "MediaPlayer1", "Tresults", "Tendseason", "TForm4", "TForm5", "TAbout"};
+        "Panel1",           "Panel56",  "Panel58",    "Button1", "Panel23", "Panel24", "Panel25",
+        "replaceyourcoach", "Panel68",  "buychemist", "dump1",   "dump2",   "dump3",   "dump4",
+        "Label61",          "Label62",  "Label63",    "Label64", "Panel39", "Panel40", "Panel41",
+        "MediaPlayer1",     "Tresults", "Tendseason", "TForm4",  "TForm5",  "TAbout"};
     std::set<std::string> hiddenSet(hidden.begin(), hidden.end());
     for (const ControlSpec& c : table()) {
         EXPECT_EQ(c.visible, hiddenSet.count(c.name) == 0) << c.name;
@@ -399,9 +408,11 @@ TEST(LayoutTableGeometry, OnlyNonVisualPartsHaveNoSize) {
     EXPECT_EQ(control("PageControl1").rect.y, 160);
     EXPECT_EQ(control("PageControl1").rect.w, 961);
     EXPECT_EQ(control("PageControl1").rect.h, 521);
-    const std::map<std::string, std::pair<int, int>> dialogSizes{
-        {"Tresults", {640, 438}}, {"Tendseason", {536, 198}}, {"TForm4", {495, 342}},
-        {"TForm5", {422, 190}},   {"TAbout", {417, 300}}};
+    const std::map<std::string, std::pair<int, int>> dialogSizes{{"Tresults", {640, 438}},
+                                                                 {"Tendseason", {536, 198}},
+                                                                 {"TForm4", {495, 342}},
+                                                                 {"TForm5", {422, 190}},
+                                                                 {"TAbout", {417, 300}}};
     for (const auto& [name, size] : dialogSizes) {
         EXPECT_EQ(control(name).rect.w, size.first) << name;
         EXPECT_EQ(control(name).rect.h, size.second) << name;
@@ -423,8 +434,7 @@ TEST(LayoutTableGeometry, ChildrenLieInsideTheirParents) {
 bool exemptPair(const std::string& a, const std::string& b) {
     static const std::set<std::string> optionStandIns{"Panel1", "Panel56", "Panel58", "Button1"};
     static const std::set<std::string> sides{"Panel18", "Panel19", "Panel40", "Panel41"};
-    if ((a == "optionspanel" && optionStandIns.count(b)) ||
-        (b == "optionspanel" && optionStandIns.count(a)))
+    if ((a == "optionspanel" && optionStandIns.count(b)) || (b == "optionspanel" && optionStandIns.count(a)))
         return true;
     return sides.count(a) && sides.count(b);
 }
@@ -509,8 +519,8 @@ TEST(LayoutTableGeometry, FixedTextsHaveRoom) {
 }
 
 TEST(LayoutTableGeometry, LongestChangingTextsHaveRoom) {
-    const std::string person(16, 'M');       // longest person name
-    const std::string club(20, 'M');         // longest club name (the name field's limit)
+    const std::string person(16, 'M');  // longest person name
+    const std::string club(20, 'M');    // longest club name (the name field's limit)
     const std::string marker = "Cheetah action";
     std::vector<std::pair<std::string, std::string>> cases{
         {"yteamname", club},
@@ -559,11 +569,10 @@ TEST(LayoutTableGeometry, LongestChangingTextsHaveRoom) {
         cases.emplace_back("ystatus" + n, "gets the flag");
         cases.emplace_back("ostatus" + n, "gets the flag");
     }
-    for (const char* name : {"firstplayer", "fifthplayer", "fopponent", "fifthopponent",
-                             "firstboost", "fifthboost"})
+    for (const char* name :
+         {"firstplayer", "fifthplayer", "fopponent", "fifthopponent", "firstboost", "fifthboost"})
         cases.emplace_back(name, person);
-    for (int s = 1; s <= 4; ++s)
-        cases.emplace_back("result" + std::to_string(s), person + " is not convinced");
+    for (int s = 1; s <= 4; ++s) cases.emplace_back("result" + std::to_string(s), person + " is not convinced");
     for (int k = 1; k <= 6; ++k) cases.emplace_back("lorb" + std::to_string(k), "Orb of Training pool");
     for (int n = 1; n <= 11; ++n) cases.emplace_back("price" + std::to_string(n), "Price: $16999");
     for (int n = 1; n <= 6; ++n) cases.emplace_back("aprice" + std::to_string(n), "Price:  $7499");
@@ -576,8 +585,8 @@ TEST(LayoutTableGeometry, HeaderSitsOnTheRightOfTheBanner) {
     const Rect banner = control("bannerPicture").rect;
     EXPECT_EQ(banner.w, 977);
     EXPECT_EQ(banner.h, 161);
-    for (const char* name : {"yteamname", "Label3", "Label29", "lblcash", "Label30", "weeknumber",
-                             "Label40", "lblseason"}) {
+    for (const char* name :
+         {"yteamname", "Label3", "Label29", "lblcash", "Label30", "weeknumber", "Label40", "lblseason"}) {
         const ControlSpec& c = control(name);
         EXPECT_EQ(c.parent, "TForm1");
         EXPECT_GE(c.rect.x, banner.x + banner.w / 2) << name;

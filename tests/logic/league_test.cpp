@@ -40,8 +40,10 @@ TEST(Pairings, ADrawnTeamIsDrawnAgainUntilItIsFreeAndPairsNeverMatchThemselves) 
         int a = 0;
         int b = 0;
         do {
-            do a = r.random(10) + 1; while (taken(a));
-            do b = r.random(10) + 1; while (taken(b));
+            do a = r.random(10) + 1;
+            while (taken(a));
+            do b = r.random(10) + 1;
+            while (taken(b));
         } while (a == b);
         drawn.push_back(a);
         drawn.push_back(b);

@@ -18,8 +18,8 @@ using testing::HeadlessGame;
 std::string num(const char* stem, int n) { return stem + std::to_string(n); }
 
 TEST(ManagementBindings, EveryControlHasItsHandler) {
-    std::vector<std::string> clicks = {"playersearch", "coachsearch",     "replaceyourcoach", "buytp",
-                                       "sellweapon",   "labupgrade",      "securityupgrade",  "dxButton12",
+    std::vector<std::string> clicks = {"playersearch", "coachsearch", "replaceyourcoach", "buytp",
+                                       "sellweapon",   "labupgrade",  "securityupgrade",  "dxButton12",
                                        "dxButton13",   "buychemist"};
     for (int n = 1; n <= 5; ++n) {
         clicks.push_back(num("replace", n));

@@ -58,8 +58,8 @@ uint32_t seedWhere(Wanted wanted) {
 
 inline int countDialogs(const HeadlessGame& h, const std::string& name) {
     const auto dialogs = h.eventsOf(WindowEvent::Type::Dialog);
-    return static_cast<int>(std::count_if(dialogs.begin(), dialogs.end(),
-                                          [&](const WindowEvent& e) { return e.name == name; }));
+    return static_cast<int>(
+        std::count_if(dialogs.begin(), dialogs.end(), [&](const WindowEvent& e) { return e.name == name; }));
 }
 
 // The last showing of dialog `name`, label `label`.

@@ -383,7 +383,8 @@ TEST_F(Exchange, OurPickUpScoresTenShowsTheFlagAndPlaysNice) {
     s.exchangeKind = 5;
     s.ourActor = 4;
     s.matchPhase = 1;
-    h.game.randomSource().seed(seedWhere([](RandomSource& r) { return r.random(50) > 25 && r.random(15) >= 6; }));
+    h.game.randomSource().seed(
+        seedWhere([](RandomSource& r) { return r.random(50) > 25 && r.random(15) >= 6; }));
     const int32_t before = s.players[1][4].flagsPickedUp;
 
     h.game.match().nextaction();
@@ -404,7 +405,8 @@ TEST_F(Exchange, TheirRunnerHitOnTheWayCountsAsOurHit) {
     s.ourActor = 1;
     s.theirActor = 2;
     s.matchPhase = 1;
-    h.game.randomSource().seed(seedWhere([](RandomSource& r) { return r.random(50) > 25 && r.random(15) < 6; }));
+    h.game.randomSource().seed(
+        seedWhere([](RandomSource& r) { return r.random(50) > 25 && r.random(15) < 6; }));
     const int32_t hits = s.players[1][1].hits;
 
     h.game.match().nextaction();

@@ -45,10 +45,20 @@ TEST(FirstStart, FreshGameValues) {
     EXPECT_EQ(s.opponentTeam, yours.first == 1 ? yours.second : yours.first);
     // The labels the world writes.
     const std::pair<const char*, std::string> labels[] = {
-        {"lblcash", "2000"}, {"weeknumber", "1"}, {"lblseason", "1"}, {"llcost", "500"}, {"slcost", "100"},
-        {"peyoteup", "350"}, {"yoursponsor", "None"}, {"Label36", "Zov edero"}, {"Label39", s.sponsorCompany[4]},
-        {"coachname", s.coachName}, {"snone", "0"}, {"sadvanced", std::to_string(s.shootingTrainingCost[3])},
-        {"hometeam", displayName(h.state(), yours.first)}, {"awayteam", displayName(h.state(), yours.second)},
+        {"lblcash", "2000"},
+        {"weeknumber", "1"},
+        {"lblseason", "1"},
+        {"llcost", "500"},
+        {"slcost", "100"},
+        {"peyoteup", "350"},
+        {"yoursponsor", "None"},
+        {"Label36", "Zov edero"},
+        {"Label39", s.sponsorCompany[4]},
+        {"coachname", s.coachName},
+        {"snone", "0"},
+        {"sadvanced", std::to_string(s.shootingTrainingCost[3])},
+        {"hometeam", displayName(h.state(), yours.first)},
+        {"awayteam", displayName(h.state(), yours.second)},
         {"degree", "school dropout"}};
     for (const auto& [name, text] : labels) EXPECT_EQ(h.text(name), text) << name;
     for (int k = 1; k <= 4; ++k) EXPECT_FALSE(h.window.visible("dump" + std::to_string(k)));

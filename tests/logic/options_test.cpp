@@ -16,7 +16,8 @@ void click(HeadlessGame& h, const char* name) {
 
 void expectOptionsOpen(HeadlessGame& h, bool open) {
     EXPECT_EQ(h.window.visible("optionspanel"), open);
-    for (const char* name : {"Panel1", "Panel56", "Panel58", "Button1"}) EXPECT_EQ(h.window.visible(name), !open) << name;
+    for (const char* name : {"Panel1", "Panel56", "Panel58", "Button1"})
+        EXPECT_EQ(h.window.visible(name), !open) << name;
 }
 
 TEST(OptionsPanel, MenuTogglesOkAndPageChangesClose) {

@@ -96,7 +96,8 @@ TEST(Podium, EachOfTheTopThreeAddsItsTrophyAndPrize) {
         int32_t low;
         const char* label;
     };
-    for (const Expect e : {Expect{1, 3000, "TForm4.ft"}, Expect{2, 1500, "TForm4.st"}, Expect{3, 900, "TForm4.tt"}}) {
+    for (const Expect e :
+         {Expect{1, 3000, "TForm4.ft"}, Expect{2, 1500, "TForm4.st"}, Expect{3, 900, "TForm4.tt"}}) {
         HeadlessGame h;
         GameState& s = h.state();
         finishIn(s, e.place);

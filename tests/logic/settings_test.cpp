@@ -17,11 +17,11 @@
 
 #include "core/asset_path.h"
 #include "core/clock.h"
-#include "game/game.h"
 #include "core/headless_window.h"
 #include "core/ini_settings_store.h"
 #include "core/recording_audio.h"
 #include "core/setting_value.h"
+#include "game/game.h"
 #include "splat_install_dirs.h"
 
 namespace fs = std::filesystem;
@@ -54,25 +54,44 @@ std::string readFile(const fs::path& path) {
     return ss.str();
 }
 
-void writeFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+void writeFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // ---------------------------------------------------------------------------
 // One switch's text
 
 TEST(SwitchValue, DecimalAndHexadecimalIntegersAndTextThatIsNone) {
     const std::vector<std::pair<std::string, std::optional<bool>>> cases{
-        {"1", true}, {"0", false}, {"000", false}, {"-3", true}, {"+0", false}, {"-0", false},
-        {" 0\t", false}, {"10", true},
+        {"1", true},
+        {"0", false},
+        {"000", false},
+        {"-3", true},
+        {"+0", false},
+        {"-0", false},
+        {" 0\t", false},
+        {"10", true},
         // Far beyond any integer type: still an integer, no overflow.
-        {"99999999999999999999999999999", true}, {std::string(5000, '0'), false},
-        {"0x10", true}, {"0X1f", true}, {"0x0", false}, {"0x00", false}, {"0xA", true},
+        {"99999999999999999999999999999", true},
+        {std::string(5000, '0'), false},
+        {"0x10", true},
+        {"0X1f", true},
+        {"0x0", false},
+        {"0x00", false},
+        {"0xA", true},
         // Hexadecimal digits are not decimal ones.
-        {"1f", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}, {" ", std::nullopt},
-        {"0x", std::nullopt}, {"0xg", std::nullopt}, {"1a", std::nullopt}, {"1 2", std::nullopt},
-        {"--1", std::nullopt}, {"+", std::nullopt}, {"1.0", std::nullopt}, {"on", std::nullopt},
-        {"x10", std::nullopt}, {"0x 1", std::nullopt}};
+        {"1f", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"0x", std::nullopt},
+        {"0xg", std::nullopt},
+        {"1a", std::nullopt},
+        {"1 2", std::nullopt},
+        {"--1", std::nullopt},
+        {"+", std::nullopt},
+        {"1.0", std::nullopt},
+        {"on", std::nullopt},
+        {"x10", std::nullopt},
+        {"0x 1", std::nullopt}};
     for (const auto& [text, value] : cases) EXPECT_EQ(parseSwitchValue(text), value) << '"' << text << '"';
 }
 
@@ -106,7 +125,8 @@ TEST_F(IniFile, ReadsKeysOfTheirSectionOnly) {
 }
 
 TEST_F(IniFile, GarbageLinesAreSkipped) {
-    IniSettingsStore store = open("this is not ini\n=no key\n[unclosed\n\x01\x02\xff\xfe\n[Settings]\nnoise\nMusic=0\n");
+    IniSettingsStore store =
+        open("this is not ini\n=no key\n[unclosed\n\x01\x02\xff\xfe\n[Settings]\nnoise\nMusic=0\n");
     EXPECT_EQ(store.read("Settings", "Music"), "0");
     EXPECT_EQ(store.read("Settings", "Sound"), std::nullopt);
 }
@@ -250,21 +270,26 @@ TEST_F(IniFile, ToggleChangesOnlyItsLineWhateverTheFileHolds) {
         {"[A\nk=1\n", std::nullopt, "[A\nk=1\n[Settings]\nSound=0\n"},
         {"[Settings]\nSound=1\n[Broken\nSound=7\n", "1", "[Settings]\nSound=0\n[Broken\nSound=7\n"},
         {"Sound=1\n", std::nullopt, "Sound=1\n[Settings]\nSound=0\n"},
-        {"junk\n=x\n[Settings]\nnoise\nSound=1\nmore junk\n", "1", "junk\n=x\n[Settings]\nnoise\nSound=0\nmore junk\n"},
+        {"junk\n=x\n[Settings]\nnoise\nSound=1\nmore junk\n", "1",
+         "junk\n=x\n[Settings]\nnoise\nSound=0\nmore junk\n"},
         // Duplicates: the last line is the key's, for reading and writing.
         {"[Settings]\nSound=0\nSound=1\n", "1", "[Settings]\nSound=0\nSound=0\n"},
-        {"[Settings]\nSound=5\n[Other]\n[settings]\nMusic=0\n", "5", "[Settings]\nSound=0\n[Other]\n[settings]\nMusic=0\n"},
+        {"[Settings]\nSound=5\n[Other]\n[settings]\nMusic=0\n", "5",
+         "[Settings]\nSound=0\n[Other]\n[settings]\nMusic=0\n"},
         {"[Settings]\nMusic=0\n[Other]\nx=1\n[Settings]\nMusic=1\n\n; tail\n", std::nullopt,
          "[Settings]\nMusic=0\n[Other]\nx=1\n[Settings]\nMusic=1\nSound=0\n\n; tail\n"},
-        {"[Settings]\nText=<<<END\nline one\nSound=\nEND\nMusic=1\n", "", "[Settings]\nText=<<<END\nline one\nSound=0\nEND\nMusic=1\n"},
+        {"[Settings]\nText=<<<END\nline one\nSound=\nEND\nMusic=1\n", "",
+         "[Settings]\nText=<<<END\nline one\nSound=0\nEND\nMusic=1\n"},
         {"[ settings ] ; ours\n  sound =  1  \n", "1", "[ settings ] ; ours\n  sound =  0  \n"},
-        {"[Settings]\r\nMusic=1\r\n\r\n[Other]\r\n", std::nullopt, "[Settings]\r\nMusic=1\r\nSound=0\r\n\r\n[Other]\r\n"},
+        {"[Settings]\r\nMusic=1\r\n\r\n[Other]\r\n", std::nullopt,
+         "[Settings]\r\nMusic=1\r\nSound=0\r\n\r\n[Other]\r\n"},
         {"[Settings]\r\nSound=1\r\n", "1", "[Settings]\r\nSound=0\r\n"},
         {"[Other]\r\nx=1", std::nullopt, "[Other]\r\nx=1\r\n[Settings]\r\nSound=0\r\n"},
         {"[Settings]\nMusic=1", std::nullopt, "[Settings]\nMusic=1\nSound=0\n"},
         {"[Settings]", std::nullopt, "[Settings]\nSound=0\n"},
         {"\xEF\xBB\xBF[Settings]\nSound=1\n", "1", "\xEF\xBB\xBF[Settings]\nSound=0\n"},
-        {"\0\xff[\x01\n[Settings]\nSo\0und=1\n\xfe"s, std::nullopt, "\0\xff[\x01\n[Settings]\nSo\0und=1\n\xfe\nSound=0\n"s},
+        {"\0\xff[\x01\n[Settings]\nSo\0und=1\n\xfe"s, std::nullopt,
+         "\0\xff[\x01\n[Settings]\nSo\0und=1\n\xfe\nSound=0\n"s},
         {"; only a comment\n# another", std::nullopt, "; only a comment\n# another\n[Settings]\nSound=0\n"},
     };
     for (const Case& c : cases) {
@@ -361,7 +386,8 @@ struct FileGame {
     explicit FileGame(bool withMusicFile = true)
         : settingsPath(dir.path() / "splat-league" / "vormel.ini"),
           store(settingsPath.string()),
-          audio([this](std::string_view line) { audioLines.emplace_back(line); }, {(dir.path() / "assets").string()}) {
+          audio([this](std::string_view line) { audioLines.emplace_back(line); },
+                {(dir.path() / "assets").string()}) {
         fs::create_directories(dir.path() / "assets");
         if (withMusicFile) writeFile(dir.path() / "assets" / "Paint.mp3", "a piece");
         writeFile(dir.path() / "assets" / "nice.wav", "an effect");
@@ -595,7 +621,8 @@ TEST(AssetLookup, FromTheBuildTreeSearchesBesideTheProgramThenTheWorkingDirector
     EXPECT_FALSE(layout.installed);
     const std::string program = fs::read_symlink("/proc/self/exe").parent_path().string();
     const std::string cwd = fs::current_path().string();
-    EXPECT_EQ(layout.assetFolders, (std::vector<std::string>{program, program + "/assets", cwd, cwd + "/assets"}));
+    EXPECT_EQ(layout.assetFolders,
+              (std::vector<std::string>{program, program + "/assets", cwd, cwd + "/assets"}));
     EXPECT_EQ(layout.moduleFolder, program);
     EXPECT_EQ(assetFolders(), layout.assetFolders);
 }
@@ -642,7 +669,8 @@ TEST(AssetLookup, WithoutItsDataFolderAProgramSearchesLikeABuildTreeRun) {
     EXPECT_EQ(layout.assetFolders, buildTree);
     EXPECT_EQ(layout.moduleFolder, bin.string());
     // An unknown program folder leaves the working directory alone.
-    EXPECT_EQ(fileLayoutFor({}, cwd).assetFolders, (std::vector<std::string>{cwd.string(), (cwd / "assets").string()}));
+    EXPECT_EQ(fileLayoutFor({}, cwd).assetFolders,
+              (std::vector<std::string>{cwd.string(), (cwd / "assets").string()}));
     EXPECT_EQ(fileLayoutFor({}, cwd).moduleFolder, "");
 }
 

@@ -68,32 +68,32 @@ TEST_P(OwnResult, PointsGoToTheRightRowsWhateverTheirOrder) {
 
     const std::string line = h.text("Tresults.lblresult");
     switch (result) {
-    case Result::Win:
-        EXPECT_EQ(pointsOf(s, 1), ownBefore + 3);
-        EXPECT_EQ(pointsOf(s, 2), opponentBefore);
-        EXPECT_GE(s.matchPrize, 300);
-        EXPECT_LT(s.matchPrize, 450);
-        EXPECT_EQ(line, "Your team wins the game and gets $" + std::to_string(s.matchPrize) + " for it");
-        EXPECT_EQ(s.unbeatenRun, run + 1);
-        EXPECT_EQ(effectCount(h.audio), 1);
-        break;
-    case Result::Tie:
-        EXPECT_EQ(pointsOf(s, 1), ownBefore + 1);
-        EXPECT_EQ(pointsOf(s, 2), opponentBefore + 1);
-        EXPECT_GE(s.matchPrize, 100);
-        EXPECT_LT(s.matchPrize, 200);
-        EXPECT_EQ(line, "Your team ties the game and gets " + std::to_string(s.matchPrize) + "$ for it");
-        EXPECT_EQ(s.unbeatenRun, run + 1);
-        EXPECT_EQ(effectCount(h.audio), 0);
-        break;
-    case Result::Loss:
-        EXPECT_EQ(pointsOf(s, 1), ownBefore);
-        EXPECT_EQ(pointsOf(s, 2), opponentBefore + 3);
-        EXPECT_GE(s.matchPrize, 0);
-        EXPECT_LT(s.matchPrize, 50);
-        EXPECT_EQ(line, "Your team loses the game and gets " + std::to_string(s.matchPrize) + "$ for it");
-        EXPECT_EQ(s.unbeatenRun, 0);
-        break;
+        case Result::Win:
+            EXPECT_EQ(pointsOf(s, 1), ownBefore + 3);
+            EXPECT_EQ(pointsOf(s, 2), opponentBefore);
+            EXPECT_GE(s.matchPrize, 300);
+            EXPECT_LT(s.matchPrize, 450);
+            EXPECT_EQ(line, "Your team wins the game and gets $" + std::to_string(s.matchPrize) + " for it");
+            EXPECT_EQ(s.unbeatenRun, run + 1);
+            EXPECT_EQ(effectCount(h.audio), 1);
+            break;
+        case Result::Tie:
+            EXPECT_EQ(pointsOf(s, 1), ownBefore + 1);
+            EXPECT_EQ(pointsOf(s, 2), opponentBefore + 1);
+            EXPECT_GE(s.matchPrize, 100);
+            EXPECT_LT(s.matchPrize, 200);
+            EXPECT_EQ(line, "Your team ties the game and gets " + std::to_string(s.matchPrize) + "$ for it");
+            EXPECT_EQ(s.unbeatenRun, run + 1);
+            EXPECT_EQ(effectCount(h.audio), 0);
+            break;
+        case Result::Loss:
+            EXPECT_EQ(pointsOf(s, 1), ownBefore);
+            EXPECT_EQ(pointsOf(s, 2), opponentBefore + 3);
+            EXPECT_GE(s.matchPrize, 0);
+            EXPECT_LT(s.matchPrize, 50);
+            EXPECT_EQ(line, "Your team loses the game and gets " + std::to_string(s.matchPrize) + "$ for it");
+            EXPECT_EQ(s.unbeatenRun, 0);
+            break;
     }
     EXPECT_EQ(s.cash, cash + s.matchPrize);
     EXPECT_EQ(h.text("lblcash"), std::to_string(s.cash));
@@ -310,7 +310,7 @@ TEST_F(Lab, TheftChanceAtSecurityLevels) {
             }
         }
         if (security == 0) {
-            EXPECT_GT(thefts, 60);   // 49 in 100
+            EXPECT_GT(thefts, 60);  // 49 in 100
             EXPECT_LT(thefts, 140);
         } else {
             EXPECT_EQ(thefts, 0) << "security " << security;
@@ -325,7 +325,8 @@ TEST_F(Lab, TheTheftDrawIsMadeAtEveryLevelEvenWithoutALab) {
     // The generator as the results dialog opens, right after the lab.
     uint64_t atResults = 0;
     h.window.setListener([&](const WindowEvent& e) {
-        if (e.type == WindowEvent::Type::Dialog && e.name == "Tresults") atResults = h.game.randomSource().state();
+        if (e.type == WindowEvent::Type::Dialog && e.name == "Tresults")
+            atResults = h.game.randomSource().state();
     });
     auto drawsUpToResults = [&](int32_t security) {
         GameState base = start;
@@ -444,7 +445,8 @@ TEST_F(WrapUp, TheNewWeekStartsWithFreshPricesBoostsMarketAndPairings) {
     EXPECT_EQ(dialogLabel(h, "Tresults", "yourteam"), "Splatters");
     EXPECT_EQ(dialogLabel(h, "Tresults", "opponentteam"), s.teamNames[2]);
     // The scouting market reopens, the options' two panels are locked.
-    for (const char* shown : {"playersearch", "coachsearch", "Start"}) EXPECT_TRUE(h.window.visible(shown)) << shown;
+    for (const char* shown : {"playersearch", "coachsearch", "Start"})
+        EXPECT_TRUE(h.window.visible(shown)) << shown;
     for (const char* hidden : {"Panel23", "Panel24", "Panel25", "replaceyourcoach"})
         EXPECT_FALSE(h.window.visible(hidden)) << hidden;
     EXPECT_FALSE(h.window.enabled("Panel59"));

@@ -40,9 +40,13 @@ TEST(LimitCharacters, CountsCharactersNotBytes) {
 }
 
 TEST(LimitCharacters, InvalidBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(limitCharacters("a\xFF" "b", 20), "a\xEF\xBF\xBD" "b");
-    EXPECT_EQ(limitCharacters("\xC3", 20), "\xEF\xBF\xBD");            // cut sequence
-    EXPECT_EQ(limitCharacters("\xC0\xAF", 20), "\xEF\xBF\xBD\xEF\xBF\xBD");  // overlong form
+    EXPECT_EQ(limitCharacters("a\xFF"
+                              "b",
+                              20),
+              "a\xEF\xBF\xBD"
+              "b");
+    EXPECT_EQ(limitCharacters("\xC3", 20), "\xEF\xBF\xBD");                          // cut sequence
+    EXPECT_EQ(limitCharacters("\xC0\xAF", 20), "\xEF\xBF\xBD\xEF\xBF\xBD");          // overlong form
     EXPECT_EQ(limitCharacters("\xED\xA0\x80", 20).find("\xED"), std::string::npos);  // surrogate
 }
 

@@ -102,7 +102,8 @@ private:
         // Between the match ticks, or before the next match, the monkey does
         // something else `busy_` times in a hundred.
         if (!chance(busy_)) {
-            if (win.timerEnabled("Timer1")) return fire(*findBinding("Timer1", Signal::Tick), 0, {}, "tick Timer1");
+            if (win.timerEnabled("Timer1"))
+                return fire(*findBinding("Timer1", Signal::Tick), 0, {}, "tick Timer1");
             return fire(*findBinding("Start", Signal::Click), 0, {}, "click Start");
         }
         const long roll = pick(100);
@@ -139,13 +140,33 @@ private:
 
     std::string randomText() {
         static const std::vector<std::string> samples = {
-            "", "20", "70", "19", "71", "45", "-5", "0", "+30", " 42 ", "2147483648", "-2147483649",
-            "99999999999999999999", "abc", "1e3", "0x20", "Team \xC3\x9Cml\xC3\xA4ut \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\xAF",
-            "\x01\x02\t\n\r\x7f", "\xff\xfe\xc3\x28 bad", "&&&<b>x</b>"};
+            "",
+            "20",
+            "70",
+            "19",
+            "71",
+            "45",
+            "-5",
+            "0",
+            "+30",
+            " 42 ",
+            "2147483648",
+            "-2147483649",
+            "99999999999999999999",
+            "abc",
+            "1e3",
+            "0x20",
+            "Team \xC3\x9Cml\xC3\xA4ut \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\xAF",
+            "\x01\x02\t\n\r\x7f",
+            "\xff\xfe\xc3\x28 bad",
+            "&&&<b>x</b>"};
         switch (pick(4)) {
-            case 0: return samples[static_cast<size_t>(pick(static_cast<long>(samples.size())))];
-            case 1: return std::to_string(pick(120) - 10);
-            case 2: return std::string(static_cast<size_t>(pick(100000)), static_cast<char>('a' + pick(26)));
+            case 0:
+                return samples[static_cast<size_t>(pick(static_cast<long>(samples.size())))];
+            case 1:
+                return std::to_string(pick(120) - 10);
+            case 2:
+                return std::string(static_cast<size_t>(pick(100000)), static_cast<char>('a' + pick(26)));
             default: {
                 std::string s(static_cast<size_t>(pick(40)), ' ');
                 for (char& ch : s) ch = static_cast<char>(pick(256));
@@ -210,7 +231,8 @@ private:
         if (s.yourPairing < 1 || s.yourPairing > kPairings) return fail("yourPairing out of range");
         const Pairing ours = s.pairings[s.yourPairing];
         if (ours.first != 1 && ours.second != 1) return fail("team 1 is not in yourPairing");
-        if (s.opponentTeam != (ours.first == 1 ? ours.second : ours.first)) return fail("opponentTeam disagrees");
+        if (s.opponentTeam != (ours.first == 1 ? ours.second : ours.first))
+            return fail("opponentTeam disagrees");
 
         if (!isPermutation({s.tableTeam.begin() + 1, s.tableTeam.end()})) return fail("the table lacks a team");
         const bool settled = s.week != week_ || s.season != season_;
@@ -223,10 +245,12 @@ private:
         if (s.week < 1 || s.week > s.gamesPerSeason) return fail("week outside 1..gamesPerSeason");
         for (int t = 1; t <= kTeams; ++t) {
             for (int p = 1; p <= kPlayers; ++p) {
-                if (s.players[t][p].marker < 0 || s.players[t][p].marker > kMarkers) return fail("a marker out of range");
+                if (s.players[t][p].marker < 0 || s.players[t][p].marker > kMarkers)
+                    return fail("a marker out of range");
             }
         }
-        if (s.scoutedPlayer.marker < 0 || s.scoutedPlayer.marker > kMarkers) return fail("a marker out of range");
+        if (s.scoutedPlayer.marker < 0 || s.scoutedPlayer.marker > kMarkers)
+            return fail("a marker out of range");
         // A wrap shows as a jump of more than 2^31 between two actions.
         if (std::llabs(int64_t{s.cash} - cash_) > int64_t{INT32_MAX}) return fail("cash wrapped");
         if (win.text("lblcash") != std::to_string(s.cash)) return fail("lblcash disagrees with cash");

@@ -67,7 +67,8 @@ TEST(AccessibleNames, EveryEntryAndEveryTextItNamesIsAControlOfTheWindow) {
     QtGame g;
     int spoken = 0;
     const auto check = [&g, &spoken](const std::string& control, const Speech& speech) {
-        if (speech.name.empty() && speech.description.empty() && speech.toolTip.empty() && speech.caption.empty())
+        if (speech.name.empty() && speech.description.empty() && speech.toolTip.empty() &&
+            speech.caption.empty())
             return;
         ++spoken;
         EXPECT_NE(ui::AccessibleWindow::widgetFor(g.window, control), nullptr) << control;
@@ -129,7 +130,8 @@ TEST(AccessibleNames, TooltipsOnCaptionlessValuesClickableNamesAndShopTabs) {
     EXPECT_FALSE(g.widget("pla2")->toolTip().isEmpty());
     EXPECT_EQ(ui::AccessibleWindow::widgetFor(g.window, "orbPage2")->toolTip().toStdString(),
               "Orb of Wisdom (" + QString::fromStdString(g.text("aprice2")).simplified().toStdString() + ")");
-    EXPECT_TRUE(ui::AccessibleWindow::widgetFor(g.window, "markerPage5")->toolTip().startsWith("Marker Cheetah ("));
+    EXPECT_TRUE(
+        ui::AccessibleWindow::widgetFor(g.window, "markerPage5")->toolTip().startsWith("Marker Cheetah ("));
 }
 
 TEST(AccessibleRoles, TabsArePageTabsClickableNamesAreButtonsThePlayByPlayIsANotification) {

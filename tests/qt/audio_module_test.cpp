@@ -2,9 +2,8 @@
 // exports its two entry points and opens a backend that plays the game's
 // music (on the silent driver where there is no sound device).
 
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>

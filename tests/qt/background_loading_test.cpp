@@ -77,7 +77,7 @@ TEST(BackgroundAudio, RequestsBeforeTheStartWaitAndAreCarriedOutInOrderOnTheHelp
     EXPECT_TRUE(onOtherThread);
     EXPECT_EQ(log, (std::vector<std::string>{"open Paint.mp3", "play", "effect smash.wav", "open nowhere.mp3",
                                              "stop"}));
-    EXPECT_TRUE(lateErrors.empty());  // the missing file was answered already
+    EXPECT_TRUE(lateErrors.empty());                      // the missing file was answered already
     EXPECT_FALSE(audio.musicOpen("missing.mp3", error));  // the backend's own answer once ready
     EXPECT_EQ(error, "not found");
 }
@@ -86,7 +86,7 @@ TEST(BackgroundAudio, AMusicTheBackendCannotPlayAfterAllIsReportedLate) {
     std::vector<std::string> log;
     std::vector<std::string> lateErrors;
     BackgroundAudio audio([&]() -> std::unique_ptr<Audio> { return std::make_unique<ScriptedAudio>(log); },
-                              [&](const std::string& e) { lateErrors.push_back(e); });
+                          [&](const std::string& e) { lateErrors.push_back(e); });
     std::string error;
     // The file is there (one of the game's sounds) but the backend refuses it.
     ASSERT_FALSE(findAsset("success.wav").empty());
@@ -99,7 +99,7 @@ TEST(BackgroundAudio, AMusicTheBackendCannotPlayAfterAllIsReportedLate) {
 TEST(BackgroundAudio, ABackendThatFailsToOpenLeavesTheGameSilentAndSaysSo) {
     std::vector<std::string> lateErrors;
     BackgroundAudio audio([]() -> std::unique_ptr<Audio> { throw std::runtime_error("no audio"); },
-                              [&](const std::string& e) { lateErrors.push_back(e); });
+                          [&](const std::string& e) { lateErrors.push_back(e); });
     std::string error;
     EXPECT_TRUE(audio.musicOpen("Paint.mp3", error));
     audio.start();

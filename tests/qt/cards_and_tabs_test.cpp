@@ -19,7 +19,8 @@ namespace {
 QImage patterned(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb((x * 7) & 255, (y * 5) & 255, (x * y) & 255));
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7) & 255, (y * 5) & 255, (x * y) & 255));
     }
     return image;
 }
@@ -30,7 +31,7 @@ TEST(Cards, PaintedInStripsTheyAreThePixelsOfOneRoundedShape) {
         QRect dirty;  // the part a repaint asks for
     };
     const Case cases[] = {
-        {{628, 278}, {0, 0, 628, 278}}, {{290, 92}, {0, 0, 290, 92}},   {{300, 184}, {40, 13, 120, 77}},
+        {{628, 278}, {0, 0, 628, 278}}, {{290, 92}, {0, 0, 290, 92}},    {{300, 184}, {40, 13, 120, 77}},
         {{20, 20}, {0, 0, 20, 20}},     {{961, 495}, {5, 470, 900, 25}}, {{150, 31}, {0, 0, 150, 31}},
         {{150, 33}, {0, 24, 150, 9}},   {{417, 300}, {100, 1, 1, 299}},
     };
@@ -62,8 +63,9 @@ TEST(Tabs, ATabsWidthFollowsEveryChangeOfItsCaption) {
     ui::FlatPageControl pages;
     pages.resize(900, 300);
     pages.addPage(new QWidget, QStringLiteral("Team"));
-    const QString captions[] = {QStringLiteral("Run for the flag priority of every position"), QStringLiteral("Team"),
-                                QStringLiteral("A caption of middling length here"), QStringLiteral("Team")};
+    const QString captions[] = {QStringLiteral("Run for the flag priority of every position"),
+                                QStringLiteral("Team"), QStringLiteral("A caption of middling length here"),
+                                QStringLiteral("Team")};
     for (const QString& caption : captions) {
         SCOPED_TRACE(caption.toStdString());
         pages.setCaption(0, caption);

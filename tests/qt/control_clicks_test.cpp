@@ -158,7 +158,7 @@ TEST(ControlClicks, ChoosingADifficultyReachesItsHandler) {
     ASSERT_EQ(g.window.shown.size(), 1u);
     EXPECT_EQ(g.window.shown[0].caption, "Warning");
     EXPECT_EQ(g.game.state().difficulty, 7);
-    clickWidget(group->button(4));     // the item already chosen: nothing happens
+    clickWidget(group->button(4));  // the item already chosen: nothing happens
     EXPECT_EQ(g.window.shown.size(), 1u);
 }
 

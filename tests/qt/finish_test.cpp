@@ -25,7 +25,8 @@ TEST(Finish, TrainingPricesStandLevelWithTheirLevels) {
     QtGame g;
     g.window.showPage("TabSheet3");
     const char* groups[] = {"shooting", "tactics"};
-    const char* costs[2][4] = {{"snone", "sbasic", "sregular", "sadvanced"}, {"tnone", "tbasic", "tregular", "tadvanced"}};
+    const char* costs[2][4] = {{"snone", "sbasic", "sregular", "sadvanced"},
+                               {"tnone", "tbasic", "tregular", "tadvanced"}};
     const char* dollars[2][4] = {{"dollarSNone", "dollarSBasic", "dollarSRegular", "dollarSAdvanced"},
                                  {"dollarTNone", "dollarTBasic", "dollarTRegular", "dollarTAdvanced"}};
     for (int gi = 0; gi < 2; ++gi) {
@@ -36,7 +37,8 @@ TEST(Finish, TrainingPricesStandLevelWithTheirLevels) {
             const int itemMiddle = item->mapTo(panel, item->rect().center()).y();
             for (const char* label : {costs[gi][i], dollars[gi][i]}) {
                 const int labelMiddle = g.widget(label)->geometry().center().y();
-                EXPECT_LE(std::abs(labelMiddle - itemMiddle), 2) << label << " " << labelMiddle << " vs " << itemMiddle;
+                EXPECT_LE(std::abs(labelMiddle - itemMiddle), 2)
+                    << label << " " << labelMiddle << " vs " << itemMiddle;
             }
         }
     }

@@ -66,7 +66,7 @@ struct DialogFrame {
 TEST(Frames, DialogsAreFixedToolWindowsWithTheirCloseBoxesOnlyWhereDue) {
     QtGame g;
     const DialogFrame frames[] = {
-        {"Tresults", {640, 438}, "", false},  {"Tendseason", {536, 198}, "", true},
+        {"Tresults", {640, 438}, "", false},          {"Tendseason", {536, 198}, "", true},
         {"TForm4", {495, 342}, "Trophy room", false}, {"TForm5", {422, 190}, "", false},
         {"TAbout", {417, 300}, "About", true},
     };
@@ -120,7 +120,8 @@ TEST(Frames, ResultsTrophyAndMessageDialogsCloseOnlyThroughTheirButton) {
         EXPECT_FALSE(attemptToClose(d, [d] { d->close(); }));
         EXPECT_FALSE(d->isVisible());
         // Its button closes it with the result OK.
-        const std::string button = std::string(name) + (std::string(name) == "Tresults" ? ".Button1" : ".dxButton1");
+        const std::string button =
+            std::string(name) + (std::string(name) == "Tresults" ? ".Button1" : ".dxButton1");
         auto* b = g.widget(button);
         ASSERT_NE(b, nullptr);
         EXPECT_TRUE(attemptToClose(d, [b] { clickWidget(b); }));

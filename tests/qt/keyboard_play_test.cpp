@@ -52,7 +52,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     auto* amateur = g.widget("RadioGroup1")->findChild<QRadioButton*>(QStringLiteral("RadioGroup1#1"));
     ASSERT_NE(amateur, nullptr);
     ASSERT_TRUE(tabTo(amateur)) << "Tab does not stop at the checked difficulty";
-    modals.expect({{Qt::Key_Return}});                 // "No" is the default
+    modals.expect({{Qt::Key_Return}});  // "No" is the default
     press(Qt::Key_Down);
     EXPECT_EQ(g.state().difficulty, 4);
     EXPECT_TRUE(amateur->isChecked());
@@ -68,8 +68,8 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     ASSERT_TRUE(tabTo(games));
     press(Qt::Key_A, Qt::ControlModifier);
     typeText(QStringLiteral("25"));
-    modals.expect({{Qt::Key_Return}});                 // the "ok" box
-    press(Qt::Key_Return);                           // presses "Enter"
+    modals.expect({{Qt::Key_Return}});  // the "ok" box
+    press(Qt::Key_Return);              // presses "Enter"
     EXPECT_EQ(g.state().gamesPerSeason, 25);
     EXPECT_EQ(modals.seen.back(), "ok");
 
@@ -77,7 +77,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     press(Qt::Key_A, Qt::ControlModifier);
     typeText(QStringLiteral("Keys"));
     EXPECT_EQ(g.state().teamName, "Keys");
-    press(Qt::Key_Return);                           // presses "Ok"
+    press(Qt::Key_Return);  // presses "Ok"
     EXPECT_TRUE(g.widget("optionspanel")->isHidden());
 
     g.game.editableState().cash = 60000;  // enough for every purchase of the week
@@ -99,7 +99,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
         EXPECT_EQ(pages->currentIndex(), n - 1);
         EXPECT_EQ(QApplication::focusWidget(), pages->tab(n - 1));
     }
-    press(Qt::Key_Right);                            // the arrows move between tabs
+    press(Qt::Key_Right);  // the arrows move between tabs
     EXPECT_EQ(pages->currentIndex(), 1);
     press(Qt::Key_Left);
     EXPECT_EQ(pages->currentIndex(), 0);
@@ -107,7 +107,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     // A player hired.
     press(Qt::Key_4, Qt::AltModifier);
     ASSERT_TRUE(tabTo(g.widget("playersearch")));
-    press(Qt::Key_Return);                           // Enter presses a button as Space does
+    press(Qt::Key_Return);  // Enter presses a button as Space does
     ASSERT_FALSE(g.widget("Panel24")->isHidden());
     const std::string found = g.state().scoutedPlayerName;
     ASSERT_TRUE(tabTo(g.widget("replace2")));
@@ -124,7 +124,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     ASSERT_EQ(g.state().players[1][3].marker, 0);
     EXPECT_FALSE(ui::spendsWhenPressed(QApplication::focusWidget()));
     ASSERT_TRUE(tabTo(g.frontTab("tab3")));
-    press(Qt::Key_Right);                            // "MB gun"
+    press(Qt::Key_Right);  // "MB gun"
     ASSERT_TRUE(tabTo(g.widget("buy2")));
     press(Qt::Key_Space);
     EXPECT_EQ(g.state().players[1][3].marker, 2);
@@ -132,7 +132,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     // A boost paid.
     press(Qt::Key_2, Qt::AltModifier);
     ASSERT_TRUE(tabTo(g.frontTab("PageControl4")));
-    press(Qt::Key_Right);                            // "Boost"
+    press(Qt::Key_Right);  // "Boost"
     ASSERT_TRUE(tabTo(g.widget("boost4")));
     press(Qt::Key_Space);
     EXPECT_NE(g.state().shootingBoost[4], 0);
@@ -148,7 +148,7 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     modals.expect({{Qt::Key_Return}});
     press(Qt::Key_Space);
     ASSERT_TRUE(g.window.timer("Timer1")->isActive()) << "the match did not start";
-    g.window.setTimerInterval("Timer1", 1);          // a quicker whistle for the test
+    g.window.setTimerInterval("Timer1", 1);  // a quicker whistle for the test
     ASSERT_TRUE(QTest::qWaitFor([&] { return g.state().week == 2; }, 30000)) << "the week was not settled";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !g.widget("Start")->isHidden(); }, 2000));
     EXPECT_EQ(modals.seen.back(), "Tresults");
@@ -182,7 +182,8 @@ TEST(KeyboardPlay, EnterClosesEveryDialogAndEscapeOnlyThoseWithACloseBox) {
             modals.expect({{Qt::Key_Return}});
             g.window.showDialog(c.dialog);
             ASSERT_EQ(modals.seen.size(), 1u);
-            EXPECT_EQ(QString::fromStdString(modals.focusedOn[0]).toLower(), "ok") << "OK is not the focused default";
+            EXPECT_EQ(QString::fromStdString(modals.focusedOn[0]).toLower(), "ok")
+                << "OK is not the focused default";
             EXPECT_EQ(g.window.dialog(c.dialog)->result(), QDialog::Accepted);
         }
         {

@@ -19,7 +19,8 @@ QWidget* keyTarget() {
             }
         }
     }
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal->focusWidget() ? modal->focusWidget() : modal;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal->focusWidget() ? modal->focusWidget() : modal;
     if (QWidget* w = QApplication::focusWidget()) return w;
     return QApplication::activeWindow();
 }
@@ -64,12 +65,14 @@ void ModalKeys::poll() {
     }
     seen.push_back(box != nullptr ? box->text().toStdString() : modal->objectName().toStdString());
     auto* focused = qobject_cast<QAbstractButton*>(modal->focusWidget());
-    focusedOn.push_back(focused != nullptr ? focused->text().remove(QLatin1Char('&')).toStdString() : std::string());
+    focusedOn.push_back(focused != nullptr ? focused->text().remove(QLatin1Char('&')).toStdString()
+                                           : std::string());
     const std::vector<Answer> keys = answers_.front();
     answers_.pop_front();
     for (const Answer& a : keys) {
         if (QApplication::activeModalWidget() != modal) break;
-        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, static_cast<Qt::Key>(a.key), a.modifiers);
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, static_cast<Qt::Key>(a.key),
+                        a.modifiers);
     }
 }
 

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <algorithm>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/clock.h"
 #include "core/settings_store.h"
@@ -35,7 +35,8 @@ private:
     void press() {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr) return;
-        seen.push_back(modal->objectName().isEmpty() ? std::string("message") : modal->objectName().toStdString());
+        seen.push_back(modal->objectName().isEmpty() ? std::string("message")
+                                                     : modal->objectName().toStdString());
         if (window_.timer("Timer1")->isActive()) timerWasOffUnderDialog = false;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::No : QMessageBox::Ok)->click();
@@ -62,13 +63,14 @@ TEST(MatchOnWindow, AGameIsPlayedOnTheTimerAndTheResultsDialogClosesByItsButton)
     clickWidget(window.widget("dxButton1"));  // close the options
     window.showPage("TabSheet9");
     clickWidget(window.widget("fastaction"));
-    window.setTimerInterval("Timer1", 2);     // a quick match for the test
+    window.setTimerInterval("Timer1", 2);  // a quick match for the test
     const int week = game.state().week;
     clickWidget(window.widget("Start"));
     ASSERT_TRUE(window.timer("Timer1")->isActive()) << "the match did not start";
     EXPECT_TRUE(window.widget("Start")->isHidden());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return game.state().week != week; }, 20000)) << "the week was not settled";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.state().week != week; }, 20000))
+        << "the week was not settled";
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.widget("Start")->isHidden(); }, 2000));
     EXPECT_FALSE(window.timer("Timer1")->isActive());
     ASSERT_FALSE(presser.seen.empty());

@@ -12,7 +12,8 @@ namespace splat::testing {
 void clickWidget(QWidget* w) {
     ASSERT_NE(w, nullptr);
     // A radio button reacts on its circle and caption only: aim at the circle.
-    const QPoint at = qobject_cast<QRadioButton*>(w) != nullptr ? QPoint(8, w->height() / 2) : w->rect().center();
+    const QPoint at =
+        qobject_cast<QRadioButton*>(w) != nullptr ? QPoint(8, w->height() / 2) : w->rect().center();
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
 }
 

@@ -28,7 +28,8 @@ void revealPagesOf(const std::string& name, QtGame& qt, HeadlessGame& headless) 
 void expectSameView(const QtGame& qt, const HeadlessGame& headless) {
     for (const ControlSpec& desc : layoutTable()) {
         if (desc.kind == ControlKind::Timer) {
-            EXPECT_EQ(qt.window.timer(desc.name)->isActive(), headless.window.timerEnabled(desc.name)) << desc.name;
+            EXPECT_EQ(qt.window.timer(desc.name)->isActive(), headless.window.timerEnabled(desc.name))
+                << desc.name;
             continue;
         }
         EXPECT_EQ(qt.window.text(desc.name), headless.window.text(desc.name)) << desc.name;

@@ -67,7 +67,7 @@ TEST(Screenshots, EveryPageAndDialogRendersToAPicture) {
     ui::MainWindow& main = g.window.mainWindow();
     save(&main, QStringLiteral("page_1_team_options.png"));
     clickWidget(g.widget("dxButton1"));  // close the options: the squad comes back
-    const char* const slugs[] = {"team", "tactics", "training", "scout", "gear",
+    const char* const slugs[] = {"team",     "tactics",      "training", "scout",    "gear",
                                  "finances", "league_table", "schedule", "next_game"};
     const std::vector<std::string>& pages = mainPages();
     ASSERT_EQ(pages.size(), 9u);
@@ -82,9 +82,12 @@ TEST(Screenshots, EveryPageAndDialogRendersToAPicture) {
     }
     // The sub-pages beyond the first ones.
     const std::pair<const char*, const char*> subPages[] = {
-        {"boostPage", "page_2_tactics_boost.png"},      {"flagPriorityPage", "page_2_tactics_flag.png"},
-        {"markerPage11", "page_5_gear_marker11.png"},   {"orbPage6", "page_5_gear_orb6.png"},
-        {"sponsorsPage", "page_6_finances_sponsors.png"}, {"artPage", "page_6_finances_art.png"},
+        {"boostPage", "page_2_tactics_boost.png"},
+        {"flagPriorityPage", "page_2_tactics_flag.png"},
+        {"markerPage11", "page_5_gear_marker11.png"},
+        {"orbPage6", "page_5_gear_orb6.png"},
+        {"sponsorsPage", "page_6_finances_sponsors.png"},
+        {"artPage", "page_6_finances_art.png"},
         {"chemistSearchPage", "page_6_finances_chemist.png"},
     };
     for (const auto& [page, file] : subPages) {

@@ -2,13 +2,12 @@
 
 #include <charconv>
 #include <istream>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
-#include <nlohmann/json.hpp>
-
-#include "game/bindings.h"
 #include "core/recording_audio.h"
 #include "core/text_input.h"
+#include "game/bindings.h"
 #include "splat_script/state_json.h"
 
 namespace splat::script {
@@ -66,7 +65,8 @@ ScriptRunner::ScriptRunner(std::ostream& out, std::unique_ptr<SettingsStore> set
             }
             case WindowEvent::Type::Timer:
                 if (e.name == "Timer1") {
-                    print(e.flag ? "timer Timer1 on " + std::to_string(e.interval) : std::string("timer Timer1 off"));
+                    print(e.flag ? "timer Timer1 on " + std::to_string(e.interval)
+                                 : std::string("timer Timer1 off"));
                 }
                 break;
             case WindowEvent::Type::Closed:
@@ -156,7 +156,8 @@ void ScriptRunner::click(std::string_view name) {
 
 void ScriptRunner::select(std::string_view name, std::string_view indexText) {
     const ControlState* c = window_.control(name);
-    if (!c || c->desc->kind != ControlKind::RadioGroup) return error("no radio group named " + std::string(name));
+    if (!c || c->desc->kind != ControlKind::RadioGroup)
+        return error("no radio group named " + std::string(name));
     long index = 0;
     if (!toLong(indexText, index) || index < 0 || index >= static_cast<long>(c->desc->items.size())) {
         return error("select " + std::string(name) + " needs an item index 0.." +

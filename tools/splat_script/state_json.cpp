@@ -29,9 +29,9 @@ Json oneBased(const Array& a) {
 }
 
 Json playerJson(const Player& p) {
-    return Json{{"shooting", p.shooting},         {"tactics", p.tactics},
-                {"marker", p.marker},             {"hits", p.hits},
-                {"flagsPickedUp", p.flagsPickedUp}, {"flagsHung", p.flagsHung}};
+    return Json{
+        {"shooting", p.shooting},           {"tactics", p.tactics},    {"marker", p.marker}, {"hits", p.hits},
+        {"flagsPickedUp", p.flagsPickedUp}, {"flagsHung", p.flagsHung}};
 }
 
 }  // namespace

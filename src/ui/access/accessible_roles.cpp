@@ -34,7 +34,9 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
 
     void doAction(const QString& action) override {
         if (action == pressAction()) {
@@ -107,7 +109,8 @@ private:
 
 QAccessibleInterface* gameWidgetFactory(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
-    if (className == QLatin1String("splat::ui::FlatTab")) return new PageTabAccessible(static_cast<FlatTab*>(object));
+    if (className == QLatin1String("splat::ui::FlatTab"))
+        return new PageTabAccessible(static_cast<FlatTab*>(object));
     if (className == QLatin1String("splat::ui::FlatPageControl"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::PageTabList);
     if (className == QLatin1String("splat::ui::GameLabel"))

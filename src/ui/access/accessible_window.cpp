@@ -32,7 +32,9 @@ AccessibleWindow::AccessibleWindow(const WindowControls& window) : announcer_(&a
     installAccessibleRoles();
     // The texts as the window keeps them (edit fields are named by fixed
     // names only, so what the player types never needs following).
-    const TextPattern::Resolver textOf = [&window](std::string_view control) { return window.writtenText(control); };
+    const TextPattern::Resolver textOf = [&window](std::string_view control) {
+        return window.writtenText(control);
+    };
     for (const ControlSpec& desc : layoutTable()) {
         add(window, desc.name, desc.speech, textOf);
         for (size_t i = 0; i < desc.itemNames.size(); ++i) {

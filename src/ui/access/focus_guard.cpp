@@ -13,7 +13,8 @@ namespace {
 // The page (or sub-page) that holds `w`, and the control it is a page of.
 QWidget* pageAround(QWidget* w, FlatPageControl** owner) {
     for (QWidget* p = w; p != nullptr && !p->isWindow(); p = p->parentWidget()) {
-        if (auto* pc = qobject_cast<FlatPageControl*>(p->parentWidget()); pc != nullptr && pc->indexOf(p) >= 0) {
+        if (auto* pc = qobject_cast<FlatPageControl*>(p->parentWidget());
+            pc != nullptr && pc->indexOf(p) >= 0) {
             *owner = pc;
             return p;
         }
@@ -56,7 +57,8 @@ QWidget* FocusGuard::neutralPlaceAfter(QWidget* gone) {
 
 void FocusGuard::focusMoved(QWidget* old, QWidget* now) {
     // Nothing to guard once the window is closed (and while it is torn down).
-    if (redirecting_ || old == nullptr || main_ == nullptr || !main_->isVisible() || old->window() != main_) return;
+    if (redirecting_ || old == nullptr || main_ == nullptr || !main_->isVisible() || old->window() != main_)
+        return;
     // The player moved on himself: only a control that went away counts.
     if (old->isVisible() && old->isEnabled()) return;
     if (now != nullptr && (now->window() != main_ || !spendsWhenPressed(now))) return;

@@ -22,7 +22,8 @@
 
 namespace splat::ui {
 
-KeyboardNavigation::KeyboardNavigation(WindowControls& window) : QObject(&window.mainWindow()), window_(window) {
+KeyboardNavigation::KeyboardNavigation(WindowControls& window)
+    : QObject(&window.mainWindow()), window_(window) {
     MainWindow& main = window.mainWindow();
     pages_ = qobject_cast<FlatPageControl*>(window.widget("PageControl1"));
     menu_ = main.menuBar();
@@ -152,9 +153,8 @@ bool KeyboardNavigation::arrowInGroup(QRadioButton* item, int key) {
 
 void KeyboardNavigation::syncRadioStops() {
     for (const std::vector<QWidget*>& items : radioGroups_) {
-        const auto checked = std::find_if(items.begin(), items.end(), [](QWidget* w) {
-            return static_cast<QRadioButton*>(w)->isChecked();
-        });
+        const auto checked = std::find_if(
+            items.begin(), items.end(), [](QWidget* w) { return static_cast<QRadioButton*>(w)->isChecked(); });
         const QWidget* stop = checked != items.end() ? *checked : items.front();
         for (QWidget* w : items) w->setFocusPolicy(w == stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
@@ -197,10 +197,18 @@ bool KeyboardNavigation::menuKey(int key) {
     const int here = at == items.end() ? 0 : static_cast<int>(at - items.begin());
     const int last = static_cast<int>(items.size()) - 1;
     switch (key) {
-        case Qt::Key_Left: menu_->setActiveAction(items[static_cast<size_t>(here > 0 ? here - 1 : last)]); return true;
-        case Qt::Key_Right: menu_->setActiveAction(items[static_cast<size_t>(here < last ? here + 1 : 0)]); return true;
-        case Qt::Key_Home: menu_->setActiveAction(items.front()); return true;
-        case Qt::Key_End: menu_->setActiveAction(items.back()); return true;
+        case Qt::Key_Left:
+            menu_->setActiveAction(items[static_cast<size_t>(here > 0 ? here - 1 : last)]);
+            return true;
+        case Qt::Key_Right:
+            menu_->setActiveAction(items[static_cast<size_t>(here < last ? here + 1 : 0)]);
+            return true;
+        case Qt::Key_Home:
+            menu_->setActiveAction(items.front());
+            return true;
+        case Qt::Key_End:
+            menu_->setActiveAction(items.back());
+            return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
@@ -236,8 +244,8 @@ bool KeyboardNavigation::eventFilter(QObject* watched, QEvent* event) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         const int key = keyEvent->key();
         auto* radio = qobject_cast<QRadioButton*>(watched);
-        if (radio != nullptr && keyEvent->modifiers() == Qt::NoModifier && radio->window() == &window_.mainWindow() &&
-            arrowInGroup(radio, key)) {
+        if (radio != nullptr && keyEvent->modifiers() == Qt::NoModifier &&
+            radio->window() == &window_.mainWindow() && arrowInGroup(radio, key)) {
             return true;
         }
         if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && watched->isWidgetType() &&

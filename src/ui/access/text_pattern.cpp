@@ -47,7 +47,8 @@ TextPattern::TextPattern(std::string_view pattern, std::string_view self, const 
             return;
         }
         if (!isName) {
-            pieces_.push_back({Kind::Fixed, QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())), nullptr});
+            pieces_.push_back(
+                {Kind::Fixed, QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())), nullptr});
             return;
         }
         const std::string_view name = part.empty() ? self : part;

@@ -49,15 +49,14 @@ int run(QApplication& app, splat::BackgroundAudio& audio) {
     if (window.mainClosed()) return 0;
 
     if (exitAfterFirstFrame()) {
-        QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app,
-                         [] {
-                             // Once the frame is through, end at once: what the
-                             // switch measures is the way to the first frame.
-                             QTimer::singleShot(0, qApp, [] {
-                                 std::fflush(nullptr);
-                                 std::_Exit(0);
-                             });
-                         });
+        QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app, [] {
+            // Once the frame is through, end at once: what the
+            // switch measures is the way to the first frame.
+            QTimer::singleShot(0, qApp, [] {
+                std::fflush(nullptr);
+                std::_Exit(0);
+            });
+        });
     }
     // The sound starts once the first frame is up (or after half a second,
     // should the window not be shown at once).
@@ -90,6 +89,7 @@ int main(int argc, char** argv) {
     });
     return splat::ui::runShowingErrors([&] { return run(app, audio); },
                                        [](const QString& text) {
-                                           QMessageBox::critical(nullptr, QString::fromUtf8(splat::kGameTitle), text);
+                                           QMessageBox::critical(nullptr, QString::fromUtf8(splat::kGameTitle),
+                                                                 text);
                                        });
 }

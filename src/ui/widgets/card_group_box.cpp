@@ -20,7 +20,8 @@ void CardGroupBox::paintEvent(QPaintEvent* event) {
     paintCard(p, rect(), event->rect(), theme::kCard);
     p.setPen(isEnabled() ? theme::kInk : palette().color(QPalette::Disabled, QPalette::WindowText));
     p.setFont(font());
-    p.drawText(QRect(12, 4, width() - 24, 18), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, title());
+    p.drawText(QRect(12, 4, width() - 24, 18), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+               title());
 }
 
 }  // namespace splat::ui

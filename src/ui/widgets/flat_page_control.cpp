@@ -71,11 +71,19 @@ void FlatTab::keyPressEvent(QKeyEvent* event) {
     int to = -1;
     switch (event->key()) {
         case Qt::Key_Left:
-        case Qt::Key_Up: to = here > 0 ? here - 1 : last; break;
+        case Qt::Key_Up:
+            to = here > 0 ? here - 1 : last;
+            break;
         case Qt::Key_Right:
-        case Qt::Key_Down: to = here < last ? here + 1 : 0; break;
-        case Qt::Key_Home: to = 0; break;
-        case Qt::Key_End: to = last; break;
+        case Qt::Key_Down:
+            to = here < last ? here + 1 : 0;
+            break;
+        case Qt::Key_Home:
+            to = 0;
+            break;
+        case Qt::Key_End:
+            to = last;
+            break;
         default:
             QAbstractButton::keyPressEvent(event);
             return;
@@ -131,7 +139,8 @@ void FlatPageControl::setCurrentIndex(int index) {
         if (t->hasFocus()) focused = t;
     }
     for (int i = 0; i < count(); ++i) tabs_[static_cast<size_t>(i)]->setCurrent(i == index);
-    if (focused != nullptr && !focused->isCurrent()) tabs_[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason);
+    if (focused != nullptr && !focused->isCurrent())
+        tabs_[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason);
     pages_[static_cast<size_t>(index)]->show();
     if (old != nullptr) old->hide();
 }

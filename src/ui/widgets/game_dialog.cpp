@@ -5,8 +5,7 @@
 
 namespace splat::ui {
 
-GameDialog::GameDialog(QWidget* parent, const QString& background, CloseBox closeBox,
-                       QSize clientSize)
+GameDialog::GameDialog(QWidget* parent, const QString& background, CloseBox closeBox, QSize clientSize)
     : QDialog(parent), background_(background), closeBox_(closeBox) {
     Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox == CloseBox::ActsAsOk) flags |= Qt::WindowCloseButtonHint;

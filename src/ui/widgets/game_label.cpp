@@ -83,8 +83,10 @@ void GameLabel::paintEvent(QPaintEvent* event) {
 }
 
 void GameLabel::keyPressEvent(QKeyEvent* event) {
-    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
-    if (clickable_ && press && !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    const bool press =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (clickable_ && press && !event->isAutoRepeat() &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
         Q_EMIT clicked();
         return;

@@ -9,9 +9,8 @@
 namespace splat::ui {
 
 MainWindow::MainWindow(QSize size) : designed_(size) {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(size);
 }
 
@@ -39,11 +38,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!painted_ && watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    if (!painted_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
         painted_ = true;
         windowHandle()->removeEventFilter(this);
         // Queued: it comes once the expose, and with it the paint, is through.
-        QMetaObject::invokeMethod(this, [this] { Q_EMIT firstFramePainted(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT firstFramePainted(); }, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
 }

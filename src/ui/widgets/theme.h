@@ -16,13 +16,13 @@ void apply(QApplication& app);
 QFont baseFont();
 QFont styledFont(int style);
 
-inline const QColor kInk{0x1c, 0x26, 0x33};        // text on light cards
-inline const QColor kNavy{0x16, 0x24, 0x38};       // window background
-inline const QColor kAccent{0xf0, 0x6a, 0x1c};     // paintball orange
+inline const QColor kInk{0x1c, 0x26, 0x33};     // text on light cards
+inline const QColor kNavy{0x16, 0x24, 0x38};    // window background
+inline const QColor kAccent{0xf0, 0x6a, 0x1c};  // paintball orange
 inline const QColor kAccentDark{0xc4, 0x4e, 0x0c};
-inline const QColor kCard{255, 255, 255, 226};     // panels over pictures
+inline const QColor kCard{255, 255, 255, 226};  // panels over pictures
 inline const QColor kCardNested{0xe4, 0xee, 0xfa, 240};
 inline const QColor kCardBorder{0x30, 0x44, 0x5c, 110};
-inline const QColor kChip{255, 255, 255, 205};     // behind texts standing on a picture
+inline const QColor kChip{255, 255, 255, 205};  // behind texts standing on a picture
 
 }  // namespace splat::ui::theme

@@ -26,9 +26,7 @@
 namespace splat::ui {
 namespace {
 
-bool insideDialog(const BuiltControl& c) {
-    return c.desc->name.find('.') != std::string::npos;
-}
+bool insideDialog(const BuiltControl& c) { return c.desc->name.find('.') != std::string::npos; }
 
 }  // namespace
 
@@ -66,9 +64,7 @@ QTimer* QtWindow::timer(std::string_view name) const {
     return c != nullptr ? c->timer : nullptr;
 }
 
-GameDialog* QtWindow::dialog(std::string_view name) const {
-    return qobject_cast<GameDialog*>(widget(name));
-}
+GameDialog* QtWindow::dialog(std::string_view name) const { return qobject_cast<GameDialog*>(widget(name)); }
 
 FlatPageControl* QtWindow::pageControl(std::string_view name) const {
     return qobject_cast<FlatPageControl*>(widget(name));
@@ -211,8 +207,12 @@ void QtWindow::setVisible(std::string_view name, bool visible) {
     BuiltControl* c = find(name);
     if (c == nullptr) return;
     switch (c->desc->kind) {
-        case ControlKind::MenuItem: c->action->setVisible(visible); break;
-        case ControlKind::Timer: setTimerEnabled(name, visible); break;
+        case ControlKind::MenuItem:
+            c->action->setVisible(visible);
+            break;
+        case ControlKind::Timer:
+            setTimerEnabled(name, visible);
+            break;
         // Pages are brought forward, windows shown through their own calls.
         case ControlKind::Page:
         case ControlKind::MainWindow:

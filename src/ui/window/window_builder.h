@@ -22,11 +22,11 @@ class MainWindow;
 
 struct BuiltControl {
     const ControlSpec* desc = nullptr;
-    QWidget* widget = nullptr;       // every visible kind
-    QAction* action = nullptr;       // menu items
-    QTimer* timer = nullptr;         // timers
-    QButtonGroup* group = nullptr;   // radio groups
-    QString text;                    // the text as last set, without mnemonic escapes
+    QWidget* widget = nullptr;      // every visible kind
+    QAction* action = nullptr;      // menu items
+    QTimer* timer = nullptr;        // timers
+    QButtonGroup* group = nullptr;  // radio groups
+    QString text;                   // the text as last set, without mnemonic escapes
 };
 
 struct BuiltWindow {
