@@ -109,8 +109,7 @@ bool IniSettingsStore::write(std::string_view section, std::string_view key, std
     std::error_code ec;
     std::string text;
     switch (readWholeFile(target, text)) {
-        case FileState::Unusable:
-            return false;
+        case FileState::Unusable: return false;
         case FileState::Read:
             // A read-only file stays as it is.
             if (::access(target.c_str(), W_OK) != 0) return false;

@@ -21,32 +21,18 @@ struct PriceRule {
 // 8000 and 15000. That is the opening bargain of every game: a club that
 // saves from the first week can have a top marker early, later it pays the
 // full price.
+// The two tables stand row beside row, so that they read as the one
+// difference they are.
+// clang-format off
 constexpr std::array<PriceRule, kMarkers> kOpeningMarkerPrices{{
-    {90, 20},
-    {190, 50},
-    {350, 100},
-    {700, 200},
-    {900, 100},
-    {1300, 100},
-    {1700, 200},
-    {2500, 500},
-    {4000, 200},
-    {5000, 200},
-    {8000, 2000},
+    {90, 20}, {190, 50}, {350, 100}, {700, 200}, {900, 100}, {1300, 100},
+    {1700, 200}, {2500, 500}, {4000, 200}, {5000, 200}, {8000, 2000},
 }};
 constexpr std::array<PriceRule, kMarkers> kWeeklyMarkerPrices{{
-    {90, 20},
-    {190, 50},
-    {350, 100},
-    {700, 200},
-    {900, 100},
-    {1300, 100},
-    {1700, 200},
-    {2500, 500},
-    {4000, 200},
-    {8000, 200},
-    {15000, 2000},
+    {90, 20}, {190, 50}, {350, 100}, {700, 200}, {900, 100}, {1300, 100},
+    {1700, 200}, {2500, 500}, {4000, 200}, {8000, 200}, {15000, 2000},
 }};
+// clang-format on
 
 // Orbs in shop order: Accuracy, Wisdom, Lore, Chaos, Acid, Training pool; the
 // same rules at the opening and every week.

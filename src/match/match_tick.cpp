@@ -214,18 +214,10 @@ void develop(Pitch& g) {
     GameState& s = g.state();
     const narration::Names n = namesOf(s);
     switch (s.exchangeKind) {
-        case kOurFlagHang:
-            hangFlag(g, ourSide(s), n.ourCarrier);
-            break;
-        case kTheirFlagHang:
-            hangFlag(g, theirSide(s), n.theirCarrier);
-            break;
-        case kOurFlagRun:
-            runForFlag(g, ourSide(s), theirSide(s), n.ours);
-            break;
-        case kTheirFlagRun:
-            runForFlag(g, theirSide(s), ourSide(s), n.theirs);
-            break;
+        case kOurFlagHang: hangFlag(g, ourSide(s), n.ourCarrier); break;
+        case kTheirFlagHang: hangFlag(g, theirSide(s), n.theirCarrier); break;
+        case kOurFlagRun: runForFlag(g, ourSide(s), theirSide(s), n.ours); break;
+        case kTheirFlagRun: runForFlag(g, theirSide(s), ourSide(s), n.theirs); break;
         case kWeSpotThem:
         case kTheySpotUs:
         case kAmbushOnUs:
@@ -234,8 +226,7 @@ void develop(Pitch& g) {
             say(g, narration::development(s.exchangeKind, n, d));
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -246,20 +237,11 @@ void resolve(Pitch& g) {
     const int32_t kind = s.exchangeKind;
     bool success = false;
     switch (kind) {
-        case kWeSpotThem:
-            success = g.random(bound(sh + 20)) > 20;
-            break;
-        case kTheySpotUs:
-            success = g.random(bound(20 - sh)) > 20;
-            break;
-        case kAmbushOnUs:
-            success = g.random(bound(t + 20)) < 16;
-            break;
-        case kAmbushOnThem:
-            success = g.random(bound(20 - t)) < 16;
-            break;
-        default:
-            return;
+        case kWeSpotThem: success = g.random(bound(sh + 20)) > 20; break;
+        case kTheySpotUs: success = g.random(bound(20 - sh)) > 20; break;
+        case kAmbushOnUs: success = g.random(bound(t + 20)) < 16; break;
+        case kAmbushOnThem: success = g.random(bound(20 - t)) < 16; break;
+        default: return;
     }
     say(g, narration::resolution(kind, namesOf(s), success));
     if (!success) return;
@@ -285,17 +267,10 @@ void MatchEngine::nextaction() {
     }
 
     switch (s_.matchPhase) {
-        case 1:
-            setUp(pitch);
-            break;
-        case 2:
-            develop(pitch);
-            break;
-        case 3:
-            resolve(pitch);
-            break;
-        default:
-            break;
+        case 1: setUp(pitch); break;
+        case 2: develop(pitch); break;
+        case 3: resolve(pitch); break;
+        default: break;
     }
 
     if ((s_.matchMinute == kLastExchange && s_.matchPhase == 3) || s_.matchOver) {

@@ -25,16 +25,11 @@ std::string announcement(int32_t kind, const Names& n, int32_t d) {
         case kAmbushOnThem:
             return low ? n.theirs + " feels some dude is about to trash him "
                        : n.theirs + " sees paint hit a tree right by him ";
-        case kOurFlagRun:
-            return n.ours + " is making for the flag.  ";
-        case kTheirFlagRun:
-            return n.theirs + " is making for the flag.  ";
-        case kOurFlagHang:
-            return n.ourCarrier + " makes a move to grab the flag !  ";
-        case kTheirFlagHang:
-            return n.theirCarrier + " makes a move to grab the flag !  ";
-        default:
-            return std::string();
+        case kOurFlagRun: return n.ours + " is making for the flag.  ";
+        case kTheirFlagRun: return n.theirs + " is making for the flag.  ";
+        case kOurFlagHang: return n.ourCarrier + " makes a move to grab the flag !  ";
+        case kTheirFlagHang: return n.theirCarrier + " makes a move to grab the flag !  ";
+        default: return std::string();
     }
 }
 
@@ -48,12 +43,9 @@ std::string development(int32_t kind, const Names& n, int32_t d) {
             // The opponent takes the threatening wording for 7 draws in 10.
             return d <= 6 ? n.theirs + " decides to get closer and trash " + n.ours
                           : n.theirs + " thinks he can take out " + n.ours;
-        case kAmbushOnUs:
-            return n.ours + " looks around but sees nobody";
-        case kAmbushOnThem:
-            return n.theirs + " looks around but sees nobody";
-        default:
-            return std::string();
+        case kAmbushOnUs: return n.ours + " looks around but sees nobody";
+        case kAmbushOnThem: return n.theirs + " looks around but sees nobody";
+        default: return std::string();
     }
 }
 
@@ -65,8 +57,7 @@ std::string flagPickedUp(const std::string& runner) { return runner + " picks up
 
 std::string resolution(int32_t kind, const Names& n, bool success) {
     switch (kind) {
-        case kWeSpotThem:
-            return success ? n.theirs + " is trashed by " + n.ours : "But " + n.ours + " misses ";
+        case kWeSpotThem: return success ? n.theirs + " is trashed by " + n.ours : "But " + n.ours + " misses ";
         case kTheySpotUs:
             return success ? n.ours + " is trashed by " + n.theirs : "But " + n.theirs + " misses ";
         case kAmbushOnUs:
@@ -75,8 +66,7 @@ std::string resolution(int32_t kind, const Names& n, bool success) {
         case kAmbushOnThem:
             return success ? n.theirs + " is trashed by " + n.ours + ". " + n.theirs + " never saw it coming!!!"
                            : n.theirs + " moves to a new position and avoids being trashed";
-        default:
-            return std::string();
+        default: return std::string();
     }
 }
 

@@ -161,12 +161,9 @@ private:
             "\xff\xfe\xc3\x28 bad",
             "&&&<b>x</b>"};
         switch (pick(4)) {
-            case 0:
-                return samples[static_cast<size_t>(pick(static_cast<long>(samples.size())))];
-            case 1:
-                return std::to_string(pick(120) - 10);
-            case 2:
-                return std::string(static_cast<size_t>(pick(100000)), static_cast<char>('a' + pick(26)));
+            case 0: return samples[static_cast<size_t>(pick(static_cast<long>(samples.size())))];
+            case 1: return std::to_string(pick(120) - 10);
+            case 2: return std::string(static_cast<size_t>(pick(100000)), static_cast<char>('a' + pick(26)));
             default: {
                 std::string s(static_cast<size_t>(pick(40)), ' ');
                 for (char& ch : s) ch = static_cast<char>(pick(256));

@@ -83,9 +83,7 @@ TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
                 EXPECT_EQ(c->widget->geometry(), QRect(desc.rect.x, desc.rect.y, desc.rect.w, desc.rect.h));
                 break;
             }
-            case ControlKind::Panel:
-                EXPECT_NE(qobject_cast<ui::PanelWidget*>(c->widget), nullptr);
-                break;
+            case ControlKind::Panel: EXPECT_NE(qobject_cast<ui::PanelWidget*>(c->widget), nullptr); break;
             case ControlKind::GroupBox: {
                 auto* box = qobject_cast<QGroupBox*>(c->widget);
                 ASSERT_NE(box, nullptr);
@@ -147,9 +145,7 @@ TEST_F(LayoutWidgets, EveryEntryIsAWidgetOfItsKindWithItsNameAndText) {
                 }
                 break;
             }
-            case ControlKind::Picture:
-                EXPECT_NE(qobject_cast<ui::PictureView*>(c->widget), nullptr);
-                break;
+            case ControlKind::Picture: EXPECT_NE(qobject_cast<ui::PictureView*>(c->widget), nullptr); break;
             case ControlKind::Dialog: {
                 auto* d = qobject_cast<ui::GameDialog*>(c->widget);
                 ASSERT_NE(d, nullptr);

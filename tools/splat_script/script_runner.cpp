@@ -69,9 +69,7 @@ ScriptRunner::ScriptRunner(std::ostream& out, std::unique_ptr<SettingsStore> set
                                  : std::string("timer Timer1 off"));
                 }
                 break;
-            case WindowEvent::Type::Closed:
-                print("closed");
-                break;
+            case WindowEvent::Type::Closed: print("closed"); break;
         }
     });
 }

@@ -203,12 +203,8 @@ bool KeyboardNavigation::menuKey(int key) {
         case Qt::Key_Right:
             menu_->setActiveAction(items[static_cast<size_t>(here < last ? here + 1 : 0)]);
             return true;
-        case Qt::Key_Home:
-            menu_->setActiveAction(items.front());
-            return true;
-        case Qt::Key_End:
-            menu_->setActiveAction(items.back());
-            return true;
+        case Qt::Key_Home: menu_->setActiveAction(items.front()); return true;
+        case Qt::Key_End: menu_->setActiveAction(items.back()); return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
@@ -220,11 +216,8 @@ bool KeyboardNavigation::menuKey(int key) {
         }
         case Qt::Key_Escape:
         case Qt::Key_F10:
-        case Qt::Key_Alt:
-            closeMenu();
-            return true;
-        default:
-            return false;
+        case Qt::Key_Alt: closeMenu(); return true;
+        default: return false;
     }
 }
 

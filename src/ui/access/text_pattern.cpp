@@ -63,9 +63,7 @@ QString TextPattern::fill() const {
     bool optionalFilled = true;
     for (const Piece& piece : pieces_) {
         switch (piece.kind) {
-            case Kind::Fixed:
-                out += piece.fixed;
-                break;
+            case Kind::Fixed: out += piece.fixed; break;
             case Kind::Text:
                 if (piece.text != nullptr) out += *piece.text;
                 if (piece.text == nullptr || blank(*piece.text)) optionalFilled = false;

@@ -71,22 +71,12 @@ void FlatTab::keyPressEvent(QKeyEvent* event) {
     int to = -1;
     switch (event->key()) {
         case Qt::Key_Left:
-        case Qt::Key_Up:
-            to = here > 0 ? here - 1 : last;
-            break;
+        case Qt::Key_Up: to = here > 0 ? here - 1 : last; break;
         case Qt::Key_Right:
-        case Qt::Key_Down:
-            to = here < last ? here + 1 : 0;
-            break;
-        case Qt::Key_Home:
-            to = 0;
-            break;
-        case Qt::Key_End:
-            to = last;
-            break;
-        default:
-            QAbstractButton::keyPressEvent(event);
-            return;
+        case Qt::Key_Down: to = here < last ? here + 1 : 0; break;
+        case Qt::Key_Home: to = 0; break;
+        case Qt::Key_End: to = last; break;
+        default: QAbstractButton::keyPressEvent(event); return;
     }
     event->accept();
     owner->chooseByPlayer(to);

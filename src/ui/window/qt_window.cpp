@@ -146,8 +146,7 @@ void QtWindow::bindControl(BuiltControl& c) {
                 connect(c.timer, &QTimer::timeout, this, [this, b] { dispatch(b, 0, {}); });
             }
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -160,9 +159,7 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
     const bool differs = newText != c->text;
     c->text = std::move(newText);
     switch (c->desc->kind) {
-        case ControlKind::Label:
-            qobject_cast<GameLabel*>(c->widget)->setText(c->text);
-            break;
+        case ControlKind::Label: qobject_cast<GameLabel*>(c->widget)->setText(c->text); break;
         case ControlKind::Button:
         case ControlKind::RadioButton:
             qobject_cast<QAbstractButton*>(c->widget)->setText(literalCaption(c->text));
@@ -177,20 +174,15 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
             edit->setText(c->text);
             break;
         }
-        case ControlKind::MenuItem:
-            c->action->setText(literalCaption(c->text));
-            break;
+        case ControlKind::MenuItem: c->action->setText(literalCaption(c->text)); break;
         case ControlKind::Page: {
             FlatPageControl* owner = pageControl(c->desc->parent);
             if (owner != nullptr) owner->setCaption(owner->indexOf(c->widget), c->text);
             break;
         }
         case ControlKind::MainWindow:
-        case ControlKind::Dialog:
-            c->widget->setWindowTitle(c->text);
-            break;
-        default:
-            break;
+        case ControlKind::Dialog: c->widget->setWindowTitle(c->text); break;
+        default: break;
     }
     // What a screen reader is told follows the new text.
     accessible_->textChanged(name, differs);
@@ -207,19 +199,14 @@ void QtWindow::setVisible(std::string_view name, bool visible) {
     BuiltControl* c = find(name);
     if (c == nullptr) return;
     switch (c->desc->kind) {
-        case ControlKind::MenuItem:
-            c->action->setVisible(visible);
-            break;
-        case ControlKind::Timer:
-            setTimerEnabled(name, visible);
-            break;
+        case ControlKind::MenuItem: c->action->setVisible(visible); break;
+        case ControlKind::Timer: setTimerEnabled(name, visible); break;
         // Pages are brought forward, windows shown through their own calls.
         case ControlKind::Page:
         case ControlKind::MainWindow:
         case ControlKind::Dialog:
         case ControlKind::MenuBar:
-        case ControlKind::MediaPlayer:
-            break;
+        case ControlKind::MediaPlayer: break;
         default:
             if (c->widget != nullptr) c->widget->setVisible(visible);
             break;

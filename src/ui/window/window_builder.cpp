@@ -42,53 +42,22 @@ public:
         c.desc = &desc;
         c.text = qs(desc.text);
         switch (desc.kind) {
-            case ControlKind::MainWindow:
-                mainWindow(desc, c);
-                break;
-            case ControlKind::MenuBar:
-                menuBar(c);
-                break;
-            case ControlKind::MenuItem:
-                menuItem(desc, c);
-                break;
-            case ControlKind::PageControl:
-                c.widget = new FlatPageControl(container(desc));
-                break;
-            case ControlKind::Page:
-                page(desc, c);
-                break;
-            case ControlKind::Panel:
-                c.widget = new PanelWidget(container(desc), nestedPanel(desc));
-                break;
-            case ControlKind::GroupBox:
-                groupBox(desc, c);
-                break;
-            case ControlKind::Label:
-                label(desc, c);
-                break;
-            case ControlKind::Button:
-                button(desc, c);
-                break;
-            case ControlKind::RadioGroup:
-                radioGroup(desc, c);
-                break;
-            case ControlKind::RadioButton:
-                radioButton(desc, c);
-                break;
-            case ControlKind::Edit:
-                edit(desc, c);
-                break;
-            case ControlKind::Picture:
-                c.widget = new PictureView(container(desc), qs(desc.picture));
-                break;
-            case ControlKind::Dialog:
-                dialog(desc, c);
-                break;
-            case ControlKind::Timer:
-                timer(desc, c);
-                break;
-            case ControlKind::MediaPlayer:
-                break;
+            case ControlKind::MainWindow: mainWindow(desc, c); break;
+            case ControlKind::MenuBar: menuBar(c); break;
+            case ControlKind::MenuItem: menuItem(desc, c); break;
+            case ControlKind::PageControl: c.widget = new FlatPageControl(container(desc)); break;
+            case ControlKind::Page: page(desc, c); break;
+            case ControlKind::Panel: c.widget = new PanelWidget(container(desc), nestedPanel(desc)); break;
+            case ControlKind::GroupBox: groupBox(desc, c); break;
+            case ControlKind::Label: label(desc, c); break;
+            case ControlKind::Button: button(desc, c); break;
+            case ControlKind::RadioGroup: radioGroup(desc, c); break;
+            case ControlKind::RadioButton: radioButton(desc, c); break;
+            case ControlKind::Edit: edit(desc, c); break;
+            case ControlKind::Picture: c.widget = new PictureView(container(desc), qs(desc.picture)); break;
+            case ControlKind::Dialog: dialog(desc, c); break;
+            case ControlKind::Timer: timer(desc, c); break;
+            case ControlKind::MediaPlayer: break;
         }
         if (c.widget != nullptr) {
             containers_.emplace(desc.name, c.widget);
@@ -130,9 +99,7 @@ private:
             case ControlKind::Page:    // placed by its page control
             case ControlKind::Dialog:  // sized by itself, placed when shown
                 break;
-            default:
-                w->setGeometry(qrect(desc.rect));
-                break;
+            default: w->setGeometry(qrect(desc.rect)); break;
         }
         if (desc.kind != ControlKind::MainWindow && desc.kind != ControlKind::Dialog &&
             desc.kind != ControlKind::Page && !desc.visible) {
