@@ -61,9 +61,11 @@ void Sound::MusicOff1Click() {
 }
 
 // Turning the sound off lets an effect that is playing finish.
+void Sound::showSoundSwitch() { win_.setText("SoundOff1", s_.soundOn ? "Sound On" : "Sound Off"); }
+
 void Sound::SoundOff1Click() {
     s_.soundOn = !s_.soundOn;
-    win_.setText("SoundOff1", s_.soundOn ? "Sound On" : "Sound Off");
+    showSoundSwitch();
     writeSetting("Sound", s_.soundOn);
 }
 

@@ -22,6 +22,8 @@ public:
     void musicloop();       // MusicTimer tick
     void MusicOff1Click();  // toggleMusic
     void SoundOff1Click();  // toggleSound
+    // The menu item's caption for the sound switch.
+    void showSoundSwitch();
     void effect(std::string_view file);
     // The music could not be played (also when the sound device reports it
     // later): the player is told once and the music stays off for the run;

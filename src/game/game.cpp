@@ -9,7 +9,7 @@ void Game::startUp() {
     ctx_.state.teamName = "Your team";
     ctx_.rng.seed(1);
     sound_.readSettings();
-    ctx_.window.setText("SoundOff1", ctx_.state.soundOn ? "Sound On" : "Sound Off");
+    sound_.showSoundSwitch();
     sound_.musicStartUp();
     newGame_.firstStartGeneration();
 }

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "core/control_names.h"
 #include "core/saturating.h"
 #include "match/week.h"
 
