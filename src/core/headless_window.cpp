@@ -78,6 +78,12 @@ void HeadlessWindow::setMarked(std::string_view name, bool marked) {
     if (ControlState* c = target(name)) c->marked = marked;
 }
 
+void HeadlessWindow::setToolTip(std::string_view name, std::string_view text) {
+    if (ControlState* c = target(name)) c->toolTip = std::string(text);
+}
+
+void HeadlessWindow::announce(std::string_view text) { announcements_.emplace_back(text); }
+
 void HeadlessWindow::setItemIndex(std::string_view name, int index) {
     if (ControlState* c = target(name)) c->itemIndex = index;
 }

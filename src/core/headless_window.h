@@ -28,6 +28,7 @@ struct ControlState {
     int currentPage = 0;  // page control: index of the page in front
     int interval = 0;     // timer
     bool marked = false;  // label: shows the player's own club
+    std::string toolTip;  // what the game last said the control does
 };
 
 struct WindowEvent {
@@ -61,6 +62,8 @@ public:
     void setItemIndex(std::string_view name, int index) override;
     void setChecked(std::string_view name, bool checked) override;
     void showPage(std::string_view page) override;
+    void setToolTip(std::string_view name, std::string_view text) override;
+    void announce(std::string_view text) override;
     void message(std::string_view text, std::string_view caption) override;
     bool question(std::string_view text, std::string_view caption) override;
     void showDialog(std::string_view name) override;
@@ -80,6 +83,8 @@ public:
     bool timerEnabled(std::string_view timer) const { return enabled(timer); }
     int timerInterval(std::string_view timer) const;
     bool mainClosed() const { return closed_; }
+    // Everything announced to a screen reader, oldest first.
+    const std::vector<std::string>& announcements() const { return announcements_; }
     // Names the game addressed that the layout table does not have.
     const std::set<std::string>& unknownNames() const { return unknown_; }
 
@@ -105,6 +110,7 @@ private:
     }
 
     std::vector<ControlState> controls_;
+    std::vector<std::string> announcements_;
     // Controls by name: an open-addressing table of indices + 1 into
     // controls_ (0 = empty; a power of two at most half full, probed
     // linearly), quicker than a node map for a refresh's ~200 lookups.

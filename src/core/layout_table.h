@@ -87,6 +87,10 @@ struct ControlSpec {
     bool spends = false;                 // Button: pressing it costs money or changes the squad
     std::string enterPresses;            // Edit: the button that Enter in the field presses
     std::string shortcut;                // MenuItem: its keys, as "Ctrl+N" or "F1"
+    // A control the game grew after its first window (a menu item of its
+    // own, a pause): the driver's `dump view` leaves it out, so what the
+    // driver printed for every script stays as it was.
+    bool extra = false;
 };
 
 // Every control in creation order: the main window and its menu first, then

@@ -24,6 +24,12 @@ public:
     virtual void setChecked(std::string_view name, bool checked) = 0;
     // Brings a page to the front without firing the change-of-page handler.
     virtual void showPage(std::string_view page) = 0;
+    // What the control does, as a tooltip and its description for a screen
+    // reader (the text it shows stays as it is); "" takes it away.
+    virtual void setToolTip(std::string_view name, std::string_view text) = 0;
+    // Says `text` once to a screen reader, in order after what it is saying;
+    // nothing is shown.
+    virtual void announce(std::string_view text) = 0;
 
     // An OK message box; an empty caption means the application's title.
     virtual void message(std::string_view text, std::string_view caption) = 0;

@@ -171,6 +171,7 @@ Json viewToJson(const HeadlessWindow& window) {
     static const std::set<std::string> kMovedPanels = {"Panel18", "Panel19", "Panel40", "Panel41"};
     Json view;
     for (const ControlState& c : window.controls()) {
+        if (c.desc->extra) continue;
         Json entry{{"text", c.text}, {"visible", c.visible}, {"enabled", c.enabled}};
         if (kMovedPanels.count(c.desc->name)) entry["x"] = c.x;
         if (c.desc->kind == ControlKind::RadioGroup) {

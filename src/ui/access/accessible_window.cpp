@@ -88,6 +88,20 @@ void AccessibleWindow::apply(const Target& t, std::string_view changed) {
     if (t.live && changed == t.control && !t.widget->accessibleName().isEmpty()) announcer_(t.widget);
 }
 
+void AccessibleWindow::announceText(QWidget& host, const QString& text) {
+    if (announcement_ == nullptr) {
+        auto* label = new QLabel(&host);
+        label->setObjectName(QStringLiteral("announcement"));
+        label->setGeometry(0, 0, 1, 1);  // in the tree, too small to show anything
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        setLiveText(label);
+        label->show();
+        announcement_ = label;
+    }
+    announcement_->setAccessibleName(text);
+    announcer_(announcement_);
+}
+
 void AccessibleWindow::textChanged(std::string_view control, bool differs) {
     const auto it = dependents_.find(control);
     if (it == dependents_.end()) return;

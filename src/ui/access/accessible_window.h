@@ -37,6 +37,10 @@ public:
     // page's tab), or nullptr.
     static QWidget* widgetFor(const WindowControls& window, std::string_view control);
 
+    // Says `text` once to a screen reader, through a live text of its own
+    // in `host` that shows nothing.
+    void announceText(QWidget& host, const QString& text);
+
     // What tells a screen reader about a live text (announce() unless a test
     // listens in its place).
     void setAnnouncer(std::function<void(QWidget*)> announcer) { announcer_ = std::move(announcer); }
@@ -57,6 +61,7 @@ private:
     std::vector<Target> targets_;
     NameMap<std::vector<size_t>> dependents_;
     std::function<void(QWidget*)> announcer_;
+    QWidget* announcement_ = nullptr;  // made on the first announcement
 };
 
 }  // namespace splat::ui

@@ -290,6 +290,16 @@ void QtWindow::showPage(std::string_view page) {
     if (owner != nullptr) owner->setCurrentIndex(owner->indexOf(c->widget));
 }
 
+void QtWindow::setToolTip(std::string_view name, std::string_view text) {
+    QWidget* w = AccessibleWindow::widgetFor(*this, name);
+    if (w == nullptr) return;
+    const QString tip = qs(text);
+    if (w->toolTip() != tip) w->setToolTip(tip);
+    if (w->accessibleDescription() != tip) w->setAccessibleDescription(tip);
+}
+
+void QtWindow::announce(std::string_view text) { accessible_->announceText(mainWindow(), qs(text)); }
+
 // ------------------------------------------------------------ boxes and dialogs
 
 int QtWindow::runModal(QDialog& dialog) { return dialog.exec(); }
