@@ -14,7 +14,8 @@ packages=(
   clang-format                                      # the code's format (scripts/check_format.sh)
   fonts-dejavu-core                                 # the window's font
   desktop-file-utils appstream                      # checks of the desktop entry and metainfo
-  xvfb xauth dbus at-spi2-core python3-pyatspi      # the screen-reader test (virtual display, AT-SPI)
+  xvfb xauth dbus at-spi2-core python3-pyatspi      # the screen-reader tests (virtual display, AT-SPI)
+  orca speech-dispatcher openbox xdotool            # the screen reader heard (speech to a file), keys
 )
 
 missing=()

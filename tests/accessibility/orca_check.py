@@ -1,0 +1,261 @@
+#!/usr/bin/python3
+"""A match by keys, heard through the screen reader itself.
+
+Run by run_orca_check.sh inside a virtual display, a D-Bus session, an
+AT-SPI bus, Orca and a speech server whose voice writes each utterance to a
+file. Starts the game, opens "Next game" with Alt+9, tabs to "Start Game",
+starts the match, leaves for the Team page midway (a key press and another
+page), closes the results with Enter, buys a marker on the Gear page. Then
+checks what was spoken against what the window showed: every play-by-play
+line in order, with no added word, the score with both numbers, the results
+once, the purchase's outcome, the page names.
+
+Usage: orca_check.py GAME_EXECUTABLE SPOKEN_FILE
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+import pyatspi  # noqa: E402
+from gi.repository import GLib  # noqa: E402
+
+
+class Failure(Exception):
+    pass
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+def wait_for(what, probe, timeout):
+    end = time.monotonic() + timeout
+    while True:
+        try:
+            found = probe()
+        except GLib.Error:
+            found = None
+        if found:
+            return found
+        if time.monotonic() > end:
+            raise Failure("timed out after %gs waiting for %s" % (timeout, what))
+        pump(0.1)
+
+
+class Speech:
+    """The utterances the speech server was asked to say, as they come."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def lines(self):
+        try:
+            with open(self.path, encoding="utf-8", errors="replace") as f:
+                return [line.rstrip("\n") for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+
+    def mark(self):
+        return len(self.lines())
+
+    def since(self, mark):
+        return self.lines()[mark:]
+
+    def wait(self, what, test, mark, timeout=10):
+        return wait_for("Orca to say %s (it said %r)" % (what, self.since(mark)[-8:]),
+                        lambda: next((s for s in self.since(mark) if test(s)), None), timeout)
+
+    def settle(self, quiet=1.5, timeout=60):
+        """Waits until nothing new was said for `quiet` seconds."""
+        end = time.monotonic() + timeout
+        count, since = -1, time.monotonic()
+        while time.monotonic() < end:
+            n = self.mark()
+            if n != count:
+                count, since = n, time.monotonic()
+            elif time.monotonic() - since >= quiet:
+                return
+            pump(0.1)
+
+
+def key(window_id, keys):
+    subprocess.run(["xdotool", "key", "--window", window_id, "--clearmodifiers", keys], check=True)
+
+
+def walk(obj):
+    yield obj
+    for i in range(obj.childCount):
+        child = obj.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except GLib.Error:
+            continue
+    return None
+
+
+def play_by_play_label(window):
+    """The widest label of the Next game page: the play-by-play line."""
+    for obj in walk(window):
+        try:
+            if obj.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_NOTIFICATION, pyatspi.ROLE_STATIC) and \
+                    obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 800:
+                return obj
+        except (GLib.Error, NotImplementedError):
+            continue
+    return None
+
+
+def tab_to(window_id, speech, wanted, presses=30):
+    """Presses Tab until Orca names a control that `wanted` matches."""
+    for _ in range(presses):
+        mark = speech.mark()
+        key(window_id, "Tab")
+        try:
+            said = speech.wait("a control after Tab", lambda s: True, mark, 5)
+        except Failure:
+            continue
+        speech.settle(0.4, 5)
+        if any(wanted(s) for s in speech.since(mark)):
+            return said
+    raise Failure("no Tab reached the control")
+
+
+def run(game, spoken_file):
+    speech = Speech(spoken_file)
+    shown = []  # the play-by-play lines as the window wrote them
+    label = {}
+
+    def on_name(event):
+        try:
+            if "obj" in label and event.source == label["obj"] and event.source.name:
+                shown.append(event.source.name)
+        except GLib.Error:
+            pass
+
+    pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
+    mark = speech.mark()
+    proc = subprocess.Popen([game], env=env)
+    failures = []
+
+    def check(ok, what):
+        print(("ok   " if ok else "FAIL ") + what)
+        if not ok:
+            failures.append(what)
+
+    try:
+        app = wait_for("the game on the accessibility bus", lambda: application(proc.pid), 30)
+        window = wait_for("the main window", lambda: next(
+            (app.getChildAtIndex(i) for i in range(app.childCount)
+             if app.getChildAtIndex(i).getRole() == pyatspi.ROLE_FRAME), None), 30)
+        window_id = wait_for("the game's X window", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)],
+            capture_output=True, text=True).stdout.split()[-1:], 30)[0]
+        subprocess.run(["xdotool", "windowactivate", "--sync", window_id], check=False)
+        speech.wait("the window", lambda s: True, mark, 20)
+        speech.settle()
+
+        mark = speech.mark()
+        key(window_id, "alt+9")
+        speech.wait('"Next game"', lambda s: "Next game" in s, mark)
+        label["obj"] = wait_for("the play-by-play line", lambda: play_by_play_label(window), 10)
+        tab_to(window_id, speech, lambda s: s.startswith("Start Game"))
+        speech.settle(0.5, 10)
+
+        match = speech.mark()
+        key(window_id, "space")
+        wait_for("the first play-by-play line", lambda: shown, 20)
+        speech.wait("a play-by-play line", lambda s: shown[0] in s, match, 20)
+        key(window_id, "alt+1")  # another page, midway
+        speech.wait('"Team"', lambda s: "Team" in s, match)
+        results = wait_for("the results dialog", lambda: next(
+            (app.getChildAtIndex(i) for i in range(app.childCount)
+             if app.getChildAtIndex(i).name == "Match results"), None), 120)
+        final = results.description
+        speech.settle(3, 240)
+        heard = speech.since(match)
+        # Orca ends an utterance with a full stop; a word it adds stays.
+        bare = [re.sub(r"^notification ", "", s).rstrip(" .") for s in heard]
+
+        # Every line the window wrote, spoken as it was, in order, once.
+        lines = [s for i, s in enumerate(shown) if i == 0 or s != shown[i - 1]]
+        spoken = [s for s in bare if s in set(lines)]
+        spoken = [s for i, s in enumerate(spoken) if i == 0 or s != spoken[i - 1]]
+        check(spoken == lines, "every play-by-play line spoken once, in order (%d shown, %d spoken: %s)" % (
+            len(lines), len(spoken), [s for s in lines if s not in spoken][:3]))
+        check(not any("notification" in s for s in heard), "no added word (%d lines with \"notification\")" %
+              sum("notification" in s for s in heard))
+        during = bare[:next((i for i, s in enumerate(bare) if s.startswith("Match results")), len(bare))]
+        scores = [s for s in during if re.fullmatch(r"[^.]+ \d+, [^.]+ \d+", s) and s not in set(lines)]
+        check(bool(scores) and not any(re.search(r"Score: .* ,|, [^,]* $", s) for s in heard),
+              "the score spoken with both numbers (%s)" % (scores[-2:] or [s for s in heard if "Score" in s][-2:]))
+        numbers = re.match(r"(.*? \d+, .*? \d+)\.", final or "")
+        check(bool(numbers) and bool(scores) and scores[-1].endswith(numbers.group(1).split(" ", 2)[-1]),
+              "the last score spoken is the final one (%r, results %r)" % (scores[-1:], final))
+        check(sum(s.startswith("Match results") for s in heard) == 1 and any(final and final[:30] in s
+                                                                            for s in heard),
+              "the results spoken once (%d times)" % sum("Match results" in s for s in heard))
+        check(not any(re.search(r"Income: Expenses", s) for s in heard), "no empty income list")
+
+        mark = speech.mark()
+        key(window_id, "Return")
+        wait_for("the results dialog to close", lambda: not results.getState().contains(pyatspi.STATE_SHOWING),
+                 10)
+        speech.settle(1, 20)
+        key(window_id, "alt+5")
+        speech.wait('"Gear"', lambda s: "Gear" in s, mark)
+        tab_to(window_id, speech, lambda s: s.startswith("Buy "))
+        mark = speech.mark()
+        key(window_id, "space")
+        try:
+            said = speech.wait("the purchase", lambda s: s.startswith("Bought "), mark, 10)
+        except Failure:
+            said = None
+        check(bool(said) and "cash" in said, "the purchase's outcome spoken (%r)" % speech.since(mark)[:3])
+    finally:
+        proc.terminate()
+        try:
+            proc.wait(10)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+    if failures:
+        raise Failure("%d of the checks failed" % len(failures))
+
+
+def main():
+    if len(sys.argv) != 3:
+        print(__doc__)
+        return 2
+    try:
+        run(sys.argv[1], sys.argv[2])
+    except Failure as failure:
+        print("FAIL: %s" % failure)
+        print("-- spoken:\n" + "\n".join(Speech(sys.argv[2]).lines()[-80:]))
+        return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
