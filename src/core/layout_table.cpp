@@ -747,12 +747,16 @@ void buildNextGamePage(TableBuilder& t) {
                                                                                         .caption = "Label58"};
     t.panel(controls::kOurScoreBox, pg, {controls::kLeftColumnX, 282, 240, 46}).visible = false;
     t.label("yscore", controls::kOurScoreBox, "0", {8, 8, 224, 30}, Bold | Heading | Centered).speech = {
-        .name = "Score: {yteamname} {}, {opteam} {oscore}", .live = true};
+        .name = "Score: {yteamname} {}, {opteam} {oscore}"};
     t.panel(controls::kTheirScoreBox, pg, {controls::kRightColumnX, 282, 240, 46}).visible = false;
     t.label("oscore", controls::kTheirScoreBox, "0", {8, 8, 224, 30}, Bold | Heading | Centered).speech = {
-        .name = "Score: {yteamname} {yscore}, {opteam} {}", .live = true};
+        .name = "Score: {yteamname} {yscore}, {opteam} {}"};
 
     t.button("Start", pg, "Start Game", {600, 260, 200, 36});
+    // Holds the match where it stands (P, or Space on the page's tab).
+    ControlSpec& pause = t.button("pause", pg, "Hold match", {600, 260, 200, 36});
+    pause.visible = false;
+    pause.extra = true;
 }
 
 // ---------------------------------------------------------------- timers
@@ -780,7 +784,7 @@ void buildDialogs(TableBuilder& t) {
         .name = "Match results",
         .description =
             "{Tresults.yourteam} {Tresults.yoscore}, {Tresults.opponentteam} {Tresults.opscore}. "
-            "{Tresults.lblresult} Income: [{Tresults.yourlab} ][{Tresults.cactus} ]"
+            "{Tresults.lblresult} [{Tresults.yourlab} ][{Tresults.cactus} ]"
             "[{Tresults.sponsordonates} ]Expenses: training ${Tresults.texpences}"};
     const std::string r = "Tresults";
     t.label("Tresults.yourteam", r, "Your team", {30, 24, 290, 24}, Bold | Larger);

@@ -119,6 +119,7 @@ std::vector<Binding> makeBindings() {
     b.push_back(click("fastaction", &Game::match, &MatchEngine::fastactionClick));
     b.push_back(click("normalaction", &Game::match, &MatchEngine::normalactionClick));
     b.push_back(click("slowaction", &Game::match, &MatchEngine::slowactionClick));
+    b.push_back(click("pause", &Game::match, &MatchEngine::pauseClick));
 
     addManagementBindings(b);
 

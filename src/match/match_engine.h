@@ -21,6 +21,9 @@ public:
     void fastactionClick();
     void normalactionClick();
     void slowactionClick();
+    // Holds the running match or lets it go on from where it stood (the
+    // "pause" control, added beside the page); nothing else changes.
+    void pauseClick();
     // match/match_tick.cpp
     void nextaction();  // Timer1 tick
     void eliminateOurs();
@@ -34,6 +37,8 @@ private:
     Window& win_;
     Sound& sound_;
     Week& week_;
+    bool running_ = false;  // between the kick-off and the last tick
+    bool held_ = false;
 };
 
 }  // namespace splat

@@ -31,6 +31,10 @@ void MatchEngine::StartClick() {
     s_.theirFlagCarrier = 0;
 
     win_.setTimerEnabled("Timer1", true);
+    running_ = true;
+    held_ = false;
+    win_.setText("pause", "Hold match");
+    win_.setVisible("pause", true);
 
     s_.ourScore = 0;
     s_.theirScore = 0;
@@ -53,6 +57,14 @@ void MatchEngine::StartClick() {
 void MatchEngine::setSpeed(int milliseconds) {
     s_.gameSpeed = milliseconds;
     win_.setTimerInterval("Timer1", milliseconds);
+}
+
+void MatchEngine::pauseClick() {
+    if (!running_) return;
+    held_ = !held_;
+    win_.setTimerEnabled("Timer1", !held_);
+    win_.setText("pause", held_ ? "Resume match" : "Hold match");
+    win_.announce(held_ ? "Match held" : "Match resumed");
 }
 
 void MatchEngine::fastactionClick() { setSpeed(kFastMs); }

@@ -85,8 +85,20 @@ Side theirSide(GameState& s) {
             nullptr,      kTheirLook};
 }
 
+const std::string& teamOf(const GameState& s, const Side& side) {
+    return side.edgeSign > 0 ? s.teamName : s.teamNames[s.opponentTeam];
+}
+
+// The score as a screen reader says it: both sides, a side without points as 0.
+void sayScore(Pitch& g) {
+    const GameState& s = g.state();
+    g.window().announce(s.teamName + " " + std::to_string(s.ourScore) + ", " + s.teamNames[s.opponentTeam] +
+                        " " + std::to_string(s.theirScore));
+}
+
 void showScore(Pitch& g, const Side& side) {
     g.window().setText(side.look.scoreLabel, std::to_string(side.score));
+    sayScore(g);
 }
 
 std::string statusLabel(const Side& side, int32_t j) { return side.look.statusStem + std::to_string(j); }
@@ -116,6 +128,9 @@ void eliminate(Pitch& g, const Side& victim, const Side& shooter) {
     if (outCount(victim.out) == kPlayers) {
         s.matchOver = true;
         shooter.score += kAllOut;
+        g.window().announce("All of " + teamOf(s, victim) + " out: " + std::to_string(kAllOut) + " more for " +
+                            teamOf(s, shooter));
+        sayScore(g);
     }
 }
 
@@ -275,6 +290,9 @@ void MatchEngine::nextaction() {
 
     if ((s_.matchMinute == kLastExchange && s_.matchPhase == 3) || s_.matchOver) {
         win_.setTimerEnabled("Timer1", false);
+        running_ = false;
+        held_ = false;
+        win_.setVisible("pause", false);
         week_.settleMatch();
     }
 }

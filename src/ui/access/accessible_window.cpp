@@ -28,7 +28,7 @@ QWidget* AccessibleWindow::widgetFor(const WindowControls& window, std::string_v
     return w;
 }
 
-AccessibleWindow::AccessibleWindow(const WindowControls& window) : announcer_(&announce) {
+AccessibleWindow::AccessibleWindow(const WindowControls& window, QWidget& host) : speech_(host) {
     installAccessibleRoles();
     // The texts as the window keeps them (edit fields are named by fixed
     // names only, so what the player types never needs following).
@@ -66,7 +66,6 @@ void AccessibleWindow::add(const WindowControls& window, std::string control, co
     if (!speech.caption.empty()) {
         if (auto* caption = qobject_cast<QLabel*>(window.widget(speech.caption))) caption->setBuddy(w);
     }
-    if (speech.live) setLiveText(w);
     apply(t, {});
 }
 
@@ -85,22 +84,10 @@ void AccessibleWindow::apply(const Target& t, std::string_view changed) {
     }
     // A live text is announced each time it is written, even with the same
     // words (two exchanges may end alike), but not for its neighbours' changes.
-    if (t.live && changed == t.control && !t.widget->accessibleName().isEmpty()) announcer_(t.widget);
+    if (t.live && changed == t.control) speech_.say(t.widget->accessibleName());
 }
 
-void AccessibleWindow::announceText(QWidget& host, const QString& text) {
-    if (announcement_ == nullptr) {
-        auto* label = new QLabel(&host);
-        label->setObjectName(QStringLiteral("announcement"));
-        label->setGeometry(0, 0, 1, 1);  // in the tree, too small to show anything
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        setLiveText(label);
-        label->show();
-        announcement_ = label;
-    }
-    announcement_->setAccessibleName(text);
-    announcer_(announcement_);
-}
+void AccessibleWindow::announceText(const QString& text) { speech_.say(text); }
 
 void AccessibleWindow::textChanged(std::string_view control, bool differs) {
     const auto it = dependents_.find(control);

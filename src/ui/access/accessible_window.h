@@ -1,17 +1,17 @@
 #pragma once
 // The window as a screen reader sees it: accessible names, descriptions,
 // captions (labelled-by) and tooltips from the speech of each entry of the
-// layout table, kept up to date as the game writes its texts, and an
-// announcement for each change of a live text (the play-by-play line and the
-// score).
+// layout table, kept up to date as the game writes its texts; each change of
+// a live text (the play-by-play line) and each announcement of the game is
+// said through the speech queue.
 
 #include <QString>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/name_map.h"
+#include "ui/access/speech_queue.h"
 #include "ui/access/text_pattern.h"
 
 class QWidget;
@@ -26,8 +26,9 @@ class WindowControls;
 
 class AccessibleWindow {
 public:
-    // Applies the speech of the whole layout table to the widgets of `window`.
-    explicit AccessibleWindow(const WindowControls& window);
+    // Applies the speech of the whole layout table to the widgets of `window`;
+    // says what the game announces through a notification in `host`.
+    AccessibleWindow(const WindowControls& window, QWidget& host);
 
     // The game wrote the text of `control` (`differs`: a new one): refreshes
     // everything that names it, and announces it when it is a live text.
@@ -37,13 +38,12 @@ public:
     // page's tab), or nullptr.
     static QWidget* widgetFor(const WindowControls& window, std::string_view control);
 
-    // Says `text` once to a screen reader, through a live text of its own
-    // in `host` that shows nothing.
-    void announceText(QWidget& host, const QString& text);
+    // Says `text` once to a screen reader, after everything said before.
+    void announceText(const QString& text);
 
-    // What tells a screen reader about a live text (announce() unless a test
-    // listens in its place).
-    void setAnnouncer(std::function<void(QWidget*)> announcer) { announcer_ = std::move(announcer); }
+    // Everything said, in order (tests listen here in place of the screen
+    // reader).
+    SpeechQueue& speech() { return speech_; }
 
 private:
     struct Target {
@@ -60,8 +60,7 @@ private:
 
     std::vector<Target> targets_;
     NameMap<std::vector<size_t>> dependents_;
-    std::function<void(QWidget*)> announcer_;
-    QWidget* announcement_ = nullptr;  // made on the first announcement
+    SpeechQueue speech_;
 };
 
 }  // namespace splat::ui

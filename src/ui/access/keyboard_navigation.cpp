@@ -1,10 +1,12 @@
 #include "ui/access/keyboard_navigation.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -12,6 +14,7 @@
 #include <map>
 
 #include "core/layout_table.h"
+#include "ui/access/accessible_window.h"
 #include "ui/access/focus_guard.h"
 #include "ui/access/reading_order.h"
 #include "ui/access/window_controls.h"
@@ -21,12 +24,32 @@
 #include "ui/widgets/qt_text.h"
 
 namespace splat::ui {
+namespace {
+
+// The menu bar's style, less the Alt key: Alt pressed or released alone never
+// takes the menu bar (F10 does), so an Alt+digit whose keys arrive late or
+// apart cannot land there.
+class NoAltMenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+}  // namespace
 
 KeyboardNavigation::KeyboardNavigation(WindowControls& window)
     : QObject(&window.mainWindow()), window_(window) {
     MainWindow& main = window.mainWindow();
     pages_ = qobject_cast<FlatPageControl*>(window.widget("PageControl1"));
     menu_ = main.menuBar();
+    if (menu_ != nullptr) {
+        auto* style = new NoAltMenuStyle;
+        style->setParent(menu_);
+        menu_->setStyle(style);
+    }
     addShortcuts();
     for (const ControlSpec& desc : layoutTable()) {
         if (!desc.enterPresses.empty()) pressOnEnter(desc.name, desc.enterPresses);
@@ -197,18 +220,20 @@ bool KeyboardNavigation::menuKey(int key) {
     const int here = at == items.end() ? 0 : static_cast<int>(at - items.begin());
     const int last = static_cast<int>(items.size()) - 1;
     switch (key) {
+        // The items stand in a row and are actions: Up and Down only move.
         case Qt::Key_Left:
+        case Qt::Key_Up:
             menu_->setActiveAction(items[static_cast<size_t>(here > 0 ? here - 1 : last)]);
             return true;
         case Qt::Key_Right:
+        case Qt::Key_Down:
             menu_->setActiveAction(items[static_cast<size_t>(here < last ? here + 1 : 0)]);
             return true;
         case Qt::Key_Home: menu_->setActiveAction(items.front()); return true;
         case Qt::Key_End: menu_->setActiveAction(items.back()); return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Space:
-        case Qt::Key_Down: {
+        case Qt::Key_Space: {
             QAction* chosen = items[static_cast<size_t>(here)];
             closeMenu();
             chosen->trigger();
@@ -223,6 +248,19 @@ bool KeyboardNavigation::menuKey(int key) {
 
 // ------------------------------------------------------------ events
 
+// P anywhere in the main window but a text field, and Space on the match
+// page's tab, hold or resume a running match.
+bool KeyboardNavigation::holdKey(QObject* watched, int key) {
+    auto* hold = qobject_cast<QAbstractButton*>(window_.widget("pause"));
+    if (hold == nullptr || !hold->isVisible() || !watched->isWidgetType()) return false;
+    auto* w = static_cast<QWidget*>(watched);
+    if (w->window() != &window_.mainWindow() || qobject_cast<QLineEdit*>(w) != nullptr) return false;
+    const bool onMatchTab = key == Qt::Key_Space && w == AccessibleWindow::widgetFor(window_, "TabSheet9");
+    if (key != Qt::Key_P && !onMatchTab) return false;
+    hold->click();
+    return true;
+}
+
 bool KeyboardNavigation::eventFilter(QObject* watched, QEvent* event) {
     if (watched == menu_) {
         if (event->type() == QEvent::KeyPress) {
@@ -236,6 +274,7 @@ bool KeyboardNavigation::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         const int key = keyEvent->key();
+        if (keyEvent->modifiers() == Qt::NoModifier && holdKey(watched, key)) return true;
         auto* radio = qobject_cast<QRadioButton*>(watched);
         if (radio != nullptr && keyEvent->modifiers() == Qt::NoModifier &&
             radio->window() == &window_.mainWindow() && arrowInGroup(radio, key)) {

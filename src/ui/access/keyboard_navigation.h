@@ -1,10 +1,11 @@
 #pragma once
 // Playing without a mouse: Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDn / Ctrl+PgUp
 // change page, Alt+1..Alt+9 jump to a page, F10 takes the menu bar (arrows
-// move, Enter, Space or Down use the item, Escape leaves), Enter presses the
+// move, Enter or Space use the item, Escape leaves; Alt alone never takes it), Enter presses the
 // focused button and, in the options' fields, the field's button; every
 // dialog's one button is its default; the Tab chain follows the reading order
-// and stops at the checked item of a radio group; and the focus keeps off
+// and stops at the checked item of a radio group; P (and Space on the match
+// page's tab) holds and resumes a running match; and the focus keeps off
 // spending buttons.
 
 #include <QObject>
@@ -42,6 +43,7 @@ private:
     void collectRadioGroups();
     QWidget* checkedSibling(const QWidget* item) const;
     bool arrowInGroup(QRadioButton* item, int key);
+    bool holdKey(QObject* watched, int key);
 
     void stepPage(int delta);
     void choosePage(int index);

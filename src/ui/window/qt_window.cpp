@@ -30,7 +30,8 @@ bool insideDialog(const BuiltControl& c) { return c.desc->name.find('.') != std:
 
 }  // namespace
 
-QtWindow::QtWindow() : built_(buildWindow(prefetch_)), accessible_(std::make_unique<AccessibleWindow>(*this)) {}
+QtWindow::QtWindow()
+    : built_(buildWindow(prefetch_)), accessible_(std::make_unique<AccessibleWindow>(*this, *built_.main)) {}
 
 QtWindow::~QtWindow() = default;
 
@@ -298,7 +299,7 @@ void QtWindow::setToolTip(std::string_view name, std::string_view text) {
     if (w->accessibleDescription() != tip) w->setAccessibleDescription(tip);
 }
 
-void QtWindow::announce(std::string_view text) { accessible_->announceText(mainWindow(), qs(text)); }
+void QtWindow::announce(std::string_view text) { accessible_->announceText(qs(text)); }
 
 // ------------------------------------------------------------ boxes and dialogs
 
