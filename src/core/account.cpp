@@ -19,6 +19,8 @@ void Account::open(int32_t balance) {
 
 void Account::show() { win_.setText("lblcash", std::to_string(s_.cash)); }
 
+void Account::tell(const std::string& what) { win_.announce(what + ", cash $" + std::to_string(s_.cash)); }
+
 void Account::change(int64_t delta) {
     addSaturating(s_.cash, delta);
     show();

@@ -3,6 +3,7 @@
 // 64 bits and held at the 32-bit limits; the header's cash label follows.
 
 #include <cstdint>
+#include <string>
 
 #include "core/game_state.h"
 #include "core/window.h"
@@ -26,6 +27,8 @@ public:
     // A new world's opening balance.
     void open(int32_t balance);
     void show();
+    // Says to a screen reader what a purchase or sale did, with the cash now.
+    void tell(const std::string& what);
 
 private:
     void change(int64_t delta);

@@ -754,7 +754,7 @@ void buildNextGamePage(TableBuilder& t) {
 
     t.button("Start", pg, "Start Game", {600, 260, 200, 36});
     // Holds the match where it stands (P, or Space on the page's tab).
-    ControlSpec& pause = t.button("pause", pg, "Hold match", {600, 260, 200, 36});
+    ControlSpec& pause = t.button("pause", pg, "Hold match", {600, 304, 200, 36});
     pause.visible = false;
     pause.extra = true;
 }

@@ -17,6 +17,8 @@ void ArtProduction::upgradeClick() {
     s.artUpgradePrice = clampToInt32((17LL * s.artUpgradePrice - 1) / 10);
     addSaturating(s.artLevel, 1);
     showArtProduction();
+    p_.account.tell("Art production at level " + std::to_string(s.artLevel) + ", next upgrade $" +
+                    std::to_string(s.artUpgradePrice));
 }
 
 void ArtProduction::showArtProduction() {

@@ -32,11 +32,17 @@ void Gear::buyMarker(int m) {
     if (m < 1 || m > kMarkers || !validPlayer(s.selectedPlayer)) return;
     Player& buyer = s.players[1][s.selectedPlayer];
     // A player who carries a marker must sell it first.
-    if (buyer.marker != 0 || !p_.account.pay(s.markerPrice[m])) return;
+    const std::string& name = s.playerNames[1][s.selectedPlayer];
+    if (buyer.marker != 0) {
+        win_.announce("Nothing bought: " + name + " already carries a marker");
+        return;
+    }
+    if (!p_.account.pay(s.markerPrice[m])) return;
     buyer.marker = m;
     win_.setVisible("sellweapon", true);
     win_.setVisible("wprice", true);
     p_.refresh.refreshViews();
+    p_.account.tell("Bought " + s.markerNames[m] + " for " + name);
 }
 
 void Gear::sellweaponClick() {
@@ -46,11 +52,13 @@ void Gear::sellweaponClick() {
     if (s.markerSalePrice <= 0 || !validPlayer(s.selectedPlayer)) return;
     Player& seller = s.players[1][s.selectedPlayer];
     if (seller.marker == 0) return;
-    p_.account.earn(s.markerSalePrice);
+    const int32_t price = s.markerSalePrice;
+    p_.account.earn(price);
     win_.setVisible("sellweapon", false);
     win_.setVisible("wprice", false);
     seller.marker = 0;
     p_.refresh.refreshViews();
+    p_.account.tell("Sold " + s.playerNames[1][s.selectedPlayer] + "'s marker for $" + std::to_string(price));
 }
 
 void Gear::swapMarkers(int a, int b) {
@@ -73,6 +81,7 @@ void Gear::buyOrb(int k) {
     win_.setVisible(numbered("buya", k), false);
     s.hasOrb[k] = true;
     win_.setText(numbered("lorb", k), s.orbNames[k]);
+    p_.account.tell("Bought " + s.orbNames[k]);
 }
 
 void Gear::showPointer(int k) {

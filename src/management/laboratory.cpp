@@ -38,6 +38,8 @@ void Laboratory::labupgradeClick() {
     s.labUpgradePrice = clampToInt32(490LL * s.labLevel - 1);
     s.labYield = labYieldOf(s);
     showLaboratory();
+    p_.account.tell("Lab at level " + std::to_string(s.labLevel) + ", next upgrade $" +
+                    std::to_string(s.labUpgradePrice));
 }
 
 void Laboratory::securityupgradeClick() {
@@ -46,6 +48,8 @@ void Laboratory::securityupgradeClick() {
     addSaturating(s.securityLevel, 1);
     s.securityUpgradePrice = clampToInt32(150LL * s.securityLevel);
     showLaboratory();
+    p_.account.tell("Security at level " + std::to_string(s.securityLevel) + ", next upgrade $" +
+                    std::to_string(s.securityUpgradePrice));
 }
 
 // The chemist search does not reseed and must not refresh: a refresh takes
@@ -73,6 +77,8 @@ void Laboratory::Button6Click() {
     win_.setText("nexp", std::to_string(c.experience));
     win_.setText("nknowledge", std::to_string(c.knowledge));
     win_.setText("nprice", std::to_string(s.scoutedChemistPrice));
+    win_.announce("Found chemist " + s.chemistRoster[c.rosterIndex] + ", price $" +
+                  std::to_string(s.scoutedChemistPrice));
 }
 
 void Laboratory::buychemistClick() {
@@ -88,6 +94,7 @@ void Laboratory::buychemistClick() {
     p_.refresh.refreshViews();
     s.labYield = labYieldOf(s);
     win_.setText("lblincome", std::to_string(s.labYield));
+    p_.account.tell("Hired chemist " + s.chemistName);
 }
 
 void Laboratory::showLaboratory() {

@@ -49,6 +49,9 @@ void Scout::playersearchClick() {
     win_.setText("newshooting", std::to_string(candidate.shooting));
     win_.setText("newtactics", std::to_string(candidate.tactics));
     win_.setText("newweapon", s.markerNames[candidate.marker]);
+    win_.announce("Found " + s.scoutedPlayerName + ": shooting " + std::to_string(candidate.shooting) +
+                  ", tactics " + std::to_string(candidate.tactics) + ", " + s.markerNames[candidate.marker] +
+                  ", price $" + std::to_string(s.scoutedPlayerPrice));
 }
 
 void Scout::replaceClick(int k) {
@@ -76,6 +79,7 @@ void Scout::replaceClick(int k) {
 
     // A boost paid to the leaving player does not pass to the newcomer.
     tactics_.clearBoost(k);
+    p_.account.tell("Hired " + s.scoutedPlayerName + " as player " + std::to_string(k));
 }
 
 void Scout::coachsearchClick() {
@@ -99,6 +103,9 @@ void Scout::coachsearchClick() {
     win_.setText("cname", s.scoutedCoachName);
     win_.setText("cshooting", std::to_string(s.scoutedCoachShooting));
     win_.setText("ctactics", std::to_string(s.scoutedCoachTactics));
+    win_.announce("Found coach " + s.scoutedCoachName + ": shooting " + std::to_string(s.scoutedCoachShooting) +
+                  ", tactics " + std::to_string(s.scoutedCoachTactics) + ", price $" +
+                  std::to_string(s.scoutedCoachPrice));
 }
 
 void Scout::replaceyourcoachClick() {
@@ -115,6 +122,7 @@ void Scout::replaceyourcoachClick() {
     // The new coach charges his own weekly rates; the chosen levels stay.
     training_.drawTrainingCosts();
     p_.refresh.refreshViews();
+    p_.account.tell("Hired coach " + s.coachName);
 }
 
 void Scout::hideSearchOffers() {

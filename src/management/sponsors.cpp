@@ -60,6 +60,7 @@ void Sponsors::applyClick(int sp) {
     } else {
         win_.setText(numbered("result", sp), company + " is not convinced");
     }
+    p_.account.tell(company + (accepted ? " agrees" : " is not convinced"));
 }
 
 void Sponsors::dumpClick(int sp) {
@@ -71,6 +72,7 @@ void Sponsors::dumpClick(int sp) {
     win_.setText("yoursponsor", s.sponsorName);
     showSponsorOffers();
     win_.setVisible(numbered("dump", sp), false);
+    p_.account.tell("Sponsor dropped");
 }
 
 void Sponsors::showSponsorOffers() {

@@ -49,6 +49,7 @@ void Tactics::boostClick(int k) {
     s.tacticsBoost[k] = p_.ctx.random(10) + 5;
     win_.setText(numbered("pagrees", k), s.playerNames[1][k] + " will do his best");
     win_.setVisible(numbered("boost", k), false);
+    p_.account.tell(s.playerNames[1][k] + " will do his best");
 }
 
 void Tactics::prClick(int k, int item) {

@@ -16,6 +16,7 @@ void Training::buytpClick() {
     if (!p_.account.pay(s_.trainingPointsPrice)) return;
     addSaturating(s_.trainingPoints, 10);
     win_.setText("tpnumber", std::to_string(s_.trainingPoints));
+    p_.account.tell(std::to_string(s_.trainingPoints) + " training points");
 }
 
 void Training::shootingSelected(int item) { s_.shootingTrainingLevel = trainingLevel(item); }

@@ -5,10 +5,11 @@ Run by run_orca_check.sh inside a virtual display, a D-Bus session, an
 AT-SPI bus, Orca and a speech server whose voice writes each utterance to a
 file. Starts the game, opens "Next game" with Alt+9, tabs to "Start Game",
 starts the match, leaves for the Team page midway (a key press and another
-page), closes the results with Enter, buys a marker on the Gear page. Then
-checks what was spoken against what the window showed: every play-by-play
-line in order, with no added word, the score with both numbers, the results
-once, the purchase's outcome, the page names.
+page), closes the results with Enter, sells a marker on the Gear page and
+buys one. Then checks what was spoken against what the window showed: every
+play-by-play line in order, once, with no added word, the score with both
+numbers, the results once, what the sale and the purchase did, the page
+names.
 
 Usage: orca_check.py GAME_EXECUTABLE SPOKEN_FILE
 """
@@ -134,7 +135,7 @@ def tab_to(window_id, speech, wanted, presses=30):
             said = speech.wait("a control after Tab", lambda s: True, mark, 5)
         except Failure:
             continue
-        speech.settle(0.4, 5)
+        speech.settle(1.0, 5)
         if any(wanted(s) for s in speech.since(mark)):
             return said
     raise Failure("no Tab reached the control")
@@ -235,14 +236,16 @@ def run(game, spoken_file):
         speech.settle(1, 20)
         key(window_id, "alt+5")
         speech.wait('"Gear"', lambda s: "Gear" in s, mark)
-        tab_to(window_id, speech, lambda s: s.startswith("Buy "))
-        mark = speech.mark()
-        key(window_id, "space")
-        try:
-            said = speech.wait("the purchase", lambda s: s.startswith("Bought "), mark, 10)
-        except Failure:
-            said = None
-        check(bool(said) and "cash" in said, "the purchase's outcome spoken (%r)" % speech.since(mark)[:3])
+        # The selected player's marker sold, then one bought for him.
+        for control, outcome in (("Sell the marker", "Sold "), ("Buy ", "Bought ")):
+            tab_to(window_id, speech, lambda s: s.startswith(control))
+            mark = speech.mark()
+            key(window_id, "space")
+            try:
+                said = speech.wait("what %r did" % control, lambda s: s.startswith(outcome), mark, 10)
+            except Failure:
+                said = None
+            check(bool(said) and ", cash $" in said, "%r says what it did (%r)" % (control, speech.since(mark)[:3]))
     finally:
         proc.terminate()
         try:

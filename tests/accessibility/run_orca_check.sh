@@ -44,8 +44,8 @@ CONF
 
 export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/run"
 export SPLAT_SPOKEN="$home/spoken.txt" NO_AT_BRIDGE=0
-# The game paces its announcements for this voice.
-export SPLAT_SPEECH_RATE=60
+# The game paces what it says for this voice.
+export SPLAT_SPEECH_RATE=80
 # shellcheck disable=SC2016
 xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &

@@ -364,7 +364,7 @@ TEST(LayoutTableState, StartUpVisibility) {
         "Panel1",           "Panel56",  "Panel58",    "Button1", "Panel23", "Panel24", "Panel25",
         "replaceyourcoach", "Panel68",  "buychemist", "dump1",   "dump2",   "dump3",   "dump4",
         "Label61",          "Label62",  "Label63",    "Label64", "Panel39", "Panel40", "Panel41",
-        "MediaPlayer1",     "Tresults", "Tendseason", "TForm4",  "TForm5",  "TAbout"};
+        "MediaPlayer1",     "Tresults", "Tendseason", "TForm4",  "TForm5",  "TAbout",  "pause"};
     std::set<std::string> hiddenSet(hidden.begin(), hidden.end());
     for (const ControlSpec& c : table()) {
         EXPECT_EQ(c.visible, hiddenSet.count(c.name) == 0) << c.name;

@@ -76,8 +76,8 @@ void SpeechQueue::next() {
 bool SpeechQueue::eventFilter(QObject* watched, QEvent* event) {
     // A key press silences the screen reader: the text it was saying is said
     // again, after the key's own speech.
-    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched != nullptr && watched->isWidgetType() &&
-        (pace_.isActive() || !waiting_.empty())) {
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        watched != nullptr && watched->isWidgetType() && (pace_.isActive() || !waiting_.empty())) {
         if (!current_.isEmpty() && since_.elapsed() < durationMs(current_) - kPerUtterance / 2)
             waiting_.push_front(current_);
         current_.clear();
