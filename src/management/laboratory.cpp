@@ -77,8 +77,8 @@ void Laboratory::Button6Click() {
     win_.setText("nexp", std::to_string(c.experience));
     win_.setText("nknowledge", std::to_string(c.knowledge));
     win_.setText("nprice", std::to_string(s.scoutedChemistPrice));
-    win_.announce("Found chemist " + s.chemistRoster[c.rosterIndex] + ", price $" +
-                  std::to_string(s.scoutedChemistPrice));
+    p_.account.tell("Found chemist " + s.chemistRoster[c.rosterIndex] + ", price $" +
+                    std::to_string(s.scoutedChemistPrice));
 }
 
 void Laboratory::buychemistClick() {

@@ -49,9 +49,9 @@ void Scout::playersearchClick() {
     win_.setText("newshooting", std::to_string(candidate.shooting));
     win_.setText("newtactics", std::to_string(candidate.tactics));
     win_.setText("newweapon", s.markerNames[candidate.marker]);
-    win_.announce("Found " + s.scoutedPlayerName + ": shooting " + std::to_string(candidate.shooting) +
-                  ", tactics " + std::to_string(candidate.tactics) + ", " + s.markerNames[candidate.marker] +
-                  ", price $" + std::to_string(s.scoutedPlayerPrice));
+    p_.account.tell("Found " + s.scoutedPlayerName + ": shooting " + std::to_string(candidate.shooting) +
+                    ", tactics " + std::to_string(candidate.tactics) + ", " + s.markerNames[candidate.marker] +
+                    ", price $" + std::to_string(s.scoutedPlayerPrice));
 }
 
 void Scout::replaceClick(int k) {
@@ -103,9 +103,9 @@ void Scout::coachsearchClick() {
     win_.setText("cname", s.scoutedCoachName);
     win_.setText("cshooting", std::to_string(s.scoutedCoachShooting));
     win_.setText("ctactics", std::to_string(s.scoutedCoachTactics));
-    win_.announce("Found coach " + s.scoutedCoachName + ": shooting " + std::to_string(s.scoutedCoachShooting) +
-                  ", tactics " + std::to_string(s.scoutedCoachTactics) + ", price $" +
-                  std::to_string(s.scoutedCoachPrice));
+    p_.account.tell("Found coach " + s.scoutedCoachName + ": shooting " +
+                    std::to_string(s.scoutedCoachShooting) + ", tactics " +
+                    std::to_string(s.scoutedCoachTactics) + ", price $" + std::to_string(s.scoutedCoachPrice));
 }
 
 void Scout::replaceyourcoachClick() {

@@ -167,13 +167,13 @@ TEST(KeyboardPlay, AWeekIsPlayedWithKeysAlone) {
     for (const std::string& s : modals.seen) EXPECT_EQ(s.rfind("unexpected", 0), std::string::npos) << s;
 }
 
-TEST(KeyboardPlay, EnterClosesEveryDialogAndEscapeOnlyThoseWithACloseBox) {
+TEST(KeyboardPlay, EnterAndEscapeCloseEveryDialogAsItsOK) {
     struct Case {
         const char* dialog;
         bool escapeCloses;
     };
-    for (const Case c : {Case{"Tresults", false}, Case{"Tendseason", true}, Case{"TForm4", false},
-                         Case{"TForm5", false}, Case{"TAbout", true}}) {
+    for (const Case c : {Case{"Tresults", true}, Case{"Tendseason", true}, Case{"TForm4", true},
+                         Case{"TForm5", true}, Case{"TAbout", true}}) {
         SCOPED_TRACE(c.dialog);
         KeyboardGame g;
         ASSERT_TRUE(activate(&g.window.mainWindow()));
@@ -196,6 +196,47 @@ TEST(KeyboardPlay, EnterClosesEveryDialogAndEscapeOnlyThoseWithACloseBox) {
             EXPECT_EQ(g.window.dialog(c.dialog)->result(), QDialog::Accepted) << "Escape acts as OK";
         }
     }
+}
+
+TEST(KeyboardPlay, MenuArrowsOnlyMoveAltAloneStaysAndPHoldsTheMatch) {
+    KeyboardGame g;
+    ASSERT_TRUE(activate(&g.window.mainWindow()));
+    ModalKeys modals;
+    QMenuBar* menu = g.window.mainWindow().menuBar();
+    press(Qt::Key_Alt);
+    EXPECT_EQ(menu->activeAction(), nullptr) << "Alt alone took the menu bar";
+
+    // Down and Up on the menu bar's items (actions all) move and use nothing.
+    const bool sound = g.state().soundOn;
+    press(Qt::Key_F10);
+    QAction* first = menu->activeAction();
+    ASSERT_NE(first, nullptr);
+    for (int i = 0; i < 6; ++i) press(Qt::Key_Down);
+    EXPECT_NE(menu->activeAction(), first);
+    for (int i = 0; i < 6; ++i) press(Qt::Key_Up);
+    EXPECT_EQ(menu->activeAction(), first);
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(modals.seen.empty());
+    EXPECT_EQ(g.state().soundOn, sound);
+    EXPECT_EQ(g.state().week, 1);
+
+    // P, and Space on the match page's tab, hold and resume the match.
+    g.game.match().StartClick();
+    QTimer* timer = g.window.timer("Timer1");
+    ASSERT_TRUE(timer->isActive());
+    press(Qt::Key_P);
+    EXPECT_FALSE(timer->isActive());
+    const int minute = g.state().matchMinute;
+    QTest::qWait(3 * timer->interval());
+    EXPECT_EQ(g.state().matchMinute, minute);
+    press(Qt::Key_P);
+    EXPECT_TRUE(timer->isActive());
+    g.window.showPage("TabSheet9");
+    g.frontTab("PageControl1")->setFocus();
+    press(Qt::Key_Space);
+    EXPECT_FALSE(timer->isActive());
+    press(Qt::Key_Space);
+    EXPECT_TRUE(timer->isActive());
 }
 
 }  // namespace

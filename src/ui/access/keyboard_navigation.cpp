@@ -252,7 +252,8 @@ bool KeyboardNavigation::menuKey(int key) {
 // page's tab, hold or resume a running match.
 bool KeyboardNavigation::holdKey(QObject* watched, int key) {
     auto* hold = qobject_cast<QAbstractButton*>(window_.widget("pause"));
-    if (hold == nullptr || !hold->isVisible() || !watched->isWidgetType()) return false;
+    // Shown while a match runs, whichever page is in front.
+    if (hold == nullptr || hold->isHidden() || !watched->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(watched);
     if (w->window() != &window_.mainWindow() || qobject_cast<QLineEdit*>(w) != nullptr) return false;
     const bool onMatchTab = key == Qt::Key_Space && w == AccessibleWindow::widgetFor(window_, "TabSheet9");

@@ -22,9 +22,9 @@ void GameDialog::closeByButton() {
 }
 
 void GameDialog::reject() {
-    // Escape or the close box: only a dialog with a close box gives way,
-    // and then exactly as its button would.
-    if (closeBox_ == CloseBox::ActsAsOk) closeByButton();
+    // Escape (or the close box): the dialog's one button is OK, so it closes
+    // exactly as that button would.
+    closeByButton();
 }
 
 void GameDialog::closeEvent(QCloseEvent* event) {

@@ -1,8 +1,8 @@
 #pragma once
 // One of the five small modal windows: a fixed-size tool window, optionally
-// with a background picture, closed by its one button. A dialog without a
-// close box cannot be closed any other way (Escape and the window manager's
-// close are ignored); with a close box, closing acts as the button.
+// with a background picture, closed by its one button, OK. Escape acts as the
+// button; a dialog without a close box ignores the window manager's close,
+// and with one, closing acts as the button.
 
 #include <QDialog>
 
