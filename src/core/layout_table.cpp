@@ -169,16 +169,16 @@ void buildTeamPage(TableBuilder& t) {
     t.label("Label90", "Panel1", "flags picked up", {colX[5], 12, colW[5], kLine}, Bold);
     t.label("Label91", "Panel1", "flags hung", {colX[6], 12, colW[6], kLine}, Bold);
     const std::array<const char*, 7> rowStems{"playername", "s", "shoot", "m", "ot", "ft", "fh"};
-    // What a screen reader calls each column after the player's name.
+    // What a screen reader calls each column (the row's player is named once,
+    // in its first column).
     const std::array<const char*, 7> spoken{"",     "shooting accuracy", "tactics",   "marker",
                                             "hits", "flags picked up",   "flags hung"};
     for (int j = 1; j <= 5; ++j) {
         const int y = 44 + (j - 1) * 28;
-        const std::string who = brace(num("playername", j));
         for (std::size_t c = 0; c < rowStems.size(); ++c)
             t.label(num(rowStems[c], j), "Panel1", c == 0 || c == 3 ? "" : "0", {colX[c], y, colW[c], kLine})
                 .speech.name =
-                c == 0 ? "Player " + std::to_string(j) + ": {}" : who + ", " + spoken[c] + ": {}";
+                c == 0 ? "Player " + std::to_string(j) + ": {}" : std::string(spoken[c]) + ": {}";
     }
 
     t.panel("Panel56", pg, {16, 224, 380, 84}).visible = false;
@@ -194,7 +194,7 @@ void buildTeamPage(TableBuilder& t) {
     t.button("Button1", pg, "Trophy room", {16, 324, 140, 30}).visible = false;
 
     // The options panel stands in for the four controls above.
-    t.panel("optionspanel", pg, {16, 16, 628, 278});
+    t.panel("optionspanel", pg, {16, 16, 628, 278}).speech.name = "Options";
     t.panel(controls::kDifficultyGroup, "optionspanel", {16, 16, 290, 200});
     t.label("Label94", controls::kDifficultyGroup, "Difficulty level", {12, 10, 200, kLine}, Bold);
     t.radioGroup("RadioGroup1", controls::kDifficultyGroup,
@@ -410,7 +410,7 @@ void buildScoutPage(TableBuilder& t) {
     for (int j = 1; j <= 5; ++j) {
         ControlSpec& hire = t.button(num("replace", j), controls::kReplaceButtons, "replace",
                                      {192, 11 + (j - 1) * 34, 96, kButtonH});
-        hire.speech.name = "Replace " + brace(num("pl", j)) + "[ with {newname}]";
+        hire.speech.name = "Replace " + brace(num("pl", j)) + "[ with {newname}][ for ${newprice}]";
         hire.spends = true;
     }
 
@@ -453,7 +453,7 @@ void buildGearPage(TableBuilder& t) {
         t.panel(box, sub, {320, 20, 150, 32});
         t.label(num("price", n), box, "Price: $0", {8, 6, 134, kLine}, Bold).speech.name = marker + ", {}";
         ControlSpec& buy = t.button(num("buy", n), sub, "Buy", {320, 66, 100, kButtonH});
-        buy.speech.name = "Buy " + marker + " (" + price + ")";
+        buy.speech.name = "Buy " + marker + "[ for {splayer}] (" + price + ")";
         buy.spends = true;
     }
 
@@ -843,7 +843,11 @@ void buildDialogs(TableBuilder& t) {
     // The about picture carries the title and the credits.
     ControlSpec& about = t.dialog("TAbout", "About", 417, 300, "about.jpg");
     about.closeBox = true;
-    about.speech.name = "About";
+    // What the picture says, for a screen reader.
+    about.speech = {.name = "About",
+                    .description =
+                        "Splat League. A paintball team management game. Version 1.0. Made by the Splat "
+                        "League team."};
     t.button("TAbout.dxButton1", "TAbout", "ok", {158, 260, 100, 30});
 }
 

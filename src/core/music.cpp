@@ -58,6 +58,7 @@ void Sound::MusicOff1Click() {
         if (!startMusic()) return;
     }
     writeSetting("Music", s_.musicOn);
+    win_.announce(s_.musicOn ? "Music on" : "Music off");
 }
 
 // Turning the sound off lets an effect that is playing finish.
@@ -67,6 +68,7 @@ void Sound::SoundOff1Click() {
     s_.soundOn = !s_.soundOn;
     showSoundSwitch();
     writeSetting("Sound", s_.soundOn);
+    win_.announce(s_.soundOn ? "Sound effects on" : "Sound effects off");
 }
 
 void Sound::effect(std::string_view file) {

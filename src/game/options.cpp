@@ -29,7 +29,10 @@ void Options::toggleOptions() {
     }
 }
 
-void Options::OptionsClick() { toggleOptions(); }
+void Options::OptionsClick() {
+    toggleOptions();
+    win_.announce(optionsOpen_ ? "Options, on the Team page" : "Options closed");
+}
 void Options::btncloseClick() { closeOptions(); }
 void Options::OptionsClose() { closeOptions(); }
 

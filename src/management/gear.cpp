@@ -21,10 +21,13 @@ void Gear::plaClick(int k) {
     s_.selectedPlayer = k;
     p_.refresh.refreshViews();
     showPointer(k);
-    if (s_.players[1][k].marker != 0) {
+    const int32_t marker = s_.players[1][k].marker;
+    if (marker != 0) {
         win_.setVisible("sellweapon", true);
         win_.setVisible("wprice", true);
     }
+    win_.announce(s_.playerNames[1][k] + " selected" +
+                  (marker != 0 ? ", carries " + s_.markerNames[marker] : ", no marker"));
 }
 
 void Gear::buyMarker(int m) {

@@ -29,6 +29,7 @@ void press(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = keyTarget();
     if (target == nullptr) return;
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    QCoreApplication::sendPostedEvents();  // what the key set going, done
 }
 
 void typeText(const QString& text) {

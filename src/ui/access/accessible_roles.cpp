@@ -63,6 +63,14 @@ public:
         return QAccessible::StaticText;
     }
 
+    // A caption (its control's name says it) and a lone currency sign (the
+    // sum beside it says it) are left out of a screen reader's review.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (label()->buddy() != nullptr || label()->text() == QLatin1String("$")) s.invisible = true;
+        return s;
+    }
+
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
             const QString name = widget()->accessibleName();
@@ -111,8 +119,10 @@ QAccessibleInterface* gameWidgetFactory(const QString& className, QObject* objec
     if (object == nullptr || !object->isWidgetType()) return nullptr;
     if (className == QLatin1String("splat::ui::FlatTab"))
         return new PageTabAccessible(static_cast<FlatTab*>(object));
-    if (className == QLatin1String("splat::ui::FlatPageControl"))
+    if (className == QLatin1String("splat::ui::FlatTabRow"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::PageTabList);
+    if (className == QLatin1String("splat::ui::FlatPageControl"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     if (className == QLatin1String("splat::ui::GameLabel"))
         return new GameLabelAccessible(static_cast<GameLabel*>(object));
     return nullptr;

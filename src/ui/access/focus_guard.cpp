@@ -1,6 +1,7 @@
 #include "ui/access/focus_guard.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -62,11 +63,21 @@ void FocusGuard::focusMoved(QWidget* old, QWidget* now) {
     // The player moved on himself: only a control that went away counts.
     if (old->isVisible() && old->isEnabled()) return;
     if (now != nullptr && (now->window() != main_ || !spendsWhenPressed(now))) return;
-    QWidget* target = neutralPlaceAfter(old);
+    QPointer<QWidget> target = neutralPlaceAfter(old);
     if (target == nullptr || target == now) return;
-    redirecting_ = true;
-    target->setFocus(Qt::OtherFocusReason);
-    redirecting_ = false;
+    // Once Qt has finished handing the focus over (a screen reader hears the
+    // two moves in order), and only if nothing else took it meanwhile.
+    QPointer<QWidget> handedTo = now;
+    QMetaObject::invokeMethod(
+        this,
+        [this, target, handedTo] {
+            if (target == nullptr || QApplication::focusWidget() != handedTo.data() || !target->isVisible())
+                return;
+            redirecting_ = true;
+            target->setFocus(Qt::OtherFocusReason);
+            redirecting_ = false;
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace splat::ui

@@ -61,7 +61,8 @@ void FlatTab::paintEvent(QPaintEvent*) {
 }
 
 void FlatTab::keyPressEvent(QKeyEvent* event) {
-    auto* owner = qobject_cast<FlatPageControl*>(parentWidget());
+    auto* owner =
+        parentWidget() != nullptr ? qobject_cast<FlatPageControl*>(parentWidget()->parentWidget()) : nullptr;
     if (owner == nullptr || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         QAbstractButton::keyPressEvent(event);
         return;
@@ -83,11 +84,11 @@ void FlatTab::keyPressEvent(QKeyEvent* event) {
     if (FlatTab* next = owner->tab(owner->currentIndex())) next->setFocus(Qt::TabFocusReason);
 }
 
-FlatPageControl::FlatPageControl(QWidget* parent) : QWidget(parent) {}
+FlatPageControl::FlatPageControl(QWidget* parent) : QWidget(parent), row_(new FlatTabRow(this)) {}
 
 void FlatPageControl::addPage(QWidget* page, const QString& caption) {
     const int index = count();
-    auto* tab = new FlatTab(this);
+    auto* tab = new FlatTab(row_);
     tab->setText(caption);
     connect(tab, &QAbstractButton::clicked, this, [this, index] { choose(index); });
     tabs_.push_back(tab);
@@ -164,6 +165,7 @@ void FlatPageControl::relayout() {
     }
     rows_ = tabs_.empty() ? 1 : row + 1;
     const int top = rows_ * kTabHeight;
+    row_->setGeometry(0, 0, width(), top);
     for (QWidget* p : pages_) p->setGeometry(0, top, width(), std::max(0, height() - top));
 }
 

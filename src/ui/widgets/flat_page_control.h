@@ -33,6 +33,14 @@ private:
     mutable int measuredWidth_ = -1;
 };
 
+// The row (or rows) of tabs above the pages: a screen reader counts the tabs
+// among themselves.
+class FlatTabRow : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
 class FlatPageControl : public QWidget {
     Q_OBJECT
 public:
@@ -67,6 +75,7 @@ private:
     void relayout();
     void choose(int index);
 
+    FlatTabRow* row_;
     std::vector<FlatTab*> tabs_;
     std::vector<QWidget*> pages_;
     int current_ = -1;
