@@ -51,9 +51,7 @@ void FlatTab::paintEvent(QPaintEvent*) {
     p.setBrush(fill);
     p.drawRoundedRect(r, 4, 4);
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        p.setPen(QPen(current_ ? QColor(Qt::white) : theme::kInk, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+        theme::drawFocusRing(p, QRectF(rect()), 4);
     }
     p.setPen(ink);
     p.setFont(font());

@@ -36,9 +36,7 @@ void GameButton::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(r, 5, 5);
     // The focus ring shows when the player moves around with the keyboard.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        p.setPen(QPen(QColor(255, 255, 255, 170), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+        theme::drawFocusRing(p, QRectF(rect()), 5);
     }
     p.setPen(ink);
     p.setFont(font());

@@ -74,12 +74,13 @@ void GameLabel::paintEvent(QPaintEvent* event) {
             p.drawText(area.translated(1, 1), textFlags(), t);
         }
     }
-    QLabel::paintEvent(event);
+    // The focus mark goes under the text, which it would otherwise cut.
     if (clickable_ && hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         QPainter p(this);
-        p.setPen(QPen(light_ ? QColor(Qt::white) : theme::kInk, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.setRenderHint(QPainter::Antialiasing);
+        theme::drawFocusRing(p, QRectF(rect()), 3);
     }
+    QLabel::paintEvent(event);
 }
 
 void GameLabel::keyPressEvent(QKeyEvent* event) {

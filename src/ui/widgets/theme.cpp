@@ -1,12 +1,46 @@
 #include "ui/widgets/theme.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <algorithm>
 
 #include "core/layout_table.h"
 
 namespace splat::ui::theme {
+
+namespace {
+
+// Fusion, with the game's focus mark on the controls it draws itself (radio
+// buttons, check boxes, fields).
+class FocusStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_FrameFocusRect && option != nullptr && painter != nullptr) {
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing);
+            drawFocusRing(*painter, QRectF(option->rect).adjusted(-2, -2, 2, 2), 2);
+            painter->restore();
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
+}  // namespace
+
+void drawFocusRing(QPainter& p, const QRectF& r, double radius) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawRoundedRect(r.adjusted(3, 3, -3, -3), std::max(0.0, radius - 2), std::max(0.0, radius - 2));
+}
 
 QFont baseFont() {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -31,7 +65,7 @@ QFont styledFont(int style) {
 }
 
 void apply(QApplication& app) {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(new FocusStyle(fusion));
     app.setFont(baseFont());
 
     QPalette p;

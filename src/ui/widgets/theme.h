@@ -6,11 +6,18 @@
 #include <QFont>
 
 class QApplication;
+class QPainter;
+class QRectF;
 
 namespace splat::ui::theme {
 
 // Fusion style, the palette and the base font for the whole program.
 void apply(QApplication& app);
+
+// The keyboard focus mark inside `r`: a black ring and a white one, each
+// 2 px wide, so that one of them stands out by at least 4.5:1 from any
+// background (black and white differ by 21:1).
+void drawFocusRing(QPainter& p, const QRectF& r, double radius);
 
 // The base font (9 pt sans) and the emphasised variants of the layout table.
 QFont baseFont();

@@ -75,6 +75,10 @@ void QtWindow::showMain() {
     MainWindow& w = mainWindow();
     w.centreOnScreen();
     w.show();
+    // The focus shows from the start, on the tab of the page in front.
+    w.setAttribute(Qt::WA_KeyboardFocusChange);
+    if (FlatPageControl* pages = pageControl("PageControl1"))
+        if (FlatTab* tab = pages->tab(pages->currentIndex())) tab->setFocus(Qt::OtherFocusReason);
 }
 
 // ------------------------------------------------------------ bindings
