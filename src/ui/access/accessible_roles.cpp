@@ -3,8 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTimer>
 
+#include "ui/widgets/card_group_box.h"
 #include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_label.h"
 
@@ -115,6 +117,19 @@ private:
     GameLabel* label() const { return static_cast<GameLabel*>(widget()); }
 };
 
+// A group of radio buttons: its items are labelled by it (Qt relates them),
+// so a screen reader names the group once as they take the focus; the box
+// itself stays out of the spoken context, which would name it a second time.
+class RadioGroupAccessible : public QAccessibleWidget {
+public:
+    explicit RadioGroupAccessible(CardGroupBox* box) : QAccessibleWidget(box, QAccessible::Client) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<CardGroupBox*>(widget())->title();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* gameWidgetFactory(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
     if (className == QLatin1String("splat::ui::FlatTab"))
@@ -123,6 +138,9 @@ QAccessibleInterface* gameWidgetFactory(const QString& className, QObject* objec
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::PageTabList);
     if (className == QLatin1String("splat::ui::FlatPageControl"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    if (className == QLatin1String("splat::ui::CardGroupBox") &&
+        object->findChild<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly) != nullptr)
+        return new RadioGroupAccessible(static_cast<CardGroupBox*>(object));
     if (className == QLatin1String("splat::ui::GameLabel"))
         return new GameLabelAccessible(static_cast<GameLabel*>(object));
     return nullptr;
