@@ -447,7 +447,7 @@ void buildGearPage(TableBuilder& t) {
         const std::string marker = kMarkerNames[n].shopTab;
         const std::string price = brace(num("price", n));
         const std::string sub = num("markerPage", n);
-        t.page(sub, "tab3", marker).speech.toolTip = "Marker " + marker + " (" + price + ")";
+        t.page(sub, "tab3", marker);  // its tooltip: what the marker does (management/explanations)
         t.picture(num("markerPicture", n), sub, num("marker", n) + ".jpg", {10, 10, 300, 150});
         const std::string box = num("markerPricePanel", n);
         t.panel(box, sub, {320, 20, 150, 32});
@@ -497,8 +497,9 @@ void buildGearPage(TableBuilder& t) {
         const std::string orb = kOrbNames[n];
         const std::string price = brace(num("aprice", n));
         const std::string sub = num("orbPage", n);
-        t.page(sub, "PageControl2", std::to_string(n)).speech = {
-            .name = "Orb " + std::to_string(n) + ": " + orb, .toolTip = orb + " (" + price + ")"};
+        // Its tooltip says what the orb does (management/explanations).
+        t.page(sub, "PageControl2", std::to_string(n)).speech = {.name =
+                                                                     "Orb " + std::to_string(n) + ": " + orb};
         t.picture(num("orbPicture", n), sub, num("orb", n) + ".jpg", {10, 10, 150, 150});
         t.label(num("aprice", n), sub, "Price:  $0", {170, 84, 200, kLine}, Bold).speech.name = orb + ", {}";
         const auto& lines = orbText[n - 1];

@@ -14,6 +14,7 @@ void ArtProduction::upgradeClick() {
     s.artUpgradePrice = nextArtPrice(s.artUpgradePrice);
     addSaturating(s.artLevel, 1);
     showArtProduction();
+    p_.refresh.explain();
 }
 
 void ArtProduction::showArtProduction() {

@@ -40,6 +40,7 @@ void Laboratory::labupgradeClick() {
     s.labUpgradePrice = labPriceAfter(s.labLevel);
     s.labYield = labYieldOf(s);
     showLaboratory();
+    p_.refresh.explain();
 }
 
 void Laboratory::securityupgradeClick() {
@@ -48,6 +49,7 @@ void Laboratory::securityupgradeClick() {
     addSaturating(s.securityLevel, 1);
     s.securityUpgradePrice = securityPriceAfter(s.securityLevel);
     showLaboratory();
+    p_.refresh.explain();
 }
 
 // The chemist search does not reseed and must not refresh: a refresh takes
@@ -75,6 +77,7 @@ void Laboratory::Button6Click() {
     win_.setText("nexp", std::to_string(c.experience));
     win_.setText("nknowledge", std::to_string(c.knowledge));
     win_.setText("nprice", std::to_string(s.scoutedChemistPrice));
+    p_.refresh.explain();
 }
 
 void Laboratory::buychemistClick() {
