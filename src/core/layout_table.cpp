@@ -131,7 +131,11 @@ void buildWindowTop(TableBuilder& t) {
     t.add("Options", ControlKind::MenuItem, "MainMenu1", "Options", {}).shortcut = "Ctrl+O";
     t.add("SoundOff1", ControlKind::MenuItem, "MainMenu1", "Sound Off", {});
     t.add("MusicOff1", ControlKind::MenuItem, "MainMenu1", "Music Off", {});
-    t.add("About1", ControlKind::MenuItem, "MainMenu1", "About", {}).shortcut = "F1";
+    t.add("About1", ControlKind::MenuItem, "MainMenu1", "About", {}).shortcut = "Ctrl+Shift+A";
+    // The guide (the program opens it: it has no binding).
+    ControlSpec& guide = t.add("HowToPlay", ControlKind::MenuItem, "MainMenu1", "How to play", {});
+    guide.shortcut = "F1";
+    guide.extra = true;
 
     // The banner shows the title on its left half; the header sits on the right.
     t.picture("bannerPicture", "TForm1", "banner.jpg", {10, 0, 977, 161});

@@ -97,33 +97,35 @@ int32_t pointsPerWeek(const GameState& s) {
 std::string percent(double chance) {
     char buf[32];
     const double p = chance * 100.0;
-    if (p == 0.0 || p >= 10.0)
-        std::snprintf(buf, sizeof buf, "%.0f%%", p);
-    else
-        std::snprintf(buf, sizeof buf, "%.1f%%", p);
+    if (p == 0.0 || p >= 10.0) std::snprintf(buf, sizeof buf, "%.0f%%", p);
+    else std::snprintf(buf, sizeof buf, "%.1f%%", p);
     return buf;
 }
 
 std::string orbEffect(int orb) {
     switch (orb) {
         case kOrbAccuracy:
-            return "adds 0 to " + num(kAccuracyDie - 1) + " (at random) to your side of the shooting comparison "
+            return "adds 0 to " + num(kAccuracyDie - 1) +
+                   " (at random) to your side of the shooting comparison "
                    "in every exchange";
         case kOrbWisdom:
-            return "adds 0 to " + num(kWisdomDie - 1) + " (at random) to your side of the tactics comparison "
+            return "adds 0 to " + num(kWisdomDie - 1) +
+                   " (at random) to your side of the tactics comparison "
                    "in every exchange";
         case kOrbLore:
-            return "adds 0 to " + num(kLoreDie - 1) + " (at random) to every weekly training roll, so your "
+            return "adds 0 to " + num(kLoreDie - 1) +
+                   " (at random) to every weekly training roll, so your "
                    "players improve more often";
         case kOrbChaos:
-            return "adds 0 to " + num(kChaosDie - 1) + " to your side of the shooting comparison and another 0 to " +
-                   num(kChaosDie - 1) + " to the tactics comparison in every exchange";
+            return "adds 0 to " + num(kChaosDie - 1) +
+                   " to your side of the shooting comparison and another 0 to " + num(kChaosDie - 1) +
+                   " to the tactics comparison in every exchange";
         case kOrbAcid:
-            return "adds " + money(kAcidPerHundred) + " to the laboratory's weekly income for every full $100 of it";
+            return "adds " + money(kAcidPerHundred) +
+                   " to the laboratory's weekly income for every full $100 of it";
         case kOrbTrainingPool:
             return "adds " + num(kPoolOrbPoints) + " points to the training pool every week, before training";
-        default:
-            return "";
+        default: return "";
     }
 }
 
@@ -168,9 +170,15 @@ void Explanations::training() {
     };
     const bool lore = s_.hasOrb[kOrbLore];
     const Kind kinds[2] = {
-        {"shooting", "shooting", {"snone", "sbasic", "sregular", "sadvanced"}, s_.coachShooting,
+        {"shooting",
+         "shooting",
+         {"snone", "sbasic", "sregular", "sadvanced"},
+         s_.coachShooting,
          s_.shootingTrainingCost},
-        {"tactics", "tactics", {"tnone", "tbasic", "tregular", "tadvanced"}, s_.coachTactics,
+        {"tactics",
+         "tactics",
+         {"tnone", "tbasic", "tregular", "tadvanced"},
+         s_.coachTactics,
          s_.tacticsTrainingCost},
     };
     for (const Kind& k : kinds) {
@@ -200,10 +208,10 @@ void Explanations::scout() {
         if (s_.scoutedPlayerName.empty()) {
             tip = "Replace " + name + " with the player a search finds.";
         } else {
-            tip = "Replace " + name + " (shooting " + num(now.shooting) + ", tactics " + num(now.tactics) + ", " +
-                  kMarkerNames[std::clamp(now.marker, 0, kMarkers)].name + ") with " + s_.scoutedPlayerName +
-                  ": shooting " + signedNum(int64_t{cand.shooting} - now.shooting) + ", tactics " +
-                  signedNum(int64_t{cand.tactics} - now.tactics) + ", marker " +
+            tip = "Replace " + name + " (shooting " + num(now.shooting) + ", tactics " + num(now.tactics) +
+                  ", " + kMarkerNames[std::clamp(now.marker, 0, kMarkers)].name + ") with " +
+                  s_.scoutedPlayerName + ": shooting " + signedNum(int64_t{cand.shooting} - now.shooting) +
+                  ", tactics " + signedNum(int64_t{cand.tactics} - now.tactics) + ", marker " +
                   kMarkerNames[std::clamp(cand.marker, 0, kMarkers)].name + " (shooting comparison " +
                   signedNum(int64_t{kMarkerWeight} * (cand.marker - now.marker)) + "). Costs " +
                   money(s_.scoutedPlayerPrice) + "; " + name + " and his marker leave for good.";
@@ -217,22 +225,26 @@ void Explanations::scout() {
         tactics += s_.players[1][j].tactics;
     }
     win_.setToolTip("newname", "Your squad's average: shooting " + num(shooting / kPlayers) + ", tactics " +
-                                   num(tactics / kPlayers) + ". The replace buttons compare him with each player.");
+                                   num(tactics / kPlayers) +
+                                   ". The replace buttons compare him with each player.");
 
     const bool lore = s_.hasOrb[kOrbLore];
-    const auto gain = [lore](int32_t level, int32_t skill) { return average(trainingGain(level, skill, lore)); };
+    const auto gain = [lore](int32_t level, int32_t skill) {
+        return average(trainingGain(level, skill, lore));
+    };
     const std::string coachTip =
         "Replace " + s_.coachName + " (shooting training " + num(s_.coachShooting) + ", tactics training " +
-        num(s_.coachTactics) + ") with " + (s_.scoutedCoachName.empty() ? "the coach found" : s_.scoutedCoachName) +
-        ": shooting training " + signedNum(int64_t{s_.scoutedCoachShooting} - s_.coachShooting) +
-        ", tactics training " + signedNum(int64_t{s_.scoutedCoachTactics} - s_.coachTactics) +
+        num(s_.coachTactics) + ") with " +
+        (s_.scoutedCoachName.empty() ? "the coach found" : s_.scoutedCoachName) + ": shooting training " +
+        signedNum(int64_t{s_.scoutedCoachShooting} - s_.coachShooting) + ", tactics training " +
+        signedNum(int64_t{s_.scoutedCoachTactics} - s_.coachTactics) +
         ". At your chosen levels a player would gain on average +" +
         gain(s_.shootingTrainingLevel, s_.scoutedCoachShooting) + " shooting and +" +
         gain(s_.tacticsTrainingLevel, s_.scoutedCoachTactics) + " tactics a week (now +" +
         gain(s_.shootingTrainingLevel, s_.coachShooting) + " and +" +
         gain(s_.tacticsTrainingLevel, s_.coachTactics) +
-        "). A better coach also makes training and training points dearer. Costs " + money(s_.scoutedCoachPrice) +
-        ".";
+        "). A better coach also makes training and training points dearer. Costs " +
+        money(s_.scoutedCoachPrice) + ".";
     win_.setToolTip("replaceyourcoach", coachTip);
     win_.setToolTip("cname", coachTip);
 }
@@ -240,8 +252,8 @@ void Explanations::scout() {
 void Explanations::finances() {
     const GameState& s = s_;
     const int32_t yieldNow = s.labYield;
-    const int32_t yieldNext =
-        labYieldAt(s.chemistDegree, s.chemistExperience, s.chemistKnowledge, clampToInt32(int64_t{s.labLevel} + 1));
+    const int32_t yieldNext = labYieldAt(s.chemistDegree, s.chemistExperience, s.chemistKnowledge,
+                                         clampToInt32(int64_t{s.labLevel} + 1));
     win_.setToolTip("labupgrade", "Lab level " + num(s.labLevel) + " to " + num(int64_t{s.labLevel} + 1) +
                                       ": average income " + money(yieldNow) + " to " + money(yieldNext) +
                                       " a week (each week up to a fifth more or less). Costs " +
@@ -255,14 +267,14 @@ void Explanations::finances() {
                         percent(theftChance(clampToInt32(int64_t{s.securityLevel} + 1))) +
                         ". A theft takes the whole week's lab income. From level " + num(safe) +
                         " on no thief gets in. Costs " + money(s.securityUpgradePrice) + ".");
-    win_.setToolTip("lblsecurity", "Chance of a theft each week: " + theftNow + " (none from level " + num(safe) +
-                                       " on).");
+    win_.setToolTip("lblsecurity",
+                    "Chance of a theft each week: " + theftNow + " (none from level " + num(safe) + " on).");
 
     const ScoutedChemist& c = s.scoutedChemist;
     const int32_t yieldWith = labYieldAt(c.degree, c.experience, c.knowledge, s.labLevel);
-    const std::string chemistTip =
-        "With this chemist your lab at level " + num(s.labLevel) + " would bring on average " + money(yieldWith) +
-        " a week (now " + money(yieldNow) + "). Costs " + money(s.scoutedChemistPrice) + ".";
+    const std::string chemistTip = "With this chemist your lab at level " + num(s.labLevel) +
+                                   " would bring on average " + money(yieldWith) + " a week (now " +
+                                   money(yieldNow) + "). Costs " + money(s.scoutedChemistPrice) + ".";
     win_.setToolTip("buychemist", chemistTip);
     win_.setToolTip("newc", chemistTip);
 
@@ -281,12 +293,12 @@ void Explanations::finances() {
         win_.setToolTip("apply" + num(sp),
                         company + " pays " + span(donation(s.sponsorAmount[sp])) + " every week. The fee of " +
                             money(t.fee) + " is kept either way. It says yes only if your matches without a " +
-                            "loss (now " + num(s.unbeatenRun) + ") reach " + num(t.runThreshold) + " (one fewer: " +
-                            "half the time), your league points a week (now " + num(ppw) + ") reach " +
-                            num(t.pointsThreshold) + ", and then " +
+                            "loss (now " + num(s.unbeatenRun) + ") reach " + num(t.runThreshold) +
+                            " (one fewer: " + "half the time), your league points a week (now " + num(ppw) +
+                            ") reach " + num(t.pointsThreshold) + ", and then " +
                             num(kSponsorLastDraw - kSponsorLastDrawAbove - 1) + " times in " +
-                            num(kSponsorLastDraw) + ". Your chance now: " +
-                            percent(sponsorChance(sp, s.unbeatenRun, ppw)) + ".");
+                            num(kSponsorLastDraw) +
+                            ". Your chance now: " + percent(sponsorChance(sp, s.unbeatenRun, ppw)) + ".");
         win_.setToolTip("dump" + num(sp), "Dropping " + company + " costs " + money(t.dumpCost) +
                                               "; its donations stop and all four offers open again.");
     }

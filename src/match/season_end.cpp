@@ -22,8 +22,8 @@ int32_t averageOf(const GameState& s, int32_t Player::*rating) {
 // A computer-run player more than 20 below the player's team average is
 // raised to 10..19 below it; a draw is made only for a raised rating.
 void catchUp(GameContext& c, int32_t& rating, int32_t average) {
-    if (int64_t{rating} + 20 < average) {
-        rating = clampToInt32(int64_t{average} - c.random(10) - 10);
+    if (int64_t{rating} + kCatchUpGap < average) {
+        rating = clampToInt32(int64_t{average} - c.random(kCatchUpSpread) - kCatchUpLeast);
     }
 }
 

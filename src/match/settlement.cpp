@@ -98,9 +98,9 @@ void simulateOtherGames(Settling& g) {
 
 // One weekly growth step of a computer-run player's rating.
 void grow(Settling& g, int32_t& rating) {
-    const int32_t r = g.random(g.state().difficulty + 10);
-    if (r > 8) rating += 1;
-    if (r > 11) rating += 1;
+    const int32_t r = g.random(g.state().difficulty + kGrowthDie);
+    if (r > kGrowthOneAbove) rating += 1;
+    if (r > kGrowthTwoAbove) rating += 1;
 }
 
 // The computer-run teams improve every week.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/layout_table.h"
+#include "game/guide_numbers.h"
 #include "management/explanations.h"
 #include "match_helpers.h"
 
@@ -61,7 +62,8 @@ TEST(Explanations, ShopPricesStayInTheStatedRanges) {
         EXPECT_LE(low, stated.low + slack) << what;
         EXPECT_GE(high, stated.high - slack) << what;
     };
-    for (int m = 1; m <= kMarkers; ++m) near(markerPrices(m, false), lowM[m], highM[m], "marker " + std::to_string(m));
+    for (int m = 1; m <= kMarkers; ++m)
+        near(markerPrices(m, false), lowM[m], highM[m], "marker " + std::to_string(m));
     for (int k = 1; k <= kOrbs; ++k) near(orbPrices(k), lowO[k], highO[k], "orb " + std::to_string(k));
     // The tooltip quotes the range.
     const Span top = markerPrices(kMarkers, false);
@@ -70,9 +72,11 @@ TEST(Explanations, ShopPricesStayInTheStatedRanges) {
               std::string::npos);
 }
 
-// Weeks played at one training level and security level: the average gain
-// and the share of robbed weeks match what the tooltips state.
+// Weeks played at one difficulty, training level and security level: the
+// average gain, the share of robbed weeks and the other clubs' growth match
+// what the tooltips and the guide state.
 struct WeekCase {
+    int32_t difficulty;
     int32_t level;
     int32_t coach;
     bool lore;
@@ -88,6 +92,7 @@ TEST_P(PlayedWeeks, TrainingGainAndTheftChanceAreWhatTheTooltipsSay) {
     const int weeks = 600;
     int64_t gained = 0;
     int thefts = 0;
+    int64_t grown = 0;
     for (int w = 0; w < weeks; ++w) {
         quietWeek(h);
         s.shootingTrainingLevel = c.level;
@@ -98,22 +103,28 @@ TEST_P(PlayedWeeks, TrainingGainAndTheftChanceAreWhatTheTooltipsSay) {
         s.labYield = 100;
         s.securityLevel = c.security;
         s.trainingPoints = 1000;
+        s.difficulty = c.difficulty;
+        int64_t others = 0;
+        for (int j = 1; j <= kPlayers; ++j) others += s.players[3][j].tactics;
         int64_t before = 0;
         for (int j = 1; j <= kPlayers; ++j) before += s.players[1][j].shooting;
         s.ourScore = s.theirScore = 0;
         h.game.week().settleMatch();
         for (int j = 1; j <= kPlayers; ++j) gained += s.players[1][j].shooting;
         gained -= before;
+        for (int j = 1; j <= kPlayers; ++j) grown += s.players[3][j].tactics;
+        grown -= others;
         if (dialogLabel(h, "Tresults", "yourlab").find("stole") != std::string::npos) ++thefts;
     }
     EXPECT_NEAR(static_cast<double>(gained) / (weeks * kPlayers), trainingGain(c.level, c.coach, c.lore), 0.08);
     EXPECT_NEAR(static_cast<double>(thefts) / weeks, theftChance(c.security), 0.05);
+    EXPECT_NEAR(static_cast<double>(grown) / (weeks * kPlayers), growthAverage(c.difficulty), 0.07);
 }
 
 INSTANTIATE_TEST_SUITE_P(Explanations, PlayedWeeks,
-                         ::testing::Values(WeekCase{3, 25, false, 0}, WeekCase{2, 60, false, 5},
-                                           WeekCase{3, 70, true, 9}, WeekCase{0, 44, true, 10},
-                                           WeekCase{1, 30, false, 25}));
+                         ::testing::Values(WeekCase{2, 3, 25, false, 0}, WeekCase{4, 2, 60, false, 5},
+                                           WeekCase{5, 3, 70, true, 9}, WeekCase{6, 0, 44, true, 10},
+                                           WeekCase{7, 1, 30, false, 25}));
 
 // Applications answered as often as the tooltip's chance says.
 struct SponsorCase {
