@@ -31,8 +31,9 @@ std::string twoPlaces(double v) {
 }
 
 std::string markerTable() {
-    std::string t = "| Marker | Adds to the shooting comparison | Price after a match | Before the first match |\n"
-                    "|---|---|---|---|\n";
+    std::string t =
+        "| Marker | Adds to the shooting comparison | Price after a match | Before the first match |\n"
+        "|---|---|---|---|\n";
     for (int m = 1; m <= kMarkers; ++m) {
         t += std::string("| ") + kMarkerNames[m].name + " | " + num(int64_t{kMarkerWeight} * m) + " | " +
              span(markerPrices(m, false)) + " | " + span(markerPrices(m, true)) + " |\n";
@@ -71,13 +72,15 @@ std::string theftTable() {
     std::string t = "| Security level | Chance of a theft each week |\n|---|---|\n";
     const int32_t safe = safeSecurityLevel();
     for (int32_t level = 0; level <= safe; ++level)
-        t += "| " + num(level) + (level == safe ? " and up" : "") + " | " + percent(theftChance(level)) + " |\n";
+        t +=
+            "| " + num(level) + (level == safe ? " and up" : "") + " | " + percent(theftChance(level)) + " |\n";
     return t;
 }
 
 std::string sponsorTable() {
     std::string t =
-        "| Sponsor | Fee to apply | Pays every week | Matches without a loss | League points a week | To drop |\n"
+        "| Sponsor | Fee to apply | Pays every week | Matches without a loss | League points a week | To drop "
+        "|\n"
         "|---|---|---|---|---|---|\n";
     for (int s = 1; s <= kSponsors; ++s) {
         const SponsorTerms& terms = kSponsorTerms[s];

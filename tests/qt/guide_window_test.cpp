@@ -42,9 +42,11 @@ TEST(Guide, FilesStateNoNumberOfTheirOwnAndEveryNameIsKnown) {
         std::ifstream in(kGuide / page.file);
         std::stringstream raw;
         raw << in.rdbuf();
-        const std::string bare = std::regex_replace(std::regex_replace(raw.str(), placeholder, ""), keyTokens, "");
+        const std::string bare =
+            std::regex_replace(std::regex_replace(raw.str(), placeholder, ""), keyTokens, "");
         EXPECT_EQ(bare.find_first_of("0123456789"), std::string::npos)
-            << page.file << " writes a number of its own: " << bare.substr(bare.find_first_of("0123456789"), 40);
+            << page.file
+            << " writes a number of its own: " << bare.substr(bare.find_first_of("0123456789"), 40);
         std::vector<std::string> unknown;
         fillGuide(raw.str(), &unknown);
         EXPECT_TRUE(unknown.empty()) << page.file << " names " << (unknown.empty() ? "" : unknown.front());
@@ -91,7 +93,8 @@ TEST(Guide, AMissingGuideSaysSo) {
     guide.openAt("TabSheet1");
     EXPECT_EQ(guide.search(QStringLiteral("theft")), 0);
     bool told = false;
-    for (QLabel* label : guide.findChildren<QLabel*>()) told = told || label->text().contains("could not be found");
+    for (QLabel* label : guide.findChildren<QLabel*>())
+        told = told || label->text().contains("could not be found");
     EXPECT_TRUE(told);
     guide.close();
 }

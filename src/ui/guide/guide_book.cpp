@@ -38,8 +38,9 @@ GuideBook loadGuide(const std::filesystem::path& folder, const GuideFiller& fill
     GuideBook book;
     std::string contents;
     if (folder.empty() || !readFile(folder / "contents.txt", contents)) {
-        book.error = "The guide could not be found. Its files belong in the folder \"guide\" beside the "
-                     "game's pictures; reinstalling the game puts them back.";
+        book.error =
+            "The guide could not be found. Its files belong in the folder \"guide\" beside the "
+            "game's pictures; reinstalling the game puts them back.";
         return book;
     }
     std::istringstream lines(contents);

@@ -135,7 +135,8 @@ void buildPage(QVBoxLayout* layout, QWidget* parent, const std::string& text) {
             const int level = line.startsWith(QStringLiteral("##")) ? 2 : 1;
             auto* heading = new GuideHeading(line.mid(level).trimmed(), level, parent);
             heading->setFont(theme::styledFont(level == 1 ? (Heading | Bold) : (Larger | Bold)));
-            heading->setStyleSheet(QStringLiteral("color: %1; margin-top: 8px;").arg(theme::kAccentDark.name()));
+            heading->setStyleSheet(
+                QStringLiteral("color: %1; margin-top: 8px;").arg(theme::kAccentDark.name()));
             heading->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
             heading->setFocusPolicy(Qt::StrongFocus);
             heading->setWordWrap(true);
@@ -161,7 +162,8 @@ void installGuideRoles() {
     QAccessible::installFactory(&guideRoles);
 }
 
-GuideWindow::GuideWindow(GuideBook book, QWidget* parent) : QWidget(parent, Qt::Window), book_(std::move(book)) {
+GuideWindow::GuideWindow(GuideBook book, QWidget* parent)
+    : QWidget(parent, Qt::Window), book_(std::move(book)) {
     installGuideRoles();
     setObjectName(QStringLiteral("guideWindow"));
     setWindowTitle(QStringLiteral("How to play - ") + QString::fromUtf8(kGameTitle));
