@@ -3,7 +3,8 @@
 // never includes Qt.
 //
 // The window is cut into rooms, lowest first: widgets (the widget kit and the
-// pictures), access (keyboard, focus, screen reader), window (the window seam
+// pictures), access (keyboard, focus, screen reader), guide (the guide's
+// window), window (the window seam
 // on Qt and its builder) and app (the program). A room includes only the
 // rooms below it. Of the logic, the rooms see only what the window implements
 // or is built from: the seams of core and the binding table of game (the list
