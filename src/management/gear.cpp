@@ -84,6 +84,7 @@ void Gear::buyOrb(int k) {
     win_.setVisible(numbered("buya", k), false);
     s.hasOrb[k] = true;
     win_.setText(numbered("lorb", k), s.orbNames[k]);
+    p_.refresh.explain();
     p_.account.tell("Bought " + s.orbNames[k]);
 }
 
