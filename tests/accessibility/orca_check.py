@@ -132,12 +132,12 @@ def tab_to(window_id, speech, wanted, presses=30):
         mark = speech.mark()
         key(window_id, "Tab")
         try:
-            said = speech.wait("a control after Tab", lambda s: True, mark, 5)
+            speech.wait("a control after Tab", lambda s: True, mark, 5)
         except Failure:
             continue
         speech.settle(1.0, 5)
         if any(wanted(s) for s in speech.since(mark)):
-            return said
+            return
     raise Failure("no Tab reached the control")
 
 

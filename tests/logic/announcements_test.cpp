@@ -1,5 +1,5 @@
 // What the game says to a screen reader of its own accord: each action once,
-// what it did; the score with both numbers and the all-out bonus; the hold.
+// what it did; the score with both numbers and the all-out bonus.
 
 #include <string>
 
@@ -61,25 +61,6 @@ TEST_F(GameTest, TheScoreIsSaidWithBothNumbersAndTheAllOutBonusOnItsOwn) {
     EXPECT_EQ(said[4], "Your team 0, " + them + " 25");
     EXPECT_EQ(said[5], "All of Your team out: 20 more for " + them);
     EXPECT_EQ(said[6], "Your team 0, " + them + " 45");
-}
-
-TEST_F(GameTest, TheHoldStopsAndRestartsTheMatchTimerOnlyWhileAMatchRuns) {
-    h.game.match().pauseClick();  // no match: nothing to hold
-    EXPECT_FALSE(h.window.timerEnabled("Timer1"));
-    EXPECT_TRUE(h.window.announcements().empty());
-    h.game.match().StartClick();
-    h.game.match().nextaction();
-    const std::string line = h.text("action1");
-    const int32_t minute = s.matchMinute;
-    h.game.match().pauseClick();
-    EXPECT_FALSE(h.window.timerEnabled("Timer1"));
-    EXPECT_EQ(h.text("pause"), "Resume match");
-    EXPECT_EQ(h.text("action1"), line);
-    EXPECT_EQ(s.matchMinute, minute);
-    h.game.match().pauseClick();
-    EXPECT_TRUE(h.window.timerEnabled("Timer1"));
-    EXPECT_EQ(h.text("pause"), "Hold match");
-    EXPECT_EQ(h.window.announcements().back(), "Match resumed");
 }
 
 }  // namespace
