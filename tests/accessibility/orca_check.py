@@ -172,8 +172,14 @@ def run(game, spoken_file):
         window_id = wait_for("the game's X window", lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)],
             capture_output=True, text=True).stdout.split()[-1:], 30)[0]
-        subprocess.run(["xdotool", "windowactivate", "--sync", window_id], check=False)
-        speech.wait("the window", lambda s: True, mark, 20)
+        for attempt in range(3):  # the window manager may take it late
+            subprocess.run(["xdotool", "windowactivate", "--sync", window_id], check=False, timeout=20)
+            try:
+                speech.wait("the window", lambda s: True, mark, 10)
+                break
+            except Failure:
+                if attempt == 2:
+                    raise
         speech.settle()
 
         mark = speech.mark()
