@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -354,6 +358,129 @@ TEST_F(IniFile, PermissionsOfTheFileAreKept) {
         ASSERT_TRUE(store.write("Settings", "Sound", "0"));
         EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, perms);
     }
+}
+
+// Another copy of the game, in a child process, writing `key` into `file`:
+// once for every byte the test sends (its value the byte's last bit) and
+// answering whether the write succeeded.
+struct OtherCopy {
+    OtherCopy(const fs::path& file, std::string key, std::function<void()> beforeRename = {}) {
+        int go[2], done[2];
+        if (::pipe(go) != 0 || ::pipe(done) != 0) std::abort();
+        pid = ::fork();
+        if (pid == 0) {
+            IniSettingsStore store(file.string());
+            store.setBeforeRename(std::move(beforeRename));
+            for (char round = 0; ::read(go[0], &round, 1) == 1;) {
+                const char ok = store.write("Settings", key, round % 2 != 0 ? "1" : "0") ? 'y' : 'n';
+                if (::write(done[1], &ok, 1) != 1) break;
+            }
+            ::_exit(0);
+        }
+        ::close(go[0]);
+        ::close(done[1]);
+        goFd = go[1];
+        doneFd = done[0];
+    }
+    void go(char round) const { ASSERT_EQ(::write(goFd, &round, 1), 1); }
+    char answer() const {
+        char ok = '?';
+        return ::read(doneFd, &ok, 1) == 1 ? ok : '-';
+    }
+    // Another child may hold this one's pipe too: it is ended by a signal.
+    int end() {
+        int status = 0;
+        if (pid <= 0) return status;
+        ::kill(pid, SIGKILL);
+        ::close(goFd);
+        ::close(doneFd);
+        ::waitpid(pid, &status, 0);
+        pid = -1;
+        return status;
+    }
+    ~OtherCopy() { end(); }
+    pid_t pid = -1;
+    int goFd = -1;
+    int doneFd = -1;
+};
+
+TEST_F(IniFile, TwoCopiesTogglingDifferentKeysAtOnceBothKeepTheirChange) {
+    OtherCopy sound(file, "Sound");
+    OtherCopy music(file, "Music");
+    for (char round = 0; round < 100; ++round) {
+        for (char twice = 0; twice < 2; ++twice) {
+            const char value = static_cast<char>(round + twice);
+            sound.go(value);
+            music.go(value);
+            ASSERT_EQ(sound.answer(), 'y');
+            ASSERT_EQ(music.answer(), 'y');
+            const std::string v = value % 2 != 0 ? "1" : "0";
+            const IniSettingsStore reader(file.string());
+            ASSERT_EQ(reader.read("Settings", "Sound"), v) << "round " << int(round);
+            ASSERT_EQ(reader.read("Settings", "Music"), v) << "round " << int(round);
+        }
+    }
+}
+
+// A copy killed between writing its temporary file and putting it in place
+// leaves the file as it was; what it left beside it goes with the next write,
+// or the next start, but not while another copy is still writing.
+TEST_F(IniFile, WriteCutShortLeavesATemporaryThatTheNextWriteRemoves) {
+    const std::vector<std::string> foreign = {".vormel.ini.swp", ".vormel.ini.ABCDEF",
+                                              ".vormel.ini.ABC.splat-tmp", ".other.ini.ABCDEF.splat-tmp"};
+    for (const std::string& name : foreign) writeFile(dir.path() / name, "not ours");
+    IniSettingsStore store = open("[Settings]\nSound=1\n");
+    auto temporaries = [&] {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir.path())) {
+            const std::string name = e.path().filename().string();
+            if (std::find(foreign.begin(), foreign.end(), name) == foreign.end() && name != "vormel.ini") {
+                names.push_back(name);
+            }
+        }
+        return names;
+    };
+    auto killedWriting = [&] {
+        OtherCopy killed(file, "Music", [] { std::raise(SIGKILL); });
+        killed.go(0);
+        EXPECT_EQ(killed.answer(), '-');
+        return killed.end();
+    };
+
+    EXPECT_TRUE(WIFSIGNALED(killedWriting()));
+    ASSERT_EQ(temporaries().size(), 1u);
+    EXPECT_EQ(readFile(dir.path() / temporaries()[0]), "[Settings]\nSound=1\nMusic=0\n");
+
+    // A copy that hangs where the other was killed: its start cleared what
+    // the killed one left, and it keeps its own temporary and the lock. A
+    // write waits, gives up and changes nothing.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    OtherCopy hung(file, "Music", [&] {
+        ::close(ready[1]);
+        ::pause();
+    });
+    ::close(ready[1]);
+    hung.go(1);
+    char none = 0;
+    EXPECT_EQ(::read(ready[0], &none, 1), 0);  // its end of the pipe closed: it hangs
+    ::close(ready[0]);
+    EXPECT_FALSE(
+        IniSettingsStore(file.string(), std::chrono::milliseconds(50)).write("Settings", "Sound", "0"));
+    EXPECT_EQ(temporaries().size(), 1u);
+    EXPECT_EQ(readFile(file), "[Settings]\nSound=1\n");
+
+    // Once it is gone, the next start clears what it left.
+    hung.end();
+    IniSettingsStore{file.string()};
+    EXPECT_TRUE(temporaries().empty());
+
+    killedWriting();
+    EXPECT_EQ(temporaries().size(), 1u);
+    ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+    EXPECT_TRUE(temporaries().empty());
+    EXPECT_EQ(readFile(file), "[Settings]\nSound=0\n");
+    for (const std::string& name : foreign) EXPECT_EQ(readFile(dir.path() / name), "not ours") << name;
 }
 
 TEST(SettingsPath, DefaultPathFollowsXdgConfigHome) {
