@@ -198,6 +198,47 @@ TEST(Driver, SettingsFileIsReadAndWrittenByTheGamesOwnCode) {
     std::remove(file.c_str());
 }
 
+// Lines too long to hold are refused, and words from the script are quoted
+// short and with their control bytes shown; the script goes on either way.
+TEST(Driver, OverlongLinesAndBadWordsGiveOneShortErrorLine) {
+    const std::string big(2 * 1024 * 1024, 'x');
+    const std::string tooLong = "error: line longer than 1048576 bytes";
+    const std::string week = "text weeknumber \"1\"";
+    const struct {
+        std::string script;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {big + "\ndump weeknumber\n", {tooLong, week}},
+        {"dump weeknumber\n" + big, {week, tooLong}},
+        {"click " + std::string("\0\x1b", 2) + std::string(100, 'a') + "\n",
+         {"error: no control named \\x00\\x1b" + std::string(78, 'a') + "..."}},
+        {"dump " + std::string(1000, 'q') + "\n", {"error: no control named " + std::string(80, 'q') + "..."}},
+    };
+    for (const auto& c : cases) {
+        const DriverRun r = runDriver(c.script);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.lines(), c.lines);
+    }
+}
+
+// A write that fails (a full disk, a reader that went away) is not success.
+TEST(Driver, OutputThatCannotBeWrittenEndsWithAnError) {
+    const std::string script = ::testing::TempDir() + "splat_driver_output.script";
+    std::ofstream out(script);
+    for (int i = 0; i < 50; ++i) out << "dump view\n";
+    out.close();
+    const std::string err = ::testing::TempDir() + "splat_driver_output.err";
+    const std::string status = ::testing::TempDir() + "splat_driver_output.status";
+    const std::string run = std::string(SPLAT_SCRIPT_EXE) + " " + script + " 2>" + err;
+    for (const std::string& command : {run + " >/dev/full; echo $? >" + status,
+                                       "(" + run + "; echo $? >" + status + ") | head -c 1 >/dev/null"}) {
+        std::system(command.c_str());
+        EXPECT_EQ(fileText(status), "1\n") << command;
+        EXPECT_EQ(fileText(err), "splat-script: cannot write the output\n") << command;
+    }
+    for (const std::string& file : {script, err, status}) std::remove(file.c_str());
+}
+
 TEST(Driver, ReadsTheScriptFromStandardInput) {
     const std::string command =
         "printf 'dump weeknumber\\n' | " + std::string(SPLAT_SCRIPT_EXE) + " | grep -v '^music '";
