@@ -651,6 +651,34 @@ TEST(MusicToggle, TickPlaysOnAndOffStopsAndOnRestartsFromTheBeginning) {
     EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=1\n");
 }
 
+// The audio rests exactly while the sound and the music are both off, also
+// when the music cannot be turned on after all.
+TEST(SoundToggle, AudioRestsWhileSoundAndMusicAreBothOff) {
+    const struct {
+        bool musicFile;
+        std::vector<std::pair<void (Sound::*)(), bool>> clicks;  // and resting after it
+    } cases[] = {
+        {true,
+         {{&Sound::SoundOff1Click, false},
+          {&Sound::MusicOff1Click, false},
+          {&Sound::SoundOff1Click, false},
+          {&Sound::MusicOff1Click, true},
+          {&Sound::MusicOff1Click, false},
+          {&Sound::MusicOff1Click, true}}},
+        {false, {{&Sound::MusicOff1Click, true}, {&Sound::SoundOff1Click, false}}},
+    };
+    for (const auto& c : cases) {
+        FileGame g(c.musicFile);
+        g.writeSettings("[Settings]\nSound=0\nMusic=0\n");
+        g.game.startUp();
+        EXPECT_TRUE(g.audio.resting());
+        for (const auto& [click, resting] : c.clicks) {
+            (g.game.sound().*click)();
+            EXPECT_EQ(g.audio.resting(), resting) << g.settingsText();
+        }
+    }
+}
+
 TEST(MusicFailure, MissingPieceAtStartUpLeavesTheGameRunningWithMusicOff) {
     FileGame g(false);
     g.writeSettings("[Settings]\nMusic=1\n");

@@ -111,18 +111,75 @@ TEST(BackgroundAudio, ABackendThatFailsToOpenLeavesTheGameSilentAndSaysSo) {
 
 TEST(BackgroundAudio, AHelperStillAtWorkIsWaitedFor) {
     std::atomic<int> made{0};
+    std::atomic<bool> opening{false};
     {
         std::vector<std::string> log;
         BackgroundAudio audio(
             [&]() -> std::unique_ptr<Audio> {
+                opening = true;
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 ++made;
                 return std::make_unique<ScriptedAudio>(log);
             },
             {});
         audio.start();
+        // Ended while the helper opens the backend.
+        while (!opening) std::this_thread::yield();
     }
     EXPECT_EQ(made, 1);
+}
+
+// At rest the backend is closed, but not before its effect has finished;
+// waking opens a new one, which gets what was asked for meanwhile.
+TEST(BackgroundAudio, ARestClosesTheBackendAfterItsEffectAndWakingOpensANewOne) {
+    struct Counted final : public Audio {
+        Counted(std::atomic<int>& alive, std::atomic<bool>& effect, std::vector<std::string>& log)
+            : alive_(alive), effect_(effect), log_(log) {
+            ++alive_;
+        }
+        ~Counted() override { --alive_; }
+        bool musicOpen(std::string_view file, std::string&) override { return log_.emplace_back(file), true; }
+        void musicPlay() override {}
+        void musicStop() override {}
+        void playEffect(std::string_view) override {}
+        bool effectPlaying() const override { return effect_; }
+        std::atomic<int>& alive_;
+        std::atomic<bool>& effect_;
+        std::vector<std::string>& log_;
+    };
+    std::atomic<int> alive{0};
+    std::atomic<int> made{0};
+    std::atomic<bool> effect{true};
+    std::vector<std::string> log;
+    BackgroundAudio audio(
+        [&]() -> std::unique_ptr<Audio> {
+            ++made;
+            return std::make_unique<Counted>(alive, effect, log);
+        },
+        {});
+    auto closed = [&] {
+        for (int i = 0; i < 500 && audio.isReady(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return !audio.isReady() && alive == 0;
+    };
+    audio.rest(true);
+    audio.start();  // resting from the start: nothing is opened
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(made, 0);
+    audio.rest(false);
+    waitReady(audio);
+    audio.rest(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    EXPECT_TRUE(audio.isReady());  // the effect plays on
+    effect = false;
+    EXPECT_TRUE(closed());
+    std::string error;
+    EXPECT_TRUE(audio.musicOpen("Paint.mp3", error));
+    audio.rest(false);
+    waitReady(audio);
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(alive, 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"Paint.mp3"}));
 }
 
 // A picture of our own beside the test program, where the game's lookup
