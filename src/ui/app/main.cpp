@@ -19,6 +19,7 @@
 #include "core/ini_settings_store.h"
 #include "game/game.h"
 #include "ui/app/app_identity.h"
+#include "ui/app/display_guard.h"
 #include "ui/app/startup_guard.h"
 #include "ui/widgets/main_window.h"
 #include "ui/widgets/theme.h"
@@ -70,7 +71,9 @@ int run(QApplication& app, splat::BackgroundAudio& audio) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    splat::ui::DisplayGuard display;  // no display: one line on stderr, status 1
     QApplication app(argc, argv);
+    display.opened();
     splat::ui::applyIdentity(app);
     splat::ui::theme::apply(app);
     // The sound comes up on a helper thread once the window is on the screen.
