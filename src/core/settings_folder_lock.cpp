@@ -62,7 +62,8 @@ SettingsFolderLock::~SettingsFolderLock() {
 }
 
 std::string temporaryPattern(const fs::path& file) {
-    return (file.parent_path() / (temporaryStem(file) + std::string(kRandomLength, 'X') + std::string(kTemporaryEnd)))
+    return (file.parent_path() /
+            (temporaryStem(file) + std::string(kRandomLength, 'X') + std::string(kTemporaryEnd)))
         .string();
 }
 
