@@ -68,7 +68,8 @@ private:
     Views views_{ctx_.state, ctx_.window};
     League league_{ctx_};
     Prices prices_{ctx_};
-    PageRefresh refresh_{league_, prices_, views_};
+    Explanations explanations_{ctx_.state, ctx_.window};
+    PageRefresh refresh_{league_, prices_, views_, &explanations_};
     PageTools tools_{ctx_, account_, refresh_};
     Training training_{tools_};
     Tactics tactics_{tools_};

@@ -2,20 +2,30 @@
 // The refresh after an action: the week's opponent, the prices drawn anew
 // (training points, then the boosts, always in that order of draws), the
 // marker's sale value and the favourites are worked out by their
-// subsystems, then the views show every page.
+// subsystems, then the views show every page and the explanations write
+// what each thing does (they draw nothing).
 
 #include "core/views.h"
 #include "league/league.h"
+#include "management/explanations.h"
 #include "management/prices.h"
 
 namespace splat {
 
 class PageRefresh {
 public:
-    PageRefresh(League& league, Prices& prices, Views& views)
-        : league_(league), prices_(prices), views_(views) {}
+    PageRefresh(League& league, Prices& prices, Views& views, Explanations* explanations = nullptr)
+        : league_(league), prices_(prices), views_(views), explanations_(explanations) {}
 
-    void refreshViews() { views_.show(workOut()); }
+    void refreshViews() {
+        views_.show(workOut());
+        explain();
+    }
+    // The tooltips again, after an action that changes what they say
+    // without a refresh (a search, an upgrade, an application).
+    void explain() {
+        if (explanations_ != nullptr) explanations_->write();
+    }
 
     // What a refresh works out and draws, without showing it, where the
     // next refresh follows at once and writes every label again (after the
@@ -35,6 +45,7 @@ private:
     League& league_;
     Prices& prices_;
     Views& views_;
+    Explanations* explanations_;
 };
 
 }  // namespace splat

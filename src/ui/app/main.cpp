@@ -5,7 +5,9 @@
 // the start-up benchmark).
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -13,14 +15,18 @@
 
 #include "audio/audio_module.h"
 #include "audio/background_audio.h"
+#include "core/asset_path.h"
 #include "core/audio.h"
 #include "core/clock.h"
 #include "core/game_title.h"
 #include "core/ini_settings_store.h"
 #include "game/game.h"
+#include "game/guide_numbers.h"
 #include "ui/app/app_identity.h"
 #include "ui/app/display_guard.h"
 #include "ui/app/startup_guard.h"
+#include "ui/guide/guide_window.h"
+#include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/main_window.h"
 #include "ui/widgets/theme.h"
 #include "ui/window/qt_window.h"
@@ -30,6 +36,35 @@ namespace {
 bool exitAfterFirstFrame() {
     const char* value = std::getenv("SPLAT_EXIT_AFTER_FIRST_FRAME");
     return value != nullptr && value[0] == '1' && value[1] == '\0';
+}
+
+// The main window's page in front ("TabSheet3"), or "".
+std::string pageInFront(const splat::ui::QtWindow& window) {
+    const auto* pages = qobject_cast<const splat::ui::FlatPageControl*>(window.widget("PageControl1"));
+    const auto& names = splat::mainPages();
+    if (pages == nullptr || pages->currentIndex() < 0 ||
+        pages->currentIndex() >= static_cast<int>(names.size()))
+        return {};
+    return names[static_cast<size_t>(pages->currentIndex())];
+}
+
+// "How to play" (F1) opens the guide, Shift+F1 at the page in front; the
+// guide is read from its files the first time it is opened.
+void connectGuide(splat::ui::QtWindow& window, std::unique_ptr<splat::ui::GuideWindow>& guide) {
+    const auto open = [&window, &guide](const std::string& page) {
+        if (!guide) {
+            guide = std::make_unique<splat::ui::GuideWindow>(
+                splat::ui::loadGuide(splat::ui::findGuideFolder(splat::assetFolders()),
+                                     [](std::string_view text) { return splat::fillGuide(text); }),
+                &window.mainWindow());
+        }
+        guide->openAt(page);
+    };
+    if (const auto* item = window.control("HowToPlay"); item != nullptr && item->action != nullptr)
+        QObject::connect(item->action, &QAction::triggered, &window.mainWindow(), [open] { open({}); });
+    auto* here = new QShortcut(QKeySequence(QStringLiteral("Shift+F1")), &window.mainWindow());
+    QObject::connect(here, &QShortcut::activated, &window.mainWindow(),
+                     [open, &window] { open(pageInFront(window)); });
 }
 
 // The game that a late failure of the sound is reported to, while it runs.
@@ -48,6 +83,8 @@ int run(QApplication& app, splat::BackgroundAudio& audio) {
 
     game.startUp();
     if (window.mainClosed()) return 0;
+    std::unique_ptr<splat::ui::GuideWindow> guide;
+    connectGuide(window, guide);
 
     if (exitAfterFirstFrame()) {
         QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app, [] {
@@ -59,11 +96,14 @@ int run(QApplication& app, splat::BackgroundAudio& audio) {
             });
         });
     }
-    // The sound starts once the first frame is up (or after half a second,
-    // should the window not be shown at once).
-    QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app,
-                     [&audio] { audio.start(); });
-    QTimer::singleShot(500, &app, [&audio] { audio.start(); });
+    // The sound and the icon come once the first frame is up (or after half
+    // a second, should the window not be shown at once).
+    const auto afterFirstFrame = [&app, &audio] {
+        splat::ui::applyIcon(app);
+        audio.start();
+    };
+    QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app, afterFirstFrame);
+    QTimer::singleShot(500, &app, afterFirstFrame);
     window.showMain();
     return app.exec();
 }
@@ -74,7 +114,7 @@ int main(int argc, char** argv) {
     splat::ui::DisplayGuard display;  // no display: one line on stderr, status 1
     QApplication app(argc, argv);
     display.opened();
-    splat::ui::applyIdentity(app);
+    splat::ui::applyIdentity();
     splat::ui::theme::apply(app);
     // The sound comes up on a helper thread once the window is on the screen.
     splat::BackgroundAudio audio(&splat::openAudioModule, [](const std::string& error) {
@@ -91,7 +131,8 @@ int main(int argc, char** argv) {
             Qt::QueuedConnection);
     });
     return splat::ui::runShowingErrors([&] { return run(app, audio); },
-                                       [](const QString& text) {
+                                       [&app](const QString& text) {
+                                           splat::ui::applyIcon(app);
                                            QMessageBox::critical(nullptr, QString::fromUtf8(splat::kGameTitle),
                                                                  text);
                                        });
