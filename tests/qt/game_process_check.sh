@@ -1,37 +1,29 @@
 #!/bin/sh
-# The game as a process, from outside:
-# - with no display (none named, or one that does not answer) it says so in
-#   one line on standard error and ends with status 1, not an abort;
-# - at rest on the first page with sound and music off, none of its threads
-#   runs again after start-up (counted from /proc/PID/task/*/schedstat).
-# Usage: game_process_check.sh GAME
+# The game as a process: with no display (none named, or one that does not
+# answer) one line on standard error and status 1, not an abort; at rest on
+# the first page with sound and music off, no thread of it runs again after
+# start-up (from /proc/PID/task/*/schedstat).  Usage: game_process_check.sh GAME
 game=$1
 failed=0
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; failed=1; }
 
-free_display=:$(( $(ls /tmp/.X11-unix 2>/dev/null | sed -n 's/^X//p' | sort -n | tail -1) + 100 ))
-for display in none "$free_display"; do
-    if [ "$display" = none ]; then
-        env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" 2>"$tmp/err"
-    else
-        env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$game" 2>"$tmp/err"
-    fi
+unused=:$(($(ls /tmp/.X11-unix 2>/dev/null | sed -n 's/^X//p' | sort -n | tail -1) + 100))
+for display in "-u DISPLAY" "DISPLAY=$unused"; do
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $display "$game" 2>"$tmp/err"
     status=$?
-    [ "$status" = 1 ] || fail "display $display: status $status"
-    [ "$(wc -l <"$tmp/err")" = 1 ] && grep -q '^Splat League: .*display' "$tmp/err" ||
-        fail "display $display: stderr was: $(cat "$tmp/err")"
+    [ $status = 1 ] && [ "$(wc -l <"$tmp/err")" = 1 ] && grep -q '^Splat League: .*display' "$tmp/err" ||
+        fail "$display: status $status, stderr: $(cat "$tmp/err")"
 done
 
-# Every thread's id and the number of times it has run.
-runs() { for t in /proc/"$1"/task/*; do echo "$(basename "$t") $(cut -d' ' -f3 "$t/schedstat") $(cat "$t/comm")"; done; }
+# Every thread's id, times it ran, name.
+runs() { for t in /proc/"$1"/task/*; do echo "${t##*/} $(cut -d' ' -f3 "$t/schedstat") $(cat "$t/comm")"; done; }
 mkdir -p "$tmp/config/splat-league"
 printf '[Settings]\nSound=0\nMusic=0\n' >"$tmp/config/splat-league/vormel.ini"
 XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=offscreen "$game" 2>/dev/null &
 pid=$!
-# Start-up is over once nothing ran for a second (the sound starts half a
-# second after the first frame); a busy machine may take a while to get there.
+# Start-up is over once nothing ran for a second (a busy machine may take a while).
 runs $pid >"$tmp/before"
 for second in $(seq 15); do
     sleep 1
@@ -42,10 +34,7 @@ done
 sleep 3
 runs $pid >"$tmp/after"
 kill $pid
-wait $pid 2>/dev/null
 [ -s "$tmp/before" ] || fail "the game did not start"
-cmp -s "$tmp/before" "$tmp/after" || fail "threads woke at rest (id, runs, name):
-$(diff "$tmp/before" "$tmp/after")"
-
-[ $failed = 0 ] && echo "ok"
+cmp -s "$tmp/before" "$tmp/after" || fail "threads woke at rest (id, runs, name): $(diff "$tmp/before" "$tmp/after")"
+[ $failed = 0 ] && echo ok
 exit $failed
