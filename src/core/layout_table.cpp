@@ -132,6 +132,9 @@ void buildWindowTop(TableBuilder& t) {
     t.add("SoundOff1", ControlKind::MenuItem, "MainMenu1", "Sound Off", {});
     t.add("MusicOff1", ControlKind::MenuItem, "MainMenu1", "Music Off", {});
     t.add("About1", ControlKind::MenuItem, "MainMenu1", "About", {}).shortcut = "F1";
+    ControlSpec& book = t.add("Seasonbook1", ControlKind::MenuItem, "MainMenu1", "Season book", {});
+    book.shortcut = "Ctrl+B";
+    book.extra = true;
 
     // The banner shows the title on its left half; the header sits on the right.
     t.picture("bannerPicture", "TForm1", "banner.jpg", {10, 0, 977, 161});
@@ -142,6 +145,12 @@ void buildWindowTop(TableBuilder& t) {
     t.label("Label29", "TForm1", "$", {680, 62, 14, kLine}, hdr);
     t.label("lblcash", "TForm1", "0", {696, 62, 150, kLine}, hdr).speech = {.name = "Cash: ${}",
                                                                             .caption = "Label3"};
+    // Shown beside the cash when next week's sure costs could take it below
+    // zero; its tooltip says why and what to do.
+    ControlSpec& warning = t.label("cashWarning", "TForm1", "(!)", {850, 62, 40, kLine}, hdr);
+    warning.visible = false;
+    warning.speech.name = "Money warning";
+    warning.extra = true;
     t.label("Label30", "TForm1", "Week:", {600, 88, 76, kLine}, hdr);
     t.label("weeknumber", "TForm1", "0", {696, 88, 100, kLine}, hdr).speech = {.name = "Week: {}",
                                                                                .caption = "Label30"};

@@ -11,7 +11,7 @@ namespace splat {
 
 void ArtProduction::upgradeClick() {
     GameState& s = s_;
-    if (!p_.account.pay(s.artUpgradePrice)) return;
+    if (!p_.account.pay(s.artUpgradePrice, CashKind::ArtUpgrade)) return;
     addSaturating(s.artIncome, 50);
     // 1.7 x price truncated, one lower when the product is whole.
     s.artUpgradePrice = clampToInt32((17LL * s.artUpgradePrice - 1) / 10);

@@ -2,8 +2,10 @@
 // The refresh after an action: the week's opponent, the prices drawn anew
 // (training points, then the boosts, always in that order of draws), the
 // marker's sale value and the favourites are worked out by their
-// subsystems, then the views show every page.
+// subsystems, then the views show every page and the book looks at next
+// week's money.
 
+#include "core/season_book.h"
 #include "core/views.h"
 #include "league/league.h"
 #include "management/prices.h"
@@ -12,10 +14,13 @@ namespace splat {
 
 class PageRefresh {
 public:
-    PageRefresh(League& league, Prices& prices, Views& views)
-        : league_(league), prices_(prices), views_(views) {}
+    PageRefresh(League& league, Prices& prices, Views& views, SeasonBook& book)
+        : league_(league), prices_(prices), views_(views), book_(book) {}
 
-    void refreshViews() { views_.show(workOut()); }
+    void refreshViews() {
+        views_.show(workOut());
+        book_.checkForecast();
+    }
 
     // What a refresh works out and draws, without showing it, where the
     // next refresh follows at once and writes every label again (after the
@@ -35,6 +40,7 @@ private:
     League& league_;
     Prices& prices_;
     Views& views_;
+    SeasonBook& book_;
 };
 
 }  // namespace splat
