@@ -136,9 +136,9 @@ struct BookPages {
     std::vector<WeekRecord> weeks;
     std::vector<MatchReport> matches;
     std::vector<SeasonRecord> seasons;
-    std::vector<TableRow> table;           // the league table now
-    std::vector<GameResult> fixtures;      // this week's pairings (no scores)
-    int32_t leagueStrength = 0;            // the average strength now
+    std::vector<TableRow> table;       // the league table now
+    std::vector<GameResult> fixtures;  // this week's pairings (no scores)
+    int32_t leagueStrength = 0;        // the average strength now
     Forecast forecast;
 };
 

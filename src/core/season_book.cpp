@@ -212,8 +212,8 @@ const BookPages& SeasonBook::pages() {
     pages_.fixtures.clear();
     for (int e = 1; e <= kPairings; ++e) {
         const Pairing p = s_.pairings[e];
-        pages_.fixtures.push_back(
-            {p.first, p.second, clubName(s_, p.first), clubName(s_, p.second), 0, 0, p.first == 1 || p.second == 1});
+        pages_.fixtures.push_back({p.first, p.second, clubName(s_, p.first), clubName(s_, p.second), 0, 0,
+                                   p.first == 1 || p.second == 1});
     }
     pages_.leagueStrength = leagueStrength();
     pages_.forecast = forecast();

@@ -76,7 +76,8 @@ Json bookToJson(const BookPages& book) {
     for (const MatchReport& m : book.matches) {
         Json lines = Json::array();
         for (const PlayLine& l : m.lines) {
-            lines.push_back({{"minute", l.minute}, {"ours", l.ourScore}, {"theirs", l.theirScore}, {"text", l.text}});
+            lines.push_back(
+                {{"minute", l.minute}, {"ours", l.ourScore}, {"theirs", l.theirScore}, {"text", l.text}});
         }
         Json j = when(m.when);
         j["opponent"] = m.opponent;
@@ -85,7 +86,8 @@ Json bookToJson(const BookPages& book) {
     }
     Json seasons = Json::array();
     for (const SeasonRecord& s : book.seasons) {
-        seasons.push_back({{"season", s.season}, {"table", table(s.table)}, {"place", s.place}, {"prize", s.prize}});
+        seasons.push_back(
+            {{"season", s.season}, {"table", table(s.table)}, {"place", s.place}, {"prize", s.prize}});
     }
     const Forecast& f = book.forecast;
     return Json{{"now", when(book.now)},
