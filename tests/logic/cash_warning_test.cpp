@@ -17,11 +17,11 @@ TEST(CashWarning, ComesTheWeekBeforeTrainingCostsEndTheGame) {
     };
     // Training costs 600; a lost match may bring nothing.
     const Case cases[] = {
-        {500, 0, 0, 0, true},      // the costs are more than the cash
-        {600, 0, 0, 0, false},     // the cash covers them exactly
-        {500, 200, 0, 0, false},   // the sponsor's base is sure to come
-        {500, 0, 3, 0, true},      // the lab may be robbed
-        {500, 0, 3, 10, false},  // ... unless no thief can get in
+        {500, 0, 0, 0, true},     // the costs are more than the cash
+        {600, 0, 0, 0, false},    // the cash covers them exactly
+        {500, 200, 0, 0, false},  // the sponsor's base is sure to come
+        {500, 0, 3, 0, true},     // the lab may be robbed
+        {500, 0, 3, 10, false},   // ... unless no thief can get in
     };
     for (const Case& c : cases) {
         HeadlessGame h;
