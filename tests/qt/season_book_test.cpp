@@ -93,6 +93,19 @@ TEST(SeasonBook, OpensBesideTheGameWithATabPerSection) {
     g.window.menuItem("Seasonbook1")->trigger();
     EXPECT_TRUE(book->isVisible());
     EXPECT_EQ(table->rowCount(), 10);
+
+    // Cash that training would take below zero: the marker beside the cash.
+    QWidget* warning = g.widget("cashWarning");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_FALSE(warning->isVisible());
+    g.game.editableState().cash = 50;
+    g.window.setItemIndex("tactics", 3);
+    fire(g, "tactics", Signal::Select, 3);
+    EXPECT_TRUE(warning->isVisible());
+    EXPECT_NE(warning->toolTip().indexOf(QStringLiteral("lower the training level")), -1);
+    EXPECT_EQ(warning->accessibleDescription(), warning->toolTip());
+    QTest::qWait(1);
+    EXPECT_TRUE(g.window.mainWindow().grab().save(dir + QStringLiteral("/book_warning%1.png").arg(scale)));
 }
 
 }  // namespace
