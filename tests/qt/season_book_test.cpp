@@ -29,6 +29,7 @@ void tick(QtGame& g) { fire(g, "Timer1", Signal::Tick); }
 
 void playWeek(QtGame& g) {
     const int week = g.game.state().week;
+    g.clock.set(g.clock.nowSeconds() + 7 * 86400);
     click(g, "Start");
     for (int ticks = 0; g.game.state().week == week && ticks < 400; ++ticks) tick(g);
 }
@@ -38,6 +39,8 @@ TEST(SeasonBook, OpensBesideTheGameWithATabPerSection) {
     g.window.setItemIndex("shooting", 2);
     fire(g, "shooting", Signal::Select, 2);
     click(g, "boost1");
+    click(g, "labupgrade");
+    click(g, "dxButton12");  // art production
     for (int w = 0; w < 5; ++w) playWeek(g);
 
     // Ctrl+B during a match.
@@ -66,7 +69,8 @@ TEST(SeasonBook, OpensBesideTheGameWithATabPerSection) {
         for (QTableWidget* table : tabs.widget(i)->findChildren<QTableWidget*>()) {
             EXPECT_FALSE(table->accessibleName().isEmpty());
             for (int c = 0; c < table->columnCount(); ++c)
-                EXPECT_FALSE(table->horizontalHeaderItem(c)->text().isEmpty()) << table->accessibleName().toStdString();
+                EXPECT_FALSE(table->horizontalHeaderItem(c)->text().isEmpty())
+                    << table->accessibleName().toStdString();
         }
         QTest::qWait(1);
         EXPECT_TRUE(book->grab().save(dir + QStringLiteral("/book_%1%2.png").arg(i + 1).arg(scale)));

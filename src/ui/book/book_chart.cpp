@@ -24,8 +24,8 @@ void BookChart::setPoints(std::vector<Point> points) {
     if (points_.empty()) {
         setAccessibleDescription(QStringLiteral("No week played yet"));
     } else {
-        const auto [low, high] = std::minmax_element(points_.begin(), points_.end(),
-                                                     [](const Point& a, const Point& b) { return a.cash < b.cash; });
+        const auto [low, high] = std::minmax_element(
+            points_.begin(), points_.end(), [](const Point& a, const Point& b) { return a.cash < b.cash; });
         setAccessibleDescription(QStringLiteral("%1 weeks: cash from $%2 to $%3, now $%4 in place %5; the "
                                                 "numbers stand in the table beside it")
                                      .arg(points_.size())
@@ -75,8 +75,9 @@ void BookChart::paintEvent(QPaintEvent*) {
 
     // Grid and scales: the cash at its lowest, zero and highest; places 1, 5, 10.
     p.setPen(QColor(0xd8, 0xe0, 0xea));
-    for (int k = 0; k <= 4; ++k) p.drawLine(plot.left(), plot.top() + k * plot.height() / 4, plot.right(),
-                                            plot.top() + k * plot.height() / 4);
+    for (int k = 0; k <= 4; ++k)
+        p.drawLine(plot.left(), plot.top() + k * plot.height() / 4, plot.right(),
+                   plot.top() + k * plot.height() / 4);
     p.setPen(theme::kInk);
     for (qint64 v : {low, qint64{0}, high}) {
         const QString t = QStringLiteral("$%1").arg(v);

@@ -22,8 +22,8 @@ Row tableRow(int place, const TableRow& r) {
             r.team == 1};
 }
 
-const QStringList kTableHeaders{QStringLiteral("Place"), QStringLiteral("Club"),   QStringLiteral("Games"),
-                                QStringLiteral("Wins"),  QStringLiteral("Ties"),   QStringLiteral("Losses"),
+const QStringList kTableHeaders{QStringLiteral("Place"),  QStringLiteral("Club"),    QStringLiteral("Games"),
+                                QStringLiteral("Wins"),   QStringLiteral("Ties"),    QStringLiteral("Losses"),
                                 QStringLiteral("Points"), QStringLiteral("Strength")};
 
 }  // namespace
@@ -70,8 +70,8 @@ Rows results(const std::vector<WeekRecord>& weeks) {
 }
 
 Rows ledger(const BookPages& book) {
-    Rows out{{QStringLiteral("Season"), QStringLiteral("Week"), QStringLiteral("Item"), QStringLiteral("Amount"),
-              QStringLiteral("Balance")},
+    Rows out{{QStringLiteral("Season"), QStringLiteral("Week"), QStringLiteral("Item"),
+              QStringLiteral("Amount"), QStringLiteral("Balance")},
              {}};
     size_t nextWeek = 0;
     qint64 total = 0;
@@ -122,16 +122,20 @@ Rows squadProgress(const std::vector<WeekRecord>& weeks) {
 Rows playByPlay(const MatchReport& match) {
     Rows out{{QStringLiteral("Minute"), QStringLiteral("Score"), QStringLiteral("Play")}, {}};
     for (const PlayLine& l : match.lines) {
-        out.rows.push_back(
-            {{num(l.minute), QStringLiteral("%1 : %2").arg(l.ourScore).arg(l.theirScore), qs(l.text).trimmed()}});
+        out.rows.push_back({{num(l.minute), QStringLiteral("%1 : %2").arg(l.ourScore).arg(l.theirScore),
+                             qs(l.text).trimmed()}});
     }
     return out;
 }
 
 QString matchTitle(const MatchReport& match) {
-    QString title = QStringLiteral("Season %1, week %2: %3").arg(match.when.season).arg(match.when.week).arg(qs(match.opponent));
+    QString title = QStringLiteral("Season %1, week %2: %3")
+                        .arg(match.when.season)
+                        .arg(match.when.week)
+                        .arg(qs(match.opponent));
     if (!match.lines.empty()) {
-        title += QStringLiteral(" (%1 : %2)").arg(match.lines.back().ourScore).arg(match.lines.back().theirScore);
+        title +=
+            QStringLiteral(" (%1 : %2)").arg(match.lines.back().ourScore).arg(match.lines.back().theirScore);
     }
     return title;
 }
@@ -160,8 +164,8 @@ void fill(QTableWidget& table, const Rows& rows) {
             auto* item = new QTableWidgetItem(data.cells[c]);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             const QString& text = data.cells[c];
-            const bool number = !text.isEmpty() && (text[0].isDigit() || text[0] == u'$' || text[0] == u'-' ||
-                                                    text[0] == u'+');
+            const bool number =
+                !text.isEmpty() && (text[0].isDigit() || text[0] == u'$' || text[0] == u'-' || text[0] == u'+');
             item->setTextAlignment(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
             if (data.ours || data.total) item->setFont(bold);
             if (data.ours) item->setBackground(QColor(0xfd, 0xe3, 0xd0));

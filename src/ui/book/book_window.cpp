@@ -9,8 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "ui/book/book_chart.h"
 #include "core/layout_table.h"
+#include "ui/book/book_chart.h"
 #include "ui/book/book_tables.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/theme.h"
@@ -67,7 +67,8 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(tabs_);
 
-    QWidget* t = page(tabs_, QStringLiteral("Table"), QStringLiteral("The league table now and past seasons' final tables"));
+    QWidget* t = page(tabs_, QStringLiteral("Table"),
+                      QStringLiteral("The league table now and past seasons' final tables"));
     table_ = table(QStringLiteral("League table"));
     seasons_ = table(QStringLiteral("Final tables of past seasons"));
     strength_ = new QLabel(t);
@@ -78,7 +79,8 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     tl->addWidget(caption(QStringLiteral("&Past seasons"), t, seasons_));
     tl->addWidget(seasons_, 2);
 
-    QWidget* r = page(tabs_, QStringLiteral("Results and fixtures"), QStringLiteral("This week's pairings and every result so far"));
+    QWidget* r = page(tabs_, QStringLiteral("Results and fixtures"),
+                      QStringLiteral("This week's pairings and every result so far"));
     fixtures_ = table(QStringLiteral("This week's pairings"));
     results_ = table(QStringLiteral("Results, latest first"));
     auto* rl = new QVBoxLayout(r);
@@ -87,7 +89,9 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     rl->addWidget(caption(QStringLiteral("&Results, latest first"), r, results_));
     rl->addWidget(results_, 3);
 
-    QWidget* l = page(tabs_, QStringLiteral("Ledger"), QStringLiteral("Every income and expense, the week's totals, the balance and next week's forecast"));
+    QWidget* l = page(
+        tabs_, QStringLiteral("Ledger"),
+        QStringLiteral("Every income and expense, the week's totals, the balance and next week's forecast"));
     forecast_ = new QLabel(l);
     forecast_->setWordWrap(true);
     forecast_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -105,12 +109,14 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     ll->addWidget(caption(QStringLiteral("&Ledger"), l, ledger_));
     ll->addWidget(ledger_, 3);
 
-    QWidget* s = page(tabs_, QStringLiteral("Squad progress"), QStringLiteral("Your players' ratings week by week, with training gains and boosts"));
+    QWidget* s = page(tabs_, QStringLiteral("Squad progress"),
+                      QStringLiteral("Your players' ratings week by week, with training gains and boosts"));
     squad_ = table(QStringLiteral("Squad progress, latest first"));
     auto* sl = new QVBoxLayout(s);
     sl->addWidget(squad_);
 
-    QWidget* m = page(tabs_, QStringLiteral("Match reports"), QStringLiteral("The whole play-by-play of each match"));
+    QWidget* m =
+        page(tabs_, QStringLiteral("Match reports"), QStringLiteral("The whole play-by-play of each match"));
     matchList_ = new QComboBox(m);
     matchList_->setAccessibleName(QStringLiteral("Match"));
     lines_ = table(QStringLiteral("Play-by-play"));
@@ -158,7 +164,8 @@ void BookWindow::show(const BookPages& book) {
     }
     if (key[kSquad] != shown_[kSquad]) fill(*squad_, squadProgress(book.weeks));
     if (key[kMatches] != shown_[kMatches]) {
-        const bool followLast = matchList_->currentIndex() < 0 || matchList_->currentIndex() + 1 == matchList_->count();
+        const bool followLast =
+            matchList_->currentIndex() < 0 || matchList_->currentIndex() + 1 == matchList_->count();
         matches_ = book.matches;
         const QSignalBlocker quiet(matchList_);
         const int keep = matchList_->currentIndex();
