@@ -87,6 +87,7 @@ struct SquadLine {
     int32_t tacticsGain = 0;
     int32_t shootingBoost = 0;  // paid for this week's match
     int32_t tacticsBoost = 0;
+    std::string marker;  // the marker's name ("" for none)
 };
 
 struct WeekRecord {
@@ -136,9 +137,10 @@ struct BookPages {
     std::vector<WeekRecord> weeks;
     std::vector<MatchReport> matches;
     std::vector<SeasonRecord> seasons;
-    std::vector<TableRow> table;       // the league table now
-    std::vector<GameResult> fixtures;  // this week's pairings (no scores)
-    int32_t leagueStrength = 0;        // the average strength now
+    std::vector<TableRow> table;                // the league table now
+    std::vector<GameResult> fixtures;           // this week's pairings (no scores)
+    int32_t leagueStrength = 0;                 // the average strength now
+    std::vector<std::vector<SquadLine>> clubs;  // each club's five now, club 1 first
     Forecast forecast;
 };
 

@@ -24,6 +24,10 @@ int32_t levelCost(const Indexed<int32_t, 3>& costs, int32_t level) {
 // The largest draw random(n) can make.
 int64_t largestDraw(int64_t n) { return n == 0 ? 0 : std::llabs(n) - 1; }
 
+std::string markerName(const GameState& s, int32_t marker) {
+    return marker >= 1 && marker <= kMarkers ? s.markerNames[marker] : std::string();
+}
+
 std::string dollars(int64_t v) { return v < 0 ? "-$" + std::to_string(-v) : "$" + std::to_string(v); }
 
 }  // namespace
@@ -133,6 +137,7 @@ void SeasonBook::trainingDone() {
         line.name = s_.playerNames[1][j];
         line.shooting = p.shooting;
         line.tactics = p.tactics;
+        line.marker = markerName(s_, p.marker);
         line.shootingGain = clampToInt32(int64_t{p.shooting} - shootingBefore_[static_cast<size_t>(j)]);
         line.tacticsGain = clampToInt32(int64_t{p.tactics} - tacticsBefore_[static_cast<size_t>(j)]);
     }
@@ -156,7 +161,7 @@ void SeasonBook::weekSettled() {
         if (row.team == 1) break;
     }
     w.cash = s_.cash;
-    w.squad = squadWeek_.empty() ? squad() : std::move(squadWeek_);
+    w.squad = squadWeek_.empty() ? squad(1) : std::move(squadWeek_);
     squadWeek_.clear();
     w.leagueStrength = leagueStrength();
     pages_.weeks.push_back(std::move(w));
@@ -216,6 +221,8 @@ const BookPages& SeasonBook::pages() {
                                    p.first == 1 || p.second == 1});
     }
     pages_.leagueStrength = leagueStrength();
+    pages_.clubs.clear();
+    for (int t = 1; t <= kTeams; ++t) pages_.clubs.push_back(squad(t));
     pages_.forecast = forecast();
     return pages_;
 }
@@ -241,13 +248,14 @@ std::vector<TableRow> SeasonBook::table() const {
     return rows;
 }
 
-std::vector<SquadLine> SeasonBook::squad() const {
+std::vector<SquadLine> SeasonBook::squad(int32_t team) const {
     std::vector<SquadLine> lines;
     for (int j = 1; j <= kPlayers; ++j) {
         SquadLine line;
-        line.name = s_.playerNames[1][j];
-        line.shooting = s_.players[1][j].shooting;
-        line.tactics = s_.players[1][j].tactics;
+        line.name = s_.playerNames[team][j];
+        line.shooting = s_.players[team][j].shooting;
+        line.tactics = s_.players[team][j].tactics;
+        line.marker = markerName(s_, s_.players[team][j].marker);
         lines.push_back(line);
     }
     return lines;

@@ -53,7 +53,7 @@ public:
 
 private:
     std::vector<TableRow> table() const;
-    std::vector<SquadLine> squad() const;
+    std::vector<SquadLine> squad(int32_t team) const;
     int32_t leagueStrength() const;
     void changed();
 

@@ -91,6 +91,19 @@ TEST(SeasonBook, OpensBesideTheGameWithATabPerSection) {
     }
     EXPECT_EQ(marked, 1);
 
+    // Enter on an opponent in the results shows his squad.
+    tabs.setCurrentIndex(1);
+    auto* results = book->findChild<QTableWidget*>(QStringLiteral("Results, latest first"));
+    ASSERT_NE(results, nullptr);
+    results->setFocus();
+    results->setCurrentCell(0, 4);
+    press(Qt::Key_Return);
+    auto* squad = book->findChild<QTableWidget*>(QStringLiteral("Squad of the chosen club"));
+    ASSERT_NE(squad, nullptr);
+    ASSERT_EQ(squad->rowCount(), kPlayers);
+    EXPECT_EQ(squad->accessibleName(), QStringLiteral("Squad of ") + results->item(0, 4)->text());
+    EXPECT_TRUE(book->grab().save(dir + QStringLiteral("/book_2_squad%1.png").arg(scale)));
+
     // Closed, and opened again by the menu item between matches.
     book->close();
     for (int t = 0; t < 400 && g.window.timer("Timer1")->isActive(); ++t) tick(g);

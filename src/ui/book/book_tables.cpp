@@ -128,6 +128,15 @@ Rows playByPlay(const MatchReport& match) {
     return out;
 }
 
+Rows clubSquad(const std::vector<SquadLine>& squad) {
+    Rows out{{QStringLiteral("Player"), QStringLiteral("Shooting"), QStringLiteral("Tactics"),
+              QStringLiteral("Marker")},
+             {}};
+    for (const SquadLine& l : squad)
+        out.rows.push_back({{qs(l.name), num(l.shooting), num(l.tactics), qs(l.marker)}});
+    return out;
+}
+
 QString matchTitle(const MatchReport& match) {
     QString title = QStringLiteral("Season %1, week %2: %3")
                         .arg(match.when.season)

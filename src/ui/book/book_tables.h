@@ -32,6 +32,7 @@ Rows ledger(const BookPages& book);
 Rows cashAndPlace(const std::vector<WeekRecord>& weeks);
 Rows squadProgress(const std::vector<WeekRecord>& weeks);
 Rows playByPlay(const MatchReport& match);
+Rows clubSquad(const std::vector<SquadLine>& squad);
 // "Season 1, week 3: Boston Guns": one match in the list of reports.
 QString matchTitle(const MatchReport& match);
 // What the ledger's top line says: next week's sure costs and income, and

@@ -60,7 +60,7 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
     setModal(false);
     setSizeGripEnabled(true);
-    resize(860, 600);
+    resize(860, 680);
 
     tabs_ = new QTabWidget(this);
     tabs_->setAccessibleName(QStringLiteral("Season book sections"));
@@ -85,9 +85,24 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     results_ = table(QStringLiteral("Results, latest first"));
     auto* rl = new QVBoxLayout(r);
     rl->addWidget(caption(QStringLiteral("&This week's pairings"), r, fixtures_));
-    rl->addWidget(fixtures_, 1);
+    rl->addWidget(fixtures_);
     rl->addWidget(caption(QStringLiteral("&Results, latest first"), r, results_));
     rl->addWidget(results_, 3);
+    club_ = table(QStringLiteral("Squad of the chosen club"));
+    clubTitle_ = caption(QStringLiteral("&Squad: Enter or a click on a club shows its players"), r, club_);
+    rl->addWidget(clubTitle_);
+    rl->addWidget(club_);
+    // Pairings and a squad are five rows each, shown whole.
+    for (QTableWidget* five : {fixtures_, club_})
+        five->setFixedHeight(6 * five->verticalHeader()->defaultSectionSize() + 8);
+    fixtures_->setAccessibleDescription(QStringLiteral("Enter on a club shows its squad below"));
+    results_->setAccessibleDescription(fixtures_->accessibleDescription());
+    for (auto [list, away] : {std::pair{fixtures_, 1}, std::pair{results_, 4}}) {
+        auto* teams = list == fixtures_ ? &fixtureTeams_ : &resultTeams_;
+        auto choose = [this, teams, away](int row, int column) { showClub(*teams, row, column, away); };
+        connect(list, &QTableWidget::cellActivated, this, choose);
+        connect(list, &QTableWidget::cellClicked, this, choose);
+    }
 
     QWidget* l = page(
         tabs_, QStringLiteral("Ledger"),
@@ -151,6 +166,18 @@ void BookWindow::show(const BookPages& book) {
     if (key[kResults] != shown_[kResults]) {
         fill(*fixtures_, fixtures(book.fixtures));
         fill(*results_, results(book.weeks));
+        fixtureTeams_.clear();
+        for (const GameResult& g : book.fixtures) fixtureTeams_.emplace_back(g.home, g.away);
+        resultTeams_.clear();
+        for (auto w = book.weeks.rbegin(); w != book.weeks.rend(); ++w) {
+            for (const GameResult& g : w->results) resultTeams_.emplace_back(g.home, g.away);
+        }
+        clubs_ = book.clubs;
+        clubNames_.assign(clubs_.size() + 1, QString());
+        for (const TableRow& row : book.table) {
+            if (row.team >= 1 && row.team <= static_cast<int>(clubs_.size()))
+                clubNames_[row.team] = qs(row.name);
+        }
     }
     if (key[kLedger] != shown_[kLedger]) {
         forecast_->setText(forecastText(book.forecast));
@@ -176,6 +203,16 @@ void BookWindow::show(const BookPages& book) {
         showMatch(index);
     }
     for (int i = 0; i < 5; ++i) shown_[static_cast<size_t>(i)] = key[i];
+}
+
+void BookWindow::showClub(const std::vector<std::pair<int, int>>& games, int row, int column, int awayColumn) {
+    if (row < 0 || row >= static_cast<int>(games.size())) return;
+    const int team =
+        column >= awayColumn ? games[static_cast<size_t>(row)].second : games[static_cast<size_t>(row)].first;
+    if (team < 1 || team > static_cast<int>(clubs_.size())) return;
+    clubTitle_->setText(QStringLiteral("&Squad of ") + clubNames_[static_cast<size_t>(team)]);
+    club_->setAccessibleName(QStringLiteral("Squad of ") + clubNames_[static_cast<size_t>(team)]);
+    book::fill(*club_, book::clubSquad(clubs_[static_cast<size_t>(team - 1)]));
 }
 
 void BookWindow::showMatch(int index) {

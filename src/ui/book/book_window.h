@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "core/book_records.h"
 
@@ -33,6 +35,8 @@ protected:
 
 private:
     void showMatch(int index);
+    // The squad of the club in the chosen cell of the pairings or results.
+    void showClub(const std::vector<std::pair<int, int>>& games, int row, int column, int awayColumn);
     QTableWidget* table(const QString& name);
 
     QTabWidget* tabs_;
@@ -41,6 +45,12 @@ private:
     QTableWidget* seasons_;
     QTableWidget* fixtures_;
     QTableWidget* results_;
+    QLabel* clubTitle_;
+    QTableWidget* club_;
+    std::vector<std::pair<int, int>> fixtureTeams_;  // home and away of each row
+    std::vector<std::pair<int, int>> resultTeams_;
+    std::vector<std::vector<SquadLine>> clubs_;
+    std::vector<QString> clubNames_;
     QLabel* forecast_;
     BookChart* chart_;
     QTableWidget* chartNumbers_;
