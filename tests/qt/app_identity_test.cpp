@@ -31,7 +31,8 @@ TEST(AppIdentity, TheIconHasAPictureForEverySizeAWindowManagerDraws) {
 }
 
 TEST(AppIdentity, EveryWindowOfTheGameCarriesTheIconAndTheDesktopFileNameIsTheId) {
-    ui::applyIdentity(*qApp);
+    ui::applyIdentity();
+    ui::applyIcon(*qApp);
     EXPECT_EQ(QGuiApplication::desktopFileName(), QLatin1String(ui::kAppId));
     EXPECT_EQ(QGuiApplication::applicationName(), "Splat League");
     QtGame g;

@@ -18,10 +18,13 @@ QIcon gameIcon() {
     return icon;
 }
 
-void applyIdentity(QGuiApplication& app) {
+void applyIdentity() {
     QGuiApplication::setApplicationName(QString::fromUtf8(kGameTitle));
     QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
-    app.setWindowIcon(gameIcon());
+}
+
+void applyIcon(QGuiApplication& app) {
+    if (app.windowIcon().isNull()) app.setWindowIcon(gameIcon());
 }
 
 }  // namespace splat::ui

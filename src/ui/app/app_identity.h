@@ -17,8 +17,12 @@ inline constexpr const char* kAppId = SPLAT_APP_ID;
 // The game's icon, with a picture for each size a window manager asks for.
 QIcon gameIcon();
 
-// Names the application, gives every window of it the game's icon and sets
-// its desktop file name to kAppId.
-void applyIdentity(QGuiApplication& app);
+// Names the application and sets its desktop file name to kAppId.
+void applyIdentity();
+
+// Gives every window of the application the game's icon (decoding its six
+// pictures takes about as long as laying out a page, so the game does it
+// once its first frame is up).
+void applyIcon(QGuiApplication& app);
 
 }  // namespace splat::ui

@@ -58,11 +58,14 @@ int run(QApplication& app, splat::BackgroundAudio& audio) {
             });
         });
     }
-    // The sound starts once the first frame is up (or after half a second,
-    // should the window not be shown at once).
-    QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app,
-                     [&audio] { audio.start(); });
-    QTimer::singleShot(500, &app, [&audio] { audio.start(); });
+    // The sound and the icon come once the first frame is up (or after half
+    // a second, should the window not be shown at once).
+    const auto afterFirstFrame = [&app, &audio] {
+        splat::ui::applyIcon(app);
+        audio.start();
+    };
+    QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app, afterFirstFrame);
+    QTimer::singleShot(500, &app, afterFirstFrame);
     window.showMain();
     return app.exec();
 }
@@ -71,7 +74,7 @@ int run(QApplication& app, splat::BackgroundAudio& audio) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    splat::ui::applyIdentity(app);
+    splat::ui::applyIdentity();
     splat::ui::theme::apply(app);
     // The sound comes up on a helper thread once the window is on the screen.
     splat::BackgroundAudio audio(&splat::openAudioModule, [](const std::string& error) {
@@ -88,7 +91,8 @@ int main(int argc, char** argv) {
             Qt::QueuedConnection);
     });
     return splat::ui::runShowingErrors([&] { return run(app, audio); },
-                                       [](const QString& text) {
+                                       [&app](const QString& text) {
+                                           splat::ui::applyIcon(app);
                                            QMessageBox::critical(nullptr, QString::fromUtf8(splat::kGameTitle),
                                                                  text);
                                        });
