@@ -348,7 +348,16 @@ void QtWindow::showDialog(std::string_view name) {
 
 void QtWindow::openBook(const BookPages& pages) {
     if (mainClosed_) return;
-    if (book_ == nullptr) book_ = new BookWindow(&mainWindow());
+    if (book_ == nullptr) {
+        book_ = new BookWindow(&mainWindow());
+        // Beside the main window when the screen has room, else over its lower right.
+        const QRect main = mainWindow().frameGeometry();
+        const QRect screen = mainWindow().screen()->availableGeometry();
+        QPoint at = main.topRight() + QPoint(8, 0);
+        if (at.x() + book_->width() > screen.right())
+            at = main.topLeft() + QPoint(main.width() / 5, main.height() / 6);
+        book_->move(at);
+    }
     book_->show(pages);
     book_->QDialog::show();
     book_->raise();
