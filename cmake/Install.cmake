@@ -1,7 +1,8 @@
 # What `cmake --install` puts where:
 #   bin/splat-league                                the game (or a link to it)
 #   lib/splat-league/libsplat-sdl-audio.so          its sound module
-#   share/splat-league/                             its pictures and sounds
+#   share/splat-league/                             its pictures and sounds,
+#                                                   the guide in guide/
 #   share/applications/<id>.desktop                 the launcher
 #   share/metainfo/<id>.metainfo.xml                the software-centre entry
 #   share/icons/hicolor/<size>/apps/<id>.{png,svg}  the icon
@@ -29,7 +30,8 @@ if(TARGET splat-sdl-audio)
 endif()
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION ${SPLAT_INSTALL_DATA_DIR}
-        FILES_MATCHING PATTERN "*.jpg" PATTERN "*.mp3" PATTERN "*.wav")
+        FILES_MATCHING PATTERN "*.jpg" PATTERN "*.mp3" PATTERN "*.wav"
+        PATTERN "*.md" PATTERN "contents.txt")
 
 install(FILES ${SPLAT_DESKTOP_DIR}/${SPLAT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SPLAT_DESKTOP_DIR}/${SPLAT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -1,9 +1,9 @@
 // The least a window showing this much can cost: one top-level window with a
 // plain QLabel for every control of the game's layout table and the pictures
 // the game's first frame shows (the banner and the first page's picture),
-// decoded on the spot at their shown size, and nothing else. Quits once the
-// first frame is painted when SPLAT_EXIT_AFTER_FIRST_FRAME=1, exactly like
-// the game.
+// decoded on the spot at their shown size, and nothing else (with the
+// argument --labels-only, the labels alone). Quits once the first frame is
+// painted when SPLAT_EXIT_AFTER_FIRST_FRAME=1, exactly like the game.
 
 #include <QApplication>
 #include <QDir>
@@ -77,8 +77,10 @@ int main(int argc, char** argv) {
     window.quitAfterFirstFrame = exitSwitch != nullptr && std::strcmp(exitSwitch, "1") == 0;
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.setFixedSize(996, 735);
+    const bool labelsOnly = argc > 1 && std::strcmp(argv[1], "--labels-only") == 0;
     // The first frame's pictures, under the labels.
     for (const splat::ControlSpec& desc : splat::layoutTable()) {
+        if (labelsOnly) break;
         if ((desc.kind != splat::ControlKind::Picture && desc.kind != splat::ControlKind::Page) ||
             desc.picture.empty() || !shownAtStart(desc)) {
             continue;

@@ -131,7 +131,11 @@ void buildWindowTop(TableBuilder& t) {
     t.add("Options", ControlKind::MenuItem, "MainMenu1", "Options", {}).shortcut = "Ctrl+O";
     t.add("SoundOff1", ControlKind::MenuItem, "MainMenu1", "Sound Off", {});
     t.add("MusicOff1", ControlKind::MenuItem, "MainMenu1", "Music Off", {});
-    t.add("About1", ControlKind::MenuItem, "MainMenu1", "About", {}).shortcut = "F1";
+    t.add("About1", ControlKind::MenuItem, "MainMenu1", "About", {}).shortcut = "Ctrl+Shift+A";
+    // The guide (the program opens it: it has no binding).
+    ControlSpec& guide = t.add("HowToPlay", ControlKind::MenuItem, "MainMenu1", "How to play", {});
+    guide.shortcut = "F1";
+    guide.extra = true;
     ControlSpec& book = t.add("Seasonbook1", ControlKind::MenuItem, "MainMenu1", "Season book", {});
     book.shortcut = "Ctrl+B";
     book.extra = true;
@@ -456,7 +460,7 @@ void buildGearPage(TableBuilder& t) {
         const std::string marker = kMarkerNames[n].shopTab;
         const std::string price = brace(num("price", n));
         const std::string sub = num("markerPage", n);
-        t.page(sub, "tab3", marker).speech.toolTip = "Marker " + marker + " (" + price + ")";
+        t.page(sub, "tab3", marker);  // its tooltip: what the marker does (management/explanations)
         t.picture(num("markerPicture", n), sub, num("marker", n) + ".jpg", {10, 10, 300, 150});
         const std::string box = num("markerPricePanel", n);
         t.panel(box, sub, {320, 20, 150, 32});
@@ -506,8 +510,9 @@ void buildGearPage(TableBuilder& t) {
         const std::string orb = kOrbNames[n];
         const std::string price = brace(num("aprice", n));
         const std::string sub = num("orbPage", n);
-        t.page(sub, "PageControl2", std::to_string(n)).speech = {
-            .name = "Orb " + std::to_string(n) + ": " + orb, .toolTip = orb + " (" + price + ")"};
+        // Its tooltip says what the orb does (management/explanations).
+        t.page(sub, "PageControl2", std::to_string(n)).speech = {.name =
+                                                                     "Orb " + std::to_string(n) + ": " + orb};
         t.picture(num("orbPicture", n), sub, num("orb", n) + ".jpg", {10, 10, 150, 150});
         t.label(num("aprice", n), sub, "Price:  $0", {170, 84, 200, kLine}, Bold).speech.name = orb + ", {}";
         const auto& lines = orbText[n - 1];

@@ -71,7 +71,8 @@ private:
     Views views_{ctx_.state, ctx_.window};
     League league_{ctx_};
     Prices prices_{ctx_};
-    PageRefresh refresh_{league_, prices_, views_, book_};
+    Explanations explanations_{ctx_.state, ctx_.window};
+    PageRefresh refresh_{league_, prices_, views_, book_, &explanations_};
     PageTools tools_{ctx_, account_, refresh_, book_};
     Training training_{tools_};
     Tactics tactics_{tools_};

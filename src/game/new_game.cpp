@@ -167,12 +167,9 @@ void NewGame::firstStartGeneration() {
     s_.unbeatenRun = 0;
     s_.week = 1;
 
-    static const char* const kCompanies[kSponsors + 1] = {"", "Zov edero", "Ravurerod evi", "Dad oraziviv",
-                                                          kFourthSponsorName};
-    static const int kAmounts[kSponsors + 1] = {0, 150, 200, 300, 400};
     for (int k = 1; k <= kSponsors; ++k) {
-        s_.sponsorCompany[k] = kCompanies[k];
-        s_.sponsorAmount[k] = kAmounts[k];
+        s_.sponsorCompany[k] = kSponsorCompanies[k];
+        s_.sponsorAmount[k] = kSponsorAmounts[k];
     }
     resetSponsorOffers(false);
 
@@ -229,16 +226,15 @@ void NewGame::Newgame1Click() {
 }
 
 void NewGame::levelchange(int item) {
-    static const int kDifficulty[] = {2, 4, 5, 6, 7};
     if (!win_.question("This will start a new game. Go ahead?", "Warning")) {
         // The selector shows the difficulty in force again, so that the item
         // just refused can be picked once more.
-        const int* inForce = std::find(std::begin(kDifficulty), std::end(kDifficulty), s_.difficulty);
-        if (inForce != std::end(kDifficulty))
-            win_.setItemIndex("RadioGroup1", static_cast<int>(inForce - kDifficulty));
+        const int* inForce = std::find(std::begin(kDifficulties), std::end(kDifficulties), s_.difficulty);
+        if (inForce != std::end(kDifficulties))
+            win_.setItemIndex("RadioGroup1", static_cast<int>(inForce - kDifficulties));
         return;
     }
-    if (item >= 0 && item < 5) s_.difficulty = kDifficulty[item];
+    if (item >= 0 && item < 5) s_.difficulty = kDifficulties[item];
     newGameGeneration();
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/account.h"
 #include "core/game_context.h"
+#include "core/person_names.h"
 #include "game/options.h"
 #include "league/league.h"
 #include "management/art_production.h"
@@ -18,6 +19,14 @@
 #include "management/training.h"
 
 namespace splat {
+
+// The difficulty of each item of the options' selector, Easy to Impossible:
+// what the computer-run teams' weekly growth draws from.
+inline constexpr int32_t kDifficulties[5] = {2, 4, 5, 6, 7};
+// The four sponsors and their weekly base donations (entry 0 unused).
+inline constexpr const char* kSponsorCompanies[kSponsors + 1] = {"", "Zov edero", "Ravurerod evi",
+                                                                 "Dad oraziviv", kFourthSponsorName};
+inline constexpr int32_t kSponsorAmounts[kSponsors + 1] = {0, 150, 200, 300, 400};
 
 // The subsystems whose pages a new world resets.
 struct NewGameParts {

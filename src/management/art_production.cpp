@@ -5,18 +5,16 @@
 
 #include <string>
 
-#include "core/saturating.h"
-
 namespace splat {
 
 void ArtProduction::upgradeClick() {
     GameState& s = s_;
     if (!p_.account.pay(s.artUpgradePrice, CashKind::ArtUpgrade)) return;
-    addSaturating(s.artIncome, 50);
-    // 1.7 x price truncated, one lower when the product is whole.
-    s.artUpgradePrice = clampToInt32((17LL * s.artUpgradePrice - 1) / 10);
+    addSaturating(s.artIncome, kArtIncomePerLevel);
+    s.artUpgradePrice = nextArtPrice(s.artUpgradePrice);
     addSaturating(s.artLevel, 1);
     showArtProduction();
+    p_.refresh.explain();
 }
 
 void ArtProduction::showArtProduction() {

@@ -3,9 +3,16 @@
 // makes the next level 1.7 times dearer. Writes `artLevel`, `artIncome` and
 // `artUpgradePrice`.
 
+#include "core/saturating.h"
 #include "management/page_tools.h"
 
 namespace splat {
+
+// What a level of art production adds to the weekly income.
+inline constexpr int32_t kArtIncomePerLevel = 50;
+// The price of the level after one bought at `price`: 1.7 x price truncated,
+// one lower when the product is whole.
+inline int32_t nextArtPrice(int32_t price) { return clampToInt32((17LL * price - 1) / 10); }
 
 class ArtProduction {
 public:

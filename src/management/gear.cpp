@@ -73,6 +73,7 @@ void Gear::buyOrb(int k) {
     win_.setVisible(numbered("buya", k), false);
     s.hasOrb[k] = true;
     win_.setText(numbered("lorb", k), s.orbNames[k]);
+    p_.refresh.explain();
 }
 
 void Gear::showPointer(int k) {

@@ -16,13 +16,8 @@ namespace {
 
 constexpr int kChemistSearchFee = 100;
 
-// (1.7 x degree + 2.5 x experience + knowledge) x 1.5 x lab level, truncated,
-// one lower when that product is whole; 0 without a lab.
 int32_t labYieldOf(const GameState& s) {
-    if (s.labLevel <= 0) return 0;
-    const int64_t chemist = 17LL * s.chemistDegree + 25LL * s.chemistExperience + 10LL * s.chemistKnowledge;
-    const int64_t product = multiplySaturating(multiplySaturating(chemist, 15), s.labLevel);
-    return clampToInt32((product - 1) / 100);
+    return labYieldAt(s.chemistDegree, s.chemistExperience, s.chemistKnowledge, s.labLevel);
 }
 
 bool validCandidate(const ScoutedChemist& c) {
@@ -31,21 +26,30 @@ bool validCandidate(const ScoutedChemist& c) {
 
 }  // namespace
 
+int32_t labYieldAt(int32_t degree, int32_t experience, int32_t knowledge, int32_t labLevel) {
+    if (labLevel <= 0) return 0;
+    const int64_t chemist = 17LL * degree + 25LL * experience + 10LL * knowledge;
+    const int64_t product = multiplySaturating(multiplySaturating(chemist, 15), labLevel);
+    return clampToInt32((product - 1) / 100);
+}
+
 void Laboratory::labupgradeClick() {
     GameState& s = s_;
     if (!p_.account.pay(s.labUpgradePrice, CashKind::LabUpgrade)) return;
     addSaturating(s.labLevel, 1);
-    s.labUpgradePrice = clampToInt32(490LL * s.labLevel - 1);
+    s.labUpgradePrice = labPriceAfter(s.labLevel);
     s.labYield = labYieldOf(s);
     showLaboratory();
+    p_.refresh.explain();
 }
 
 void Laboratory::securityupgradeClick() {
     GameState& s = s_;
     if (!p_.account.pay(s.securityUpgradePrice, CashKind::SecurityUpgrade)) return;
     addSaturating(s.securityLevel, 1);
-    s.securityUpgradePrice = clampToInt32(150LL * s.securityLevel);
+    s.securityUpgradePrice = securityPriceAfter(s.securityLevel);
     showLaboratory();
+    p_.refresh.explain();
 }
 
 // The chemist search does not reseed and must not refresh: a refresh takes
@@ -73,6 +77,7 @@ void Laboratory::Button6Click() {
     win_.setText("nexp", std::to_string(c.experience));
     win_.setText("nknowledge", std::to_string(c.knowledge));
     win_.setText("nprice", std::to_string(s.scoutedChemistPrice));
+    p_.refresh.explain();
 }
 
 void Laboratory::buychemistClick() {

@@ -5,9 +5,23 @@
 // `scoutedChemist`, `scoutedChemistPrice` and the chemist (`chemistName`,
 // `chemistDegree`, `chemistExperience`, `chemistKnowledge`).
 
+#include "core/saturating.h"
 #include "management/page_tools.h"
 
 namespace splat {
+
+// The lab's weekly base yield for a chemist at a lab level: (1.7 x degree +
+// 2.5 x experience + knowledge) x 1.5 x level, truncated, one lower when that
+// product is whole; 0 without a lab.
+int32_t labYieldAt(int32_t degree, int32_t experience, int32_t knowledge, int32_t labLevel);
+// The price of the next lab level and of the next security level, once the
+// level has reached `level`.
+inline int32_t labPriceAfter(int32_t level) { return clampToInt32(490LL * level - 1); }
+inline int32_t securityPriceAfter(int32_t level) { return clampToInt32(150LL * level); }
+// The week's theft draw is random(theftRange(security level)); a lab is
+// robbed when the draw is above kTheftAbove (an empty range robs nobody).
+inline int32_t theftRange(int32_t securityLevel) { return clampToInt32(100 - 5 * int64_t{securityLevel}); }
+inline constexpr int32_t kTheftAbove = 50;
 
 class Laboratory {
 public:

@@ -45,6 +45,7 @@ void Scout::playersearchClick() {
                                         100 * int64_t{candidate.marker});
 
     win_.setText("newprice", std::to_string(s.scoutedPlayerPrice));
+    p_.refresh.explain();
     win_.setText("newname", s.scoutedPlayerName);
     win_.setText("newshooting", std::to_string(candidate.shooting));
     win_.setText("newtactics", std::to_string(candidate.tactics));
@@ -96,6 +97,7 @@ void Scout::coachsearchClick() {
     s.scoutedCoachPrice = clampToInt32((a + 10) * s.scoutedCoachShooting + (b + 10) * s.scoutedCoachTactics);
 
     win_.setText("cprice", std::to_string(s.scoutedCoachPrice));
+    p_.refresh.explain();
     win_.setText("cname", s.scoutedCoachName);
     win_.setText("cshooting", std::to_string(s.scoutedCoachShooting));
     win_.setText("ctactics", std::to_string(s.scoutedCoachTactics));

@@ -5,21 +5,11 @@
 #include <string>
 
 #include "core/control_names.h"
+#include "management/sponsor_terms.h"
 
 namespace splat {
 
 namespace {
-
-struct SponsorTerms {
-    int fee;              // paid with every application, accepted or not
-    int runThreshold;     // random(2) + unbeatenRun must reach it
-    int pointsThreshold;  // league points per week played must reach it
-    int dumpCost;
-};
-
-constexpr SponsorTerms kTerms[kSponsors + 1] = {
-    {0, 0, 0, 0}, {300, 2, 1, 400}, {500, 3, 1, 300}, {1000, 3, 2, 200}, {1500, 4, 2, 100},
-};
 
 bool validSponsor(int s) { return s >= 1 && s <= kSponsors; }
 
@@ -36,7 +26,7 @@ int32_t ourPoints(const GameState& s) {
 void Sponsors::applyClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
-    const SponsorTerms& terms = kTerms[sp];
+    const SponsorTerms& terms = kSponsorTerms[sp];
     if (!p_.account.pay(terms.fee, CashKind::SponsorApplication)) return;
     for (int other = 1; other <= kSponsors; ++other) {
         if (other != sp) win_.setVisible(controls::sponsorOffer(other), false);
@@ -48,7 +38,7 @@ void Sponsors::applyClick(int sp) {
     // the points tests have passed.
     bool accepted = int64_t{p_.ctx.random(2)} + s.unbeatenRun >= terms.runThreshold;
     accepted = accepted && s.pointsPerGame >= terms.pointsThreshold;
-    accepted = accepted && p_.ctx.random(50) > 10;
+    accepted = accepted && p_.ctx.random(kSponsorLastDraw) > kSponsorLastDrawAbove;
 
     const std::string& company = s.sponsorCompany[sp];
     if (accepted) {
@@ -65,7 +55,7 @@ void Sponsors::applyClick(int sp) {
 void Sponsors::dumpClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
-    if (!p_.account.pay(kTerms[sp].dumpCost, CashKind::SponsorCancellation)) return;
+    if (!p_.account.pay(kSponsorTerms[sp].dumpCost, CashKind::SponsorCancellation)) return;
     s.sponsorName = "None";
     s.sponsorBase = 0;
     win_.setText("yoursponsor", s.sponsorName);

@@ -45,8 +45,8 @@ void Tactics::boostClick(int k) {
     // One boost per position and match: a boosted position has no "Deal".
     if (k < 1 || k > kPlayers || s.shootingBoost[k] != 0) return;
     if (!p_.account.pay(s.boostPrice[k], CashKind::Boost)) return;
-    s.shootingBoost[k] = p_.ctx.random(10) + 5;
-    s.tacticsBoost[k] = p_.ctx.random(10) + 5;
+    s.shootingBoost[k] = p_.ctx.random(kBoostSpread) + kBoostBase;
+    s.tacticsBoost[k] = p_.ctx.random(kBoostSpread) + kBoostBase;
     win_.setText(numbered("pagrees", k), s.playerNames[1][k] + " will do his best");
     win_.setVisible(numbered("boost", k), false);
 }

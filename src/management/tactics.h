@@ -9,6 +9,10 @@
 
 namespace splat {
 
+// A boost adds kBoostBase + random(kBoostSpread) to each comparison.
+inline constexpr int32_t kBoostBase = 5;
+inline constexpr int32_t kBoostSpread = 10;
+
 class Tactics {
 public:
     explicit Tactics(const PageTools& tools) : p_(tools) {}

@@ -4,9 +4,19 @@
 // `trainingPoints`, `shootingTrainingLevel`, `tacticsTrainingLevel`,
 // `shootingTrainingCost` and `tacticsTrainingCost`.
 
+#include "core/saturating.h"
 #include "management/page_tools.h"
 
 namespace splat {
+
+// The week's training roll of a rating is random(trainingRollBound(level,
+// coach skill)); above kTrainingOneAbove it buys +1 with one point of the
+// pool, above kTrainingTwoAbove also +2 with two more.
+inline int32_t trainingRollBound(int32_t level, int32_t coachSkill) {
+    return clampToInt32(8 * int64_t{level} + coachSkill / 2);
+}
+inline constexpr int32_t kTrainingOneAbove = 20;
+inline constexpr int32_t kTrainingTwoAbove = 55;
 
 class Training {
 public:

@@ -2,16 +2,9 @@
 
 #include "core/control_names.h"
 #include "match/match_engine.h"
+#include "match/match_rules.h"
 
 namespace splat {
-
-namespace {
-
-constexpr int kSlowMs = 800;
-constexpr int kNormalMs = 500;
-constexpr int kFastMs = 300;
-
-}  // namespace
 
 void MatchEngine::StartClick() {
     for (int j = 1; j <= kPlayers; ++j) {

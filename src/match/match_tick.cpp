@@ -7,9 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/effect_sizes.h"
 #include "core/saturating.h"
 #include "match/exchange.h"
 #include "match/match_engine.h"
+#include "match/match_rules.h"
 #include "match/narration.h"
 
 namespace splat {
@@ -31,12 +33,6 @@ struct Pitch {
     void reseed() { ctx.reseed(); }
     void effect(std::string_view file) { sound.effect(file); }
 };
-
-constexpr int32_t kLastExchange = 15;
-constexpr int32_t kElimination = 5;
-constexpr int32_t kPickUp = 10;
-constexpr int32_t kHungFlag = 20;
-constexpr int32_t kAllOut = 20;
 
 // Edges and the bounds built from them are taken in 64 bits and kept in the
 // 32-bit range, so extreme ratings cannot overflow.
@@ -170,15 +166,16 @@ void setUp(Pitch& g) {
     const int32_t m = s.ourActor;
     const Player& we = s.players[1][m];
     const Player& they = s.players[s.opponentTeam][s.theirActor];
-    s.shootingEdge = oneAndAHalf(int64_t{we.shooting} + s.shootingBoost[m] + s.priorityShootingBonus[m] +
-                                 3 * int64_t{we.marker} - they.shooting - 3 * int64_t{they.marker});
+    s.shootingEdge =
+        oneAndAHalf(int64_t{we.shooting} + s.shootingBoost[m] + s.priorityShootingBonus[m] +
+                    kMarkerWeight * int64_t{we.marker} - they.shooting - kMarkerWeight * int64_t{they.marker});
     s.tacticsEdge = oneAndAHalf(int64_t{we.tactics} + s.tacticsBoost[m] - they.tactics);
 
-    if (s.hasOrb[kOrbAccuracy]) addSaturating(s.shootingEdge, g.random(6));
-    if (s.hasOrb[kOrbWisdom]) addSaturating(s.tacticsEdge, g.random(6));
+    if (s.hasOrb[kOrbAccuracy]) addSaturating(s.shootingEdge, g.random(kAccuracyDie));
+    if (s.hasOrb[kOrbWisdom]) addSaturating(s.tacticsEdge, g.random(kWisdomDie));
     if (s.hasOrb[kOrbChaos]) {
-        addSaturating(s.shootingEdge, g.random(8));
-        addSaturating(s.tacticsEdge, g.random(8));
+        addSaturating(s.shootingEdge, g.random(kChaosDie));
+        addSaturating(s.tacticsEdge, g.random(kChaosDie));
     }
 
     s.exchangeRoll = g.random(100);

@@ -6,13 +6,12 @@
 #include <string>
 
 #include "core/saturating.h"
+#include "match/match_rules.h"
 #include "match/week.h"
 
 namespace splat {
 
 namespace {
-
-constexpr int32_t kFirstRelegationPlace = 9;
 
 int32_t averageOf(const GameState& s, int32_t Player::*rating) {
     int64_t sum = 0;
@@ -23,8 +22,8 @@ int32_t averageOf(const GameState& s, int32_t Player::*rating) {
 // A computer-run player more than 20 below the player's team average is
 // raised to 10..19 below it; a draw is made only for a raised rating.
 void catchUp(GameContext& c, int32_t& rating, int32_t average) {
-    if (int64_t{rating} + 20 < average) {
-        rating = clampToInt32(int64_t{average} - c.random(10) - 10);
+    if (int64_t{rating} + kCatchUpGap < average) {
+        rating = clampToInt32(int64_t{average} - c.random(kCatchUpSpread) - kCatchUpLeast);
     }
 }
 
@@ -73,13 +72,13 @@ void Week::settleSeason() {
     if (s_.finalPlace >= 1 && s_.finalPlace <= 3) {
         if (s_.finalPlace == 1) {
             s_.trophies1st += 1;
-            s_.seasonPrize = 3000 + ctx_.random(200);
+            s_.seasonPrize = kSeasonPrizes[1].base + ctx_.random(kSeasonPrizes[1].spread);
         } else if (s_.finalPlace == 2) {
             s_.trophies2nd += 1;
-            s_.seasonPrize = 1500 + ctx_.random(200);
+            s_.seasonPrize = kSeasonPrizes[2].base + ctx_.random(kSeasonPrizes[2].spread);
         } else {
             s_.trophies3rd += 1;
-            s_.seasonPrize = 900 + ctx_.random(200);
+            s_.seasonPrize = kSeasonPrizes[3].base + ctx_.random(kSeasonPrizes[3].spread);
         }
         p_.league.showTrophies();
         p_.account.earn(s_.seasonPrize, CashKind::SeasonPrize);

@@ -8,8 +8,12 @@
 #include <string_view>
 
 #include "core/control_names.h"
+#include "core/effect_sizes.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
+#include "management/laboratory.h"
+#include "management/training.h"
+#include "match/match_rules.h"
 #include "match/week.h"
 
 namespace splat {
@@ -40,19 +44,19 @@ void settleOwnGame(Settling& g) {
     GameState& s = g.state();
     std::string line;
     if (s.theirScore > s.ourScore) {
-        g.addPoints(s.opponentTeam, 3);
-        s.matchPrize = g.random(50);
+        g.addPoints(s.opponentTeam, kWinPoints);
+        s.matchPrize = kLossPrize.base + g.random(kLossPrize.spread);
         s.unbeatenRun = 0;
         line = "Your team loses the game and gets " + num(s.matchPrize) + "$ for it";
     } else if (s.theirScore == s.ourScore) {
-        g.addPoints(s.opponentTeam, 1);
-        g.addPoints(1, 1);
-        s.matchPrize = 100 + g.random(100);
+        g.addPoints(s.opponentTeam, kTiePoints);
+        g.addPoints(1, kTiePoints);
+        s.matchPrize = kTiePrize.base + g.random(kTiePrize.spread);
         s.unbeatenRun += 1;
         line = "Your team ties the game and gets " + num(s.matchPrize) + "$ for it";
     } else {
-        g.addPoints(1, 3);
-        s.matchPrize = 300 + g.random(150);
+        g.addPoints(1, kWinPoints);
+        s.matchPrize = kWinPrize.base + g.random(kWinPrize.spread);
         s.unbeatenRun += 1;
         g.effect("success.wav");
         line = "Your team wins the game and gets $" + num(s.matchPrize) + " for it";
@@ -99,9 +103,9 @@ void simulateOtherGames(Settling& g) {
 
 // One weekly growth step of a computer-run player's rating.
 void grow(Settling& g, int32_t& rating) {
-    const int32_t r = g.random(g.state().difficulty + 10);
-    if (r > 8) rating += 1;
-    if (r > 11) rating += 1;
+    const int32_t r = g.random(g.state().difficulty + kGrowthDie);
+    if (r > kGrowthOneAbove) rating += 1;
+    if (r > kGrowthTwoAbove) rating += 1;
 }
 
 // The computer-run teams improve every week.
@@ -121,13 +125,13 @@ void growComputerTeams(Settling& g) {
 // 20 one more point buys +1.
 void train(Settling& g, int32_t& rating, int32_t level, int32_t coach) {
     GameState& s = g.state();
-    int32_t c = g.random(clampToInt32(8 * int64_t{level} + coach / 2));
-    if (s.hasOrb[kOrbLore]) c += g.random(7);
-    if (c > 55 && s.trainingPoints >= 2) {
+    int32_t c = g.random(trainingRollBound(level, coach));
+    if (s.hasOrb[kOrbLore]) c += g.random(kLoreDie);
+    if (c > kTrainingTwoAbove && s.trainingPoints >= 2) {
         rating += 2;
         s.trainingPoints -= 2;
     }
-    if (c > 20 && s.trainingPoints >= 1) {
+    if (c > kTrainingOneAbove && s.trainingPoints >= 1) {
         rating += 1;
         s.trainingPoints -= 1;
     }
@@ -184,15 +188,15 @@ void collectArt(Settling& g) {
 // no thief gets in any more.
 void runLab(Settling& g) {
     GameState& s = g.state();
-    const int32_t range = clampToInt32(100 - 5 * int64_t{s.securityLevel});
+    const int32_t range = theftRange(s.securityLevel);
     const int32_t x = g.random(range);
-    if (x > 50 && s.labLevel > 0 && range > 0) {
+    if (x > kTheftAbove && s.labLevel > 0 && range > 0) {
         setDialogText(g, "yourlab", "Some dude broke into the lab and stole ZRK");
     } else if (s.labLevel > 0) {
         int64_t income = s.labYield;
         income -= g.random(s.labYield / 5);
         income += g.random(s.labYield / 5);
-        if (s.hasOrb[kOrbAcid]) income += (income / 100) * 30;
+        if (s.hasOrb[kOrbAcid]) income += (income / 100) * kAcidPerHundred;
         g.account().earn(income, CashKind::LabIncome);
         setDialogText(g, "yourlab", "ZRK lab brings $" + num(clampToInt32(income)));
     } else {
@@ -238,7 +242,7 @@ void Week::settleMatch() {
     win_.setText("weeknumber", num(s_.week));
 
     growComputerTeams(g);
-    if (s_.hasOrb[kOrbTrainingPool]) addSaturating(s_.trainingPoints, 10);
+    if (s_.hasOrb[kOrbTrainingPool]) addSaturating(s_.trainingPoints, kPoolOrbPoints);
     p_.book.trainingStarts();
     trainOurPlayers(g);
     p_.book.trainingDone();

@@ -74,6 +74,11 @@ newest=$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$METAINFO" | head -n 
 for asset in "$SOURCE"/assets/*.jpg "$SOURCE"/assets/*.mp3 "$SOURCE"/assets/*.wav; do
   need "$PREFIX/share/splat-league/$(basename "$asset")"
 done
+# The guide, every page of it, and the manual page points to it.
+for page in "$SOURCE"/assets/guide/*.md "$SOURCE"/assets/guide/contents.txt; do
+  need "$PREFIX/share/splat-league/guide/$(basename "$page")"
+done
+gzip -dc "$PREFIX/share/man/man6/splat-league.6.gz" | grep -q 'How to play' || fail "the manual page does not point to the guide"
 if [[ -f $BUILD/libsplat-sdl-audio.so ]]; then need "$PREFIX/lib/splat-league/libsplat-sdl-audio.so"; fi
 need "$PREFIX/share/doc/splat-league/copyright"
 need "$PREFIX/share/man/man6/splat-league.6.gz"

@@ -120,7 +120,7 @@ TEST(SeasonBook, OpensBesideTheGameWithATabPerSection) {
     fire(g, "tactics", Signal::Select, 3);
     EXPECT_TRUE(warning->isVisible());
     EXPECT_NE(warning->toolTip().indexOf(QStringLiteral("lower the training level")), -1);
-    EXPECT_EQ(warning->accessibleDescription(), warning->toolTip());
+    EXPECT_NE(warning->accessibleDescription().indexOf(QStringLiteral("lower the training level")), -1);
     QTest::qWait(1);
     EXPECT_TRUE(g.window.mainWindow().grab().save(dir + QStringLiteral("/book_warning%1.png").arg(scale)));
 }

@@ -5,7 +5,9 @@
 // the start-up benchmark).
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -13,13 +15,17 @@
 
 #include "audio/audio_module.h"
 #include "audio/background_audio.h"
+#include "core/asset_path.h"
 #include "core/audio.h"
 #include "core/clock.h"
 #include "core/game_title.h"
 #include "core/ini_settings_store.h"
 #include "game/game.h"
+#include "game/guide_numbers.h"
 #include "ui/app/app_identity.h"
 #include "ui/app/startup_guard.h"
+#include "ui/guide/guide_window.h"
+#include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/main_window.h"
 #include "ui/widgets/theme.h"
 #include "ui/window/qt_window.h"
@@ -29,6 +35,35 @@ namespace {
 bool exitAfterFirstFrame() {
     const char* value = std::getenv("SPLAT_EXIT_AFTER_FIRST_FRAME");
     return value != nullptr && value[0] == '1' && value[1] == '\0';
+}
+
+// The main window's page in front ("TabSheet3"), or "".
+std::string pageInFront(const splat::ui::QtWindow& window) {
+    const auto* pages = qobject_cast<const splat::ui::FlatPageControl*>(window.widget("PageControl1"));
+    const auto& names = splat::mainPages();
+    if (pages == nullptr || pages->currentIndex() < 0 ||
+        pages->currentIndex() >= static_cast<int>(names.size()))
+        return {};
+    return names[static_cast<size_t>(pages->currentIndex())];
+}
+
+// "How to play" (F1) opens the guide, Shift+F1 at the page in front; the
+// guide is read from its files the first time it is opened.
+void connectGuide(splat::ui::QtWindow& window, std::unique_ptr<splat::ui::GuideWindow>& guide) {
+    const auto open = [&window, &guide](const std::string& page) {
+        if (!guide) {
+            guide = std::make_unique<splat::ui::GuideWindow>(
+                splat::ui::loadGuide(splat::ui::findGuideFolder(splat::assetFolders()),
+                                     [](std::string_view text) { return splat::fillGuide(text); }),
+                &window.mainWindow());
+        }
+        guide->openAt(page);
+    };
+    if (const auto* item = window.control("HowToPlay"); item != nullptr && item->action != nullptr)
+        QObject::connect(item->action, &QAction::triggered, &window.mainWindow(), [open] { open({}); });
+    auto* here = new QShortcut(QKeySequence(QStringLiteral("Shift+F1")), &window.mainWindow());
+    QObject::connect(here, &QShortcut::activated, &window.mainWindow(),
+                     [open, &window] { open(pageInFront(window)); });
 }
 
 // The game that a late failure of the sound is reported to, while it runs.
@@ -47,6 +82,8 @@ int run(QApplication& app, splat::BackgroundAudio& audio) {
 
     game.startUp();
     if (window.mainClosed()) return 0;
+    std::unique_ptr<splat::ui::GuideWindow> guide;
+    connectGuide(window, guide);
 
     if (exitAfterFirstFrame()) {
         QObject::connect(&window.mainWindow(), &splat::ui::MainWindow::firstFramePainted, &app, [] {

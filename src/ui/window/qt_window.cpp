@@ -295,7 +295,10 @@ void QtWindow::setToolTip(std::string_view name, std::string_view text) {
     QWidget* w = AccessibleWindow::widgetFor(*this, name);
     if (w == nullptr) return;
     const QString tip = qs(text);
-    if (w->toolTip() != tip) w->setToolTip(tip);
+    // As a paragraph, so that a long tooltip wraps; the description stays plain.
+    const QString shown =
+        tip.isEmpty() ? tip : QStringLiteral("<p>") + tip.toHtmlEscaped() + QStringLiteral("</p>");
+    if (w->toolTip() != shown) w->setToolTip(shown);
     if (w->accessibleDescription() != tip) w->setAccessibleDescription(tip);
 }
 

@@ -1,0 +1,64 @@
+#pragma once
+// What a thing does, said where the player looks at it: the tooltips (and
+// screen-reader descriptions) of the shop, the training levels, the offers of
+// the Scout and Finances pages and the orb tabs, worked out from the game's
+// own tables and formulas, so that the numbers they state are the ones the
+// game plays with. Writes no state and draws nothing.
+
+#include <cstdint>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/window.h"
+
+namespace splat {
+
+// A closed range of whole numbers.
+struct Span {
+    int32_t low;
+    int32_t high;
+};
+
+// What a marker or an orb costs after a match (or in a new world's opening
+// shop), from the shop's rules.
+Span markerPrices(int marker, bool opening);
+Span orbPrices(int orb);
+// The average gain of one rating in one week of training, for a player
+// while the pool lasts: a point for a roll above the lower threshold and two
+// more above the upper one.
+double trainingGain(int32_t level, int32_t coachSkill, bool lore);
+// The chance that a lab is robbed in a week at a security level.
+double theftChance(int32_t securityLevel);
+// The lowest security level from which no thief gets in.
+int32_t safeSecurityLevel();
+// The chance that sponsor 1..4 says yes to an application now.
+double sponsorChance(int sponsor, int32_t unbeatenRun, int32_t pointsPerWeek);
+// The donation of a sponsor with weekly base `base`, from its base up to a
+// fifth more.
+Span donation(int32_t base);
+// League points a week played, as an application counts them.
+int32_t pointsPerWeek(const GameState& s);
+// A chance as the guide and the tooltips write it: "49%", "7.3%".
+std::string percent(double chance);
+
+// The effect of orb 1..6 in a sentence.
+std::string orbEffect(int orb);
+
+class Explanations {
+public:
+    Explanations(const GameState& state, Window& window) : s_(state), win_(window) {}
+
+    // Writes every tooltip from the state as it is now.
+    void write();
+
+private:
+    void shop();
+    void training();
+    void scout();
+    void finances();
+
+    const GameState& s_;
+    Window& win_;
+};
+
+}  // namespace splat
