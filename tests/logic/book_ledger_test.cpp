@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "game/bindings.h"
-
 #include "match_helpers.h"
 
 namespace splat::testing {
@@ -22,14 +21,22 @@ TEST(BookLedger, EachChangeOfCashStandsUnderWhatItWasFor) {
         const char* control;
         CashKind kind;
     } clicks[] = {
-        {"playersearch", CashKind::PlayerSearch}, {"replace1", CashKind::PlayerHire},
-        {"coachsearch", CashKind::CoachSearch},   {"replaceyourcoach", CashKind::CoachHire},
-        {"sellweapon", CashKind::MarkerSale},     {"buy2", CashKind::MarkerPurchase},
-        {"buya1", CashKind::OrbPurchase},         {"buytp", CashKind::TrainingPoints},
-        {"boost1", CashKind::Boost},              {"labupgrade", CashKind::LabUpgrade},
-        {"securityupgrade", CashKind::SecurityUpgrade}, {"dxButton13", CashKind::ChemistSearch},
-        {"buychemist", CashKind::ChemistHire},    {"dxButton12", CashKind::ArtUpgrade},
-        {"apply1", CashKind::SponsorApplication}, {"dump1", CashKind::SponsorCancellation},
+        {"playersearch", CashKind::PlayerSearch},
+        {"replace1", CashKind::PlayerHire},
+        {"coachsearch", CashKind::CoachSearch},
+        {"replaceyourcoach", CashKind::CoachHire},
+        {"sellweapon", CashKind::MarkerSale},
+        {"buy2", CashKind::MarkerPurchase},
+        {"buya1", CashKind::OrbPurchase},
+        {"buytp", CashKind::TrainingPoints},
+        {"boost1", CashKind::Boost},
+        {"labupgrade", CashKind::LabUpgrade},
+        {"securityupgrade", CashKind::SecurityUpgrade},
+        {"dxButton13", CashKind::ChemistSearch},
+        {"buychemist", CashKind::ChemistHire},
+        {"dxButton12", CashKind::ArtUpgrade},
+        {"apply1", CashKind::SponsorApplication},
+        {"dump1", CashKind::SponsorCancellation},
         {"apply2", CashKind::SponsorApplication},
     };
     std::set<CashKind> seen;

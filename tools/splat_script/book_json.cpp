@@ -45,7 +45,8 @@ Json squad(const std::vector<SquadLine>& lines) {
                        {"shootingGain", l.shootingGain},
                        {"tacticsGain", l.tacticsGain},
                        {"shootingBoost", l.shootingBoost},
-                       {"tacticsBoost", l.tacticsBoost}});
+                       {"tacticsBoost", l.tacticsBoost},
+                       {"marker", l.marker}});
     }
     return out;
 }
