@@ -32,7 +32,7 @@ void Gear::buyMarker(int m) {
     if (m < 1 || m > kMarkers || !validPlayer(s.selectedPlayer)) return;
     Player& buyer = s.players[1][s.selectedPlayer];
     // A player who carries a marker must sell it first.
-    if (buyer.marker != 0 || !p_.account.pay(s.markerPrice[m])) return;
+    if (buyer.marker != 0 || !p_.account.pay(s.markerPrice[m], CashKind::MarkerPurchase)) return;
     buyer.marker = m;
     win_.setVisible("sellweapon", true);
     win_.setVisible("wprice", true);
@@ -46,7 +46,7 @@ void Gear::sellweaponClick() {
     if (s.markerSalePrice <= 0 || !validPlayer(s.selectedPlayer)) return;
     Player& seller = s.players[1][s.selectedPlayer];
     if (seller.marker == 0) return;
-    p_.account.earn(s.markerSalePrice);
+    p_.account.earn(s.markerSalePrice, CashKind::MarkerSale);
     win_.setVisible("sellweapon", false);
     win_.setVisible("wprice", false);
     seller.marker = 0;
@@ -69,7 +69,7 @@ void Gear::buyOrb(int k) {
     GameState& s = s_;
     // An orb is bought once for the rest of the game.
     if (k < 1 || k > kOrbs || s.hasOrb[k]) return;
-    if (!p_.account.pay(s.orbPrice[k])) return;
+    if (!p_.account.pay(s.orbPrice[k], CashKind::OrbPurchase)) return;
     win_.setVisible(numbered("buya", k), false);
     s.hasOrb[k] = true;
     win_.setText(numbered("lorb", k), s.orbNames[k]);

@@ -256,3 +256,67 @@ TEST(Driver, ReadsTheScriptFromStandardInput) {
 }
 
 }  // namespace
+
+// The book against the game: a season and a bit played with `play` at
+// several clocks, the state dumped after every week. Each week's ledger lines
+// add up to the week's change of cash and every balance is the cash it left;
+// the book's table is the game's after every week; the season's final table
+// is the one the season end decided (its place, and points that the book's
+// own count of wins and ties gives).
+TEST(Driver, TheBookAddsUpToTheGame) {
+    for (const char* clock : {"--clock 7", "--clock 1600000000", "--clock 424242"}) {
+        std::string script =
+            "select shooting 1\nselect tactics 2\npage 5\nclick labupgrade\nclick dxButton12\n";
+        for (int week = 0; week < 22; ++week) script += "click boost1\nclick Start\nplay\ndump state\n";
+        const DriverRun r = runDriver(script + "dump book\n", clock);
+        std::vector<nlohmann::json> states;
+        nlohmann::json book;
+        std::string seasonEnd;
+        for (const auto& line : r.lines()) {
+            if (line.rfind("state ", 0) == 0) states.push_back(nlohmann::json::parse(line.substr(6)));
+            if (line.rfind("book ", 0) == 0) book = nlohmann::json::parse(line.substr(5));
+            if (line.rfind("dialog Tendseason ", 0) == 0) seasonEnd = line;
+        }
+        ASSERT_TRUE(book.is_object()) << clock;
+        const auto& weeks = book["weeks"];
+        ASSERT_EQ(weeks.size(), states.size()) << clock;
+        ASSERT_GE(weeks.size(), 19u) << clock << ": the season ends after 19 weeks";
+
+        int64_t balance = 0;
+        for (const auto& e : book["ledger"]) {
+            balance += e["amount"].get<int64_t>();
+            EXPECT_EQ(e["balance"].get<int64_t>(), balance) << clock;
+        }
+        EXPECT_EQ(balance, states.back()["cash"].get<int64_t>()) << clock;
+        int64_t before = 0;
+        for (size_t w = 0; w < weeks.size(); ++w) {
+            int64_t sum = 0;
+            for (const auto& e : book["ledger"]) {
+                if (e["season"] == weeks[w]["season"] && e["week"] == weeks[w]["week"])
+                    sum += e["amount"].get<int64_t>();
+            }
+            EXPECT_EQ(sum, weeks[w]["cash"].get<int64_t>() - before) << clock << " week " << w;
+            EXPECT_EQ(weeks[w]["cash"], states[w]["cash"]) << clock;
+            before = weeks[w]["cash"].get<int64_t>();
+            for (size_t row = 0; row < 10; ++row) {
+                EXPECT_EQ(weeks[w]["table"][row]["team"], states[w]["tableTeam"][row])
+                    << clock << " week " << w;
+                EXPECT_EQ(weeks[w]["table"][row]["points"], states[w]["tablePoints"][row]) << clock;
+            }
+        }
+
+        ASSERT_EQ(book["seasons"].size(), 1u) << clock;
+        const auto& season = book["seasons"][0];
+        const int place = season["place"].get<int>();
+        EXPECT_NE(seasonEnd.find("season in " + std::to_string(place) + " place"), std::string::npos)
+            << seasonEnd;
+        EXPECT_EQ(season["table"][place - 1]["team"], 1);
+        for (const auto& row : season["table"]) {
+            EXPECT_EQ(row["points"].get<int>(), 3 * row["wins"].get<int>() + row["ties"].get<int>()) << clock;
+            EXPECT_EQ(row["games"], 19);
+        }
+        // The week that closed the season left the final order with no points.
+        for (size_t row = 0; row < 10; ++row)
+            EXPECT_EQ(weeks[18]["table"][row]["team"], season["table"][row]["team"]) << clock;
+    }
+}

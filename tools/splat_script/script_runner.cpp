@@ -8,6 +8,7 @@
 #include "core/recording_audio.h"
 #include "core/text_input.h"
 #include "game/bindings.h"
+#include "splat_script/book_json.h"
 #include "splat_script/script_lines.h"
 #include "splat_script/state_json.h"
 
@@ -207,6 +208,7 @@ void ScriptRunner::tick(long count) {
 void ScriptRunner::dump(std::string_view what) {
     if (what == "state") return print("state " + stateToJson(game_->state()).dump());
     if (what == "view") return print("view " + viewToJson(window_).dump());
+    if (what == "book") return print("book " + bookToJson(game_->book().pages()).dump());
     if (!window_.control(what)) return error("no control named " + shown(what));
     print("text " + std::string(what) + " " + Json(window_.text(what)).dump());
 }
