@@ -29,6 +29,7 @@ public:
     void musicPlay() override { audio_->musicPlay(); }
     void musicStop() override { audio_->musicStop(); }
     void playEffect(std::string_view file) override { audio_->playEffect(file); }
+    bool effectPlaying() const override { return audio_->effectPlaying(); }
 
 private:
     Audio* audio_;

@@ -1,5 +1,6 @@
 #include "audio/background_audio.h"
 
+#include <chrono>
 #include <exception>
 
 #include "core/asset_path.h"
@@ -10,13 +11,19 @@ BackgroundAudio::BackgroundAudio(Factory open, ErrorReport lateError)
     : open_(std::move(open)), lateError_(std::move(lateError)) {}
 
 BackgroundAudio::~BackgroundAudio() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        ending_ = true;
+    }
+    changed_.notify_all();
     if (helper_.joinable()) helper_.join();
 }
 
 void BackgroundAudio::start() {
     const std::lock_guard<std::mutex> lock(mutex_);
-    if (helper_.joinable() || audio_) return;
-    helper_ = std::thread([this] { openOnHelper(); });
+    if (started_) return;
+    started_ = true;
+    helper_ = std::thread([this] { work(); });
 }
 
 bool BackgroundAudio::isReady() const {
@@ -24,7 +31,15 @@ bool BackgroundAudio::isReady() const {
     return audio_ != nullptr;
 }
 
-void BackgroundAudio::openOnHelper() {
+void BackgroundAudio::rest(bool resting) {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        resting_ = resting;
+    }
+    changed_.notify_all();
+}
+
+std::unique_ptr<Audio> BackgroundAudio::openBackend() {
     std::unique_ptr<Audio> audio;
     try {
         audio = open_();
@@ -34,10 +49,31 @@ void BackgroundAudio::openOnHelper() {
         if (lateError_) lateError_("The sound could not be started.");
     }
     if (!audio) audio = std::make_unique<SilentAudio>();
-    const std::lock_guard<std::mutex> lock(mutex_);
-    for (Request& r : waiting_) r(*audio);
-    waiting_.clear();
-    audio_ = std::move(audio);
+    return audio;
+}
+
+void BackgroundAudio::work() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return ending_ || (resting_ == (audio_ != nullptr)); });
+        if (ending_) return;
+        if (!resting_) {
+            lock.unlock();
+            std::unique_ptr<Audio> audio = openBackend();
+            lock.lock();
+            for (Request& r : waiting_) r(*audio);
+            waiting_.clear();
+            audio_ = std::move(audio);
+        } else if (audio_->effectPlaying()) {
+            // Turning the sound off lets the effect finish: look again soon.
+            changed_.wait_for(lock, std::chrono::milliseconds(50));
+        } else {
+            std::unique_ptr<Audio> closing = std::move(audio_);
+            lock.unlock();
+            closing.reset();
+            lock.lock();
+        }
+    }
 }
 
 void BackgroundAudio::request(Request r) {

@@ -46,7 +46,7 @@ public:
     std::string driverName() const;
     bool musicPlaying() const;
     double musicPosition() const;
-    bool effectPlaying() const;
+    bool effectPlaying() const override;
 
 private:
     bool openDevice();

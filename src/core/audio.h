@@ -20,6 +20,14 @@ public:
     virtual void musicStop() = 0;
     // Starts a short effect at once, cutting off one still playing.
     virtual void playEffect(std::string_view file) = 0;
+
+    // Resting: nothing is to be played until the rest ends (the sound and the
+    // music are both off), so the backend may let the sound device go, once
+    // an effect still playing has finished. The music is opened again after
+    // a rest. By default nothing changes.
+    virtual void rest(bool resting) { (void)resting; }
+    // Whether an effect is playing at this moment.
+    virtual bool effectPlaying() const { return false; }
 };
 
 // Plays nothing; for tests that do not listen.

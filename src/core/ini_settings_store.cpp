@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "core/ini_text.h"
+#include "core/settings_folder_lock.h"
 
 namespace fs = std::filesystem;
 
@@ -44,9 +45,9 @@ FileState readWholeFile(const fs::path& path, std::string& text) {
 
 // Writes `text` to `target` through a temporary file in the same folder that
 // then replaces the target, keeping the target's permissions.
-bool replaceFile(const fs::path& target, const std::string& text) {
-    std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(pattern.data());
+bool replaceFile(const fs::path& target, const std::string& text, const std::function<void()>& beforeRename) {
+    std::string pattern = temporaryPattern(target);
+    int fd = ::mkstemps(pattern.data(), temporarySuffixLength());
     if (fd < 0) return false;
 
     bool ok = true;
@@ -61,6 +62,7 @@ bool replaceFile(const fs::path& target, const std::string& text) {
     }
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
+    if (ok && beforeRename) beforeRename();
     ok = ok && std::rename(pattern.c_str(), target.c_str()) == 0;
     if (!ok) ::unlink(pattern.c_str());
     return ok;
@@ -106,7 +108,24 @@ bool IniSettingsStore::write(std::string_view section, std::string_view key, std
     bool throughLink = false;
     if (!followLinks(path_, target, throughLink)) return false;
 
+    // The game makes its own settings folder, but not the folder a link
+    // points into.
     std::error_code ec;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (throughLink || !target.has_parent_path()) {
+        if (!fs::is_directory(folder, ec)) return false;
+    } else {
+        fs::create_directories(folder, ec);
+        if (ec) return false;
+    }
+
+    // Another copy writing at the same moment waits for this one, and then
+    // reads the file with this change in it. A copy that keeps the lock too
+    // long leaves the file as it is.
+    const SettingsFolderLock lock(folder, lockWait_);
+    if (lock.state() == SettingsFolderLock::State::Busy) return false;
+    if (lock.state() == SettingsFolderLock::State::Held) removeStaleTemporaries(target);
+
     std::string text;
     switch (readWholeFile(target, text)) {
         case FileState::Unusable: return false;
@@ -114,19 +133,21 @@ bool IniSettingsStore::write(std::string_view section, std::string_view key, std
             // A read-only file stays as it is.
             if (::access(target.c_str(), W_OK) != 0) return false;
             break;
-        case FileState::Missing:
-            // The game makes its own settings folder, but not the folder a
-            // link points into.
-            if (throughLink) {
-                const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-                if (!fs::is_directory(folder, ec)) return false;
-            } else if (target.has_parent_path()) {
-                fs::create_directories(target.parent_path(), ec);
-                if (ec) return false;
-            }
-            break;
+        case FileState::Missing: break;
     }
-    return replaceFile(target, ini::withValue(text, section, key, value));
+    return replaceFile(target, ini::withValue(text, section, key, value), beforeRename_);
+}
+
+IniSettingsStore::IniSettingsStore(std::string path, std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), lockWait_(lockWait) {
+    // What a write cut short at an earlier run left behind goes now, unless
+    // another copy is writing at this moment.
+    fs::path target;
+    bool throughLink = false;
+    if (!followLinks(path_, target, throughLink)) return;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const SettingsFolderLock lock(folder, std::chrono::milliseconds(0));
+    if (lock.state() == SettingsFolderLock::State::Held) removeStaleTemporaries(target);
 }
 
 std::string defaultSettingsPath() {

@@ -4,8 +4,11 @@
 // of that key, or adds one, and keeps every other byte of the file; the file
 // and its folder are created when needed, a symbolic link is written through
 // (also when it names a file not yet made), and a file that cannot be written
-// is left alone.
+// is left alone. Copies of the game that write at the same moment take turns
+// (see core/settings_folder_lock.h), so neither loses the other's change.
 
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +19,10 @@ namespace splat {
 
 class IniSettingsStore final : public SettingsStore {
 public:
-    explicit IniSettingsStore(std::string path) : path_(std::move(path)) {}
+    // Removes what writes cut short by a kill left beside the file. A write
+    // waits at most `lockWait` for another copy to finish its own.
+    explicit IniSettingsStore(std::string path,
+                              std::chrono::milliseconds lockWait = std::chrono::milliseconds(1000));
 
     const std::string& path() const { return path_; }
 
@@ -27,12 +33,19 @@ public:
     // Sets `key` in `section` to `value`. The new file replaces the old one in
     // one step, so a failure midway never leaves half a file, and keeps its
     // permissions. Returns false when the file or its folder cannot be
-    // written, or a link names a file in a folder that does not exist; the
-    // file is then as it was.
+    // written, a link names a file in a folder that does not exist, or
+    // another copy kept writing for longer than the wait; the file is then as
+    // it was.
     bool write(std::string_view section, std::string_view key, std::string_view value) override;
+
+    // For tests: runs between the new file's last byte and its taking the
+    // old one's place.
+    void setBeforeRename(std::function<void()> hook) { beforeRename_ = std::move(hook); }
 
 private:
     std::string path_;
+    std::chrono::milliseconds lockWait_;
+    std::function<void()> beforeRename_;
 };
 
 // Where the game keeps its settings: $XDG_CONFIG_HOME/splat-league/vormel.ini,

@@ -136,6 +136,9 @@ void buildWindowTop(TableBuilder& t) {
     ControlSpec& guide = t.add("HowToPlay", ControlKind::MenuItem, "MainMenu1", "How to play", {});
     guide.shortcut = "F1";
     guide.extra = true;
+    ControlSpec& book = t.add("Seasonbook1", ControlKind::MenuItem, "MainMenu1", "Season book", {});
+    book.shortcut = "Ctrl+B";
+    book.extra = true;
 
     // The banner shows the title on its left half; the header sits on the right.
     t.picture("bannerPicture", "TForm1", "banner.jpg", {10, 0, 977, 161});
@@ -146,6 +149,12 @@ void buildWindowTop(TableBuilder& t) {
     t.label("Label29", "TForm1", "$", {680, 62, 14, kLine}, hdr);
     t.label("lblcash", "TForm1", "0", {696, 62, 150, kLine}, hdr).speech = {.name = "Cash: ${}",
                                                                             .caption = "Label3"};
+    // Shown beside the cash when next week's sure costs could take it below
+    // zero; its tooltip says why and what to do.
+    ControlSpec& warning = t.label("cashWarning", "TForm1", "(!)", {850, 62, 40, kLine}, hdr);
+    warning.visible = false;
+    warning.speech.name = "Money warning";
+    warning.extra = true;
     t.label("Label30", "TForm1", "Week:", {600, 88, 76, kLine}, hdr);
     t.label("weeknumber", "TForm1", "0", {696, 88, 100, kLine}, hdr).speech = {.name = "Week: {}",
                                                                                .caption = "Label30"};

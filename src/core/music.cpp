@@ -29,8 +29,11 @@ void Sound::musicFailed(std::string_view error) {
     s_.musicOn = false;
     win_.setText("MusicOff1", "Music Off");
     win_.setTimerEnabled("MusicTimer", false);
+    restWhenSilent();
     win_.message(error, "");
 }
+
+void Sound::restWhenSilent() { audio_.rest(!s_.soundOn && !s_.musicOn); }
 
 void Sound::musicStartUp() {
     if (s_.musicOn) {
@@ -39,6 +42,7 @@ void Sound::musicStartUp() {
         win_.setText("MusicOff1", "Music Off");
         win_.setTimerEnabled("MusicTimer", false);
     }
+    restWhenSilent();
 }
 
 // A finished piece starts again from its beginning; a playing one goes on.
@@ -52,8 +56,10 @@ void Sound::MusicOff1Click() {
         audio_.musicStop();
         win_.setText("MusicOff1", "Music Off");
         win_.setTimerEnabled("MusicTimer", false);
+        restWhenSilent();
     } else {
         s_.musicOn = true;
+        restWhenSilent();
         // Opening again puts the piece back at its beginning.
         if (!startMusic()) return;
     }
@@ -67,6 +73,7 @@ void Sound::showSoundSwitch() { win_.setText("SoundOff1", s_.soundOn ? "Sound On
 void Sound::SoundOff1Click() {
     s_.soundOn = !s_.soundOn;
     showSoundSwitch();
+    restWhenSilent();
     writeSetting("Sound", s_.soundOn);
     win_.announce(s_.soundOn ? "Sound effects on" : "Sound effects off");
 }

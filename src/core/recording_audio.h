@@ -27,6 +27,9 @@ public:
     void musicPlay() override;
     void musicStop() override;
     void playEffect(std::string_view file) override;
+    // A rest is kept, not reported.
+    void rest(bool resting) override { resting_ = resting; }
+    bool resting() const { return resting_; }
 
 private:
     void report(std::string_view line) {
@@ -36,6 +39,7 @@ private:
     Listener listener_;
     std::vector<std::string> directories_;
     bool open_ = false;
+    bool resting_ = false;
 };
 
 }  // namespace splat

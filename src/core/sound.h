@@ -32,6 +32,8 @@ public:
 
 private:
     bool startMusic();
+    // With the sound and the music both off the audio rests.
+    void restWhenSilent();
 
     GameState& s_;
     Window& win_;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/book_records.h"
+
 namespace splat {
 
 class Window {
@@ -43,6 +45,14 @@ public:
 
     // Closes the main window, which ends the program.
     virtual void closeMain() = 0;
+
+    // The season book's window, beside the main window (non-modal): shown
+    // and brought to the front with `pages`; while it is shown, the book
+    // gives it its new pages after every change. A window without one
+    // shows nothing.
+    virtual void openBook(const BookPages& pages) { (void)pages; }
+    virtual bool bookShown() const { return false; }
+    virtual void updateBook(const BookPages& pages) { (void)pages; }
 };
 
 }  // namespace splat

@@ -88,6 +88,7 @@ std::vector<Binding> makeBindings() {
     // Menu.
     b.push_back(click("Newgame1", &Game::newGame, &NewGame::Newgame1Click));
     b.push_back(click("Options", &Game::options, &Options::OptionsClick));
+    b.push_back(click("Seasonbook1", &Game::book, &SeasonBook::open));
     b.push_back(click("SoundOff1", &Game::sound, &Sound::SoundOff1Click));
     b.push_back(click("MusicOff1", &Game::sound, &Sound::MusicOff1Click));
     b.push_back(click("About1", &Game::views, &Views::About1Click));

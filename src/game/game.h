@@ -6,6 +6,7 @@
 
 #include "core/account.h"
 #include "core/game_context.h"
+#include "core/season_book.h"
 #include "core/sound.h"
 #include "core/views.h"
 #include "game/new_game.h"
@@ -43,6 +44,7 @@ public:
     GameState& editableState() { return ctx_.state; }
     RandomSource& randomSource() { return ctx_.rng; }
 
+    SeasonBook& book() { return book_; }
     Account& account() { return account_; }
     Sound& sound() { return sound_; }
     Views& views() { return views_; }
@@ -63,14 +65,15 @@ public:
 
 private:
     GameContext ctx_;
-    Account account_{ctx_.state, ctx_.window};
+    SeasonBook book_{ctx_.state, ctx_.window};
+    Account account_{ctx_.state, ctx_.window, book_};
     Sound sound_{ctx_};
     Views views_{ctx_.state, ctx_.window};
     League league_{ctx_};
     Prices prices_{ctx_};
     Explanations explanations_{ctx_.state, ctx_.window};
-    PageRefresh refresh_{league_, prices_, views_, &explanations_};
-    PageTools tools_{ctx_, account_, refresh_};
+    PageRefresh refresh_{league_, prices_, views_, book_, &explanations_};
+    PageTools tools_{ctx_, account_, refresh_, book_};
     Training training_{tools_};
     Tactics tactics_{tools_};
     Scout scout_{tools_, training_, tactics_};
@@ -78,8 +81,8 @@ private:
     Laboratory laboratory_{tools_};
     ArtProduction art_{tools_};
     Sponsors sponsors_{tools_};
-    Week week_{ctx_, {account_, sound_, league_, refresh_, prices_, tactics_, scout_, sponsors_}};
-    MatchEngine match_{ctx_, sound_, week_};
+    Week week_{ctx_, {account_, book_, sound_, league_, refresh_, prices_, tactics_, scout_, sponsors_}};
+    MatchEngine match_{ctx_, sound_, book_, week_};
     Options options_{ctx_, refresh_};
     NewGame newGame_{ctx_,
                      {account_, league_, refresh_, prices_, training_, tactics_, scout_, gear_, laboratory_,

@@ -9,7 +9,7 @@ namespace splat {
 
 void ArtProduction::upgradeClick() {
     GameState& s = s_;
-    if (!p_.account.pay(s.artUpgradePrice)) return;
+    if (!p_.account.pay(s.artUpgradePrice, CashKind::ArtUpgrade)) return;
     addSaturating(s.artIncome, kArtIncomePerLevel);
     s.artUpgradePrice = nextArtPrice(s.artUpgradePrice);
     addSaturating(s.artLevel, 1);

@@ -40,7 +40,7 @@ void Gear::buyMarker(int m) {
         win_.announce("Nothing bought: " + name + " already carries a marker");
         return;
     }
-    if (!p_.account.pay(s.markerPrice[m])) return;
+    if (!p_.account.pay(s.markerPrice[m], CashKind::MarkerPurchase)) return;
     buyer.marker = m;
     win_.setVisible("sellweapon", true);
     win_.setVisible("wprice", true);
@@ -56,7 +56,7 @@ void Gear::sellweaponClick() {
     Player& seller = s.players[1][s.selectedPlayer];
     if (seller.marker == 0) return;
     const int32_t price = s.markerSalePrice;
-    p_.account.earn(price);
+    p_.account.earn(price, CashKind::MarkerSale);
     win_.setVisible("sellweapon", false);
     win_.setVisible("wprice", false);
     seller.marker = 0;
@@ -80,7 +80,7 @@ void Gear::buyOrb(int k) {
     GameState& s = s_;
     // An orb is bought once for the rest of the game.
     if (k < 1 || k > kOrbs || s.hasOrb[k]) return;
-    if (!p_.account.pay(s.orbPrice[k])) return;
+    if (!p_.account.pay(s.orbPrice[k], CashKind::OrbPurchase)) return;
     win_.setVisible(numbered("buya", k), false);
     s.hasOrb[k] = true;
     win_.setText(numbered("lorb", k), s.orbNames[k]);

@@ -35,7 +35,7 @@ int32_t labYieldAt(int32_t degree, int32_t experience, int32_t knowledge, int32_
 
 void Laboratory::labupgradeClick() {
     GameState& s = s_;
-    if (!p_.account.pay(s.labUpgradePrice)) return;
+    if (!p_.account.pay(s.labUpgradePrice, CashKind::LabUpgrade)) return;
     addSaturating(s.labLevel, 1);
     s.labUpgradePrice = labPriceAfter(s.labLevel);
     s.labYield = labYieldOf(s);
@@ -47,7 +47,7 @@ void Laboratory::labupgradeClick() {
 
 void Laboratory::securityupgradeClick() {
     GameState& s = s_;
-    if (!p_.account.pay(s.securityUpgradePrice)) return;
+    if (!p_.account.pay(s.securityUpgradePrice, CashKind::SecurityUpgrade)) return;
     addSaturating(s.securityLevel, 1);
     s.securityUpgradePrice = securityPriceAfter(s.securityLevel);
     showLaboratory();
@@ -60,7 +60,7 @@ void Laboratory::securityupgradeClick() {
 // the candidate off the page.
 void Laboratory::Button6Click() {
     GameState& s = s_;
-    if (!p_.account.pay(kChemistSearchFee)) return;
+    if (!p_.account.pay(kChemistSearchFee, CashKind::ChemistSearch)) return;
     win_.setVisible(controls::kChemistOffer, true);
     win_.setVisible("buychemist", true);
 
@@ -89,7 +89,7 @@ void Laboratory::Button6Click() {
 void Laboratory::buychemistClick() {
     GameState& s = s_;
     const ScoutedChemist& c = s.scoutedChemist;
-    if (!validCandidate(c) || !p_.account.pay(s.scoutedChemistPrice)) return;
+    if (!validCandidate(c) || !p_.account.pay(s.scoutedChemistPrice, CashKind::ChemistHire)) return;
     win_.setVisible(controls::kChemistOffer, false);
     win_.setVisible("buychemist", false);
     s.chemistName = s.chemistRoster[c.rosterIndex];

@@ -1,9 +1,11 @@
 #pragma once
 // What every page between matches works with: the game's state and seams,
-// the account its purchases go through and the refresh after an action.
+// the account its purchases go through, the refresh after an action and the
+// season book.
 
 #include "core/account.h"
 #include "core/game_context.h"
+#include "core/season_book.h"
 #include "management/page_refresh.h"
 
 namespace splat {
@@ -12,6 +14,7 @@ struct PageTools {
     GameContext& ctx;
     Account& account;
     PageRefresh& refresh;
+    SeasonBook& book;
 };
 
 }  // namespace splat

@@ -27,7 +27,7 @@ void Scout::playersearchClick() {
     int64_t squad = 0;
     for (int j = 1; j <= kPlayers; ++j) squad += int64_t{s.players[1][j].shooting} + s.players[1][j].tactics;
     s.searchQuality = clampToInt32(squad / 10);
-    if (!p_.account.pay(kPlayerSearchFee)) return;
+    if (!p_.account.pay(kPlayerSearchFee, CashKind::PlayerSearch)) return;
 
     win_.setVisible(controls::kPlayerOffer, true);
     win_.setVisible(controls::kReplaceButtons, true);
@@ -59,7 +59,7 @@ void Scout::replaceClick(int k) {
     GameState& s = s_;
     // Nobody to hire before the first search.
     if (k < 1 || k > kPlayers || s.scoutedPlayerName.empty()) return;
-    if (!p_.account.pay(s.scoutedPlayerPrice)) return;
+    if (!p_.account.pay(s.scoutedPlayerPrice, CashKind::PlayerHire)) return;
 
     // The candidate can be hired only once; hiring into the first position
     // also takes the search away until the next match.
@@ -85,7 +85,7 @@ void Scout::replaceClick(int k) {
 
 void Scout::coachsearchClick() {
     GameState& s = s_;
-    if (!p_.account.pay(kCoachSearchFee)) return;
+    if (!p_.account.pay(kCoachSearchFee, CashKind::CoachSearch)) return;
     s.searchQuality = clampToInt32((int64_t{s.coachShooting} + s.coachTactics) / 2);
     win_.setVisible(controls::kCoachOffer, true);
     win_.setVisible(controls::kHireCoach, true);
@@ -112,7 +112,7 @@ void Scout::coachsearchClick() {
 
 void Scout::replaceyourcoachClick() {
     GameState& s = s_;
-    if (s.scoutedCoachName.empty() || !p_.account.pay(s.scoutedCoachPrice)) return;
+    if (s.scoutedCoachName.empty() || !p_.account.pay(s.scoutedCoachPrice, CashKind::CoachHire)) return;
     win_.setVisible(controls::kCoachOffer, false);
     win_.setVisible(controls::kHireCoach, false);
 

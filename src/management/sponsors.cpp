@@ -27,7 +27,7 @@ void Sponsors::applyClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
     const SponsorTerms& terms = kSponsorTerms[sp];
-    if (!p_.account.pay(terms.fee)) return;
+    if (!p_.account.pay(terms.fee, CashKind::SponsorApplication)) return;
     for (int other = 1; other <= kSponsors; ++other) {
         if (other != sp) win_.setVisible(controls::sponsorOffer(other), false);
     }
@@ -56,7 +56,7 @@ void Sponsors::applyClick(int sp) {
 void Sponsors::dumpClick(int sp) {
     GameState& s = s_;
     if (!validSponsor(sp)) return;
-    if (!p_.account.pay(kSponsorTerms[sp].dumpCost)) return;
+    if (!p_.account.pay(kSponsorTerms[sp].dumpCost, CashKind::SponsorCancellation)) return;
     s.sponsorName = "None";
     s.sponsorBase = 0;
     win_.setText("yoursponsor", s.sponsorName);

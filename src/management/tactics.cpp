@@ -44,7 +44,7 @@ void Tactics::boostClick(int k) {
     GameState& s = s_;
     // One boost per position and match: a boosted position has no "Deal".
     if (k < 1 || k > kPlayers || s.shootingBoost[k] != 0) return;
-    if (!p_.account.pay(s.boostPrice[k])) return;
+    if (!p_.account.pay(s.boostPrice[k], CashKind::Boost)) return;
     s.shootingBoost[k] = p_.ctx.random(kBoostSpread) + kBoostBase;
     s.tacticsBoost[k] = p_.ctx.random(kBoostSpread) + kBoostBase;
     win_.setText(numbered("pagrees", k), s.playerNames[1][k] + " will do his best");

@@ -13,14 +13,21 @@ int32_t trainingLevel(int item) { return item >= 0 && item <= 3 ? item : 0; }
 }  // namespace
 
 void Training::buytpClick() {
-    if (!p_.account.pay(s_.trainingPointsPrice)) return;
+    if (!p_.account.pay(s_.trainingPointsPrice, CashKind::TrainingPoints)) return;
     addSaturating(s_.trainingPoints, 10);
     win_.setText("tpnumber", std::to_string(s_.trainingPoints));
     p_.account.tell(std::to_string(s_.trainingPoints) + " training points");
 }
 
-void Training::shootingSelected(int item) { s_.shootingTrainingLevel = trainingLevel(item); }
-void Training::tacticsSelected(int item) { s_.tacticsTrainingLevel = trainingLevel(item); }
+// A new level changes what next week is sure to cost.
+void Training::shootingSelected(int item) {
+    s_.shootingTrainingLevel = trainingLevel(item);
+    p_.book.checkForecast();
+}
+void Training::tacticsSelected(int item) {
+    s_.tacticsTrainingLevel = trainingLevel(item);
+    p_.book.checkForecast();
+}
 
 void Training::showCoach() {
     win_.setText("coachname", s_.coachName);

@@ -6,6 +6,7 @@
 // flags and outs), `gameSpeed` and the squad's season statistics.
 
 #include "core/game_context.h"
+#include "core/season_book.h"
 #include "core/sound.h"
 #include "match/week.h"
 
@@ -13,8 +14,8 @@ namespace splat {
 
 class MatchEngine {
 public:
-    MatchEngine(GameContext& context, Sound& sound, Week& week)
-        : ctx_(context), s_(context.state), win_(context.window), sound_(sound), week_(week) {}
+    MatchEngine(GameContext& context, Sound& sound, SeasonBook& book, Week& week)
+        : ctx_(context), s_(context.state), win_(context.window), sound_(sound), book_(book), week_(week) {}
 
     // match/match_start.cpp
     void StartClick();
@@ -36,6 +37,7 @@ private:
     GameState& s_;
     Window& win_;
     Sound& sound_;
+    SeasonBook& book_;
     Week& week_;
     bool running_ = false;  // between the kick-off and the last tick
     bool held_ = false;

@@ -45,6 +45,7 @@ void MatchEngine::StartClick() {
     s_.matchPhase = 0;
     s_.matchMinute = 1;
     win_.setText("lbltime", "1");
+    book_.matchStarted();
 }
 
 void MatchEngine::setSpeed(int milliseconds) {

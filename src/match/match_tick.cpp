@@ -25,6 +25,7 @@ using namespace exchange;
 struct Pitch {
     GameContext& ctx;
     Sound& sound;
+    std::string said{};  // the line of play-by-play this tick, for the book
 
     GameState& state() { return ctx.state; }
     Window& window() { return ctx.window; }
@@ -141,7 +142,10 @@ void pickUp(Pitch& g, const Side& side) {
     g.effect(side.look.pickUpSound);
 }
 
-void say(Pitch& g, const std::string& line) { g.window().setText("action1", line); }
+void say(Pitch& g, const std::string& line) {
+    g.window().setText("action1", line);
+    g.said = line;
+}
 
 // The kind of exchange for roll r and tactics edge t. The flag rules come
 // first; every other roll falls in one of four bands of 25.
@@ -284,6 +288,7 @@ void MatchEngine::nextaction() {
         case 3: resolve(pitch); break;
         default: break;
     }
+    book_.playLine(pitch.said);  // with the score the line left
 
     if ((s_.matchMinute == kLastExchange && s_.matchPhase == 3) || s_.matchOver) {
         win_.setTimerEnabled("Timer1", false);

@@ -59,6 +59,7 @@ void Week::settleSeason() {
         setSeasonText(win_, "congrat", "A sad day for your team");
         setSeasonText(win_, "money", "Your guys are sorry they couldn't make it");
         setSeasonText(win_, "Label1", "It's all over");
+        p_.book.seasonEnded();
         win_.showDialog("Tendseason");
         ctx_.closeMainWindow();
         return;
@@ -80,10 +81,11 @@ void Week::settleSeason() {
             s_.seasonPrize = kSeasonPrizes[3].base + ctx_.random(kSeasonPrizes[3].spread);
         }
         p_.league.showTrophies();
-        p_.account.earn(s_.seasonPrize);
+        p_.account.earn(s_.seasonPrize, CashKind::SeasonPrize);
         setSeasonText(win_, "money", "You get $" + std::to_string(s_.seasonPrize));
     }
 
+    p_.book.seasonEnded();
     win_.showDialog("Tendseason");
 
     s_.season += 1;

@@ -62,7 +62,11 @@ void settleOwnGame(Settling& g) {
         line = "Your team wins the game and gets $" + num(s.matchPrize) + " for it";
     }
     setDialogText(g, "lblresult", line);
-    g.account().earn(s.matchPrize);
+    g.account().earn(s.matchPrize, CashKind::MatchPrize);
+    const Pairing p = s.pairings[s.yourPairing];
+    const bool home = p.first == 1;
+    g.parts.book.gamePlayed(p.first, p.second, home ? s.ourScore : s.theirScore,
+                            home ? s.theirScore : s.ourScore);
 }
 
 // The four games the player does not watch give league points only.
@@ -85,6 +89,7 @@ void simulateOtherGames(Settling& g) {
                 s.awayTally += 1;
             }
         }
+        g.parts.book.gamePlayed(p.first, p.second, s.homeTally, s.awayTally);
         if (s.homeTally > s.awayTally) {
             g.addPoints(p.first, 3);
         } else if (s.homeTally == s.awayTally) {
@@ -151,7 +156,7 @@ void payTraining(Settling& g) {
     GameState& s = g.state();
     s.trainingExpenses = clampToInt32(int64_t{levelCost(s.shootingTrainingCost, s.shootingTrainingLevel)} +
                                       levelCost(s.tacticsTrainingCost, s.tacticsTrainingLevel));
-    g.account().charge(s.trainingExpenses);
+    g.account().charge(s.trainingExpenses, CashKind::TrainingCosts);
     setDialogText(g, "texpences", num(s.trainingExpenses));
 }
 
@@ -160,7 +165,7 @@ void collectSponsor(Settling& g) {
     GameState& s = g.state();
     if (s.sponsorBase > 0) {
         s.sponsorDonation = clampToInt32(int64_t{s.sponsorBase} + g.random(s.sponsorBase / 5));
-        g.account().earn(s.sponsorDonation);
+        g.account().earn(s.sponsorDonation, CashKind::Sponsor);
         setDialogText(g, "sponsordonates", s.sponsorName + " donates: $" + num(s.sponsorDonation));
     } else {
         setDialogText(g, "sponsordonates", "");
@@ -171,7 +176,7 @@ void collectSponsor(Settling& g) {
 void collectArt(Settling& g) {
     GameState& s = g.state();
     if (s.artLevel > 0) {
-        g.account().earn(s.artIncome);
+        g.account().earn(s.artIncome, CashKind::Art);
         setDialogText(g, "cactus", "Art production brings $" + num(s.artIncome));
     } else {
         setDialogText(g, "cactus", "");
@@ -192,7 +197,7 @@ void runLab(Settling& g) {
         income -= g.random(s.labYield / 5);
         income += g.random(s.labYield / 5);
         if (s.hasOrb[kOrbAcid]) income += (income / 100) * kAcidPerHundred;
-        g.account().earn(income);
+        g.account().earn(income, CashKind::LabIncome);
         setDialogText(g, "yourlab", "ZRK lab brings $" + num(clampToInt32(income)));
     } else {
         setDialogText(g, "yourlab", "");
@@ -214,6 +219,7 @@ void reopenMarket(Settling& g) {
 
 void Week::settleMatch() {
     Settling g{ctx_, p_};
+    p_.book.matchEnded();
     p_.tactics.clearBoosts();  // the boosts were for this match only
     p_.prices.drawWeeklyShopPrices();
 
@@ -237,7 +243,9 @@ void Week::settleMatch() {
 
     growComputerTeams(g);
     if (s_.hasOrb[kOrbTrainingPool]) addSaturating(s_.trainingPoints, kPoolOrbPoints);
+    p_.book.trainingStarts();
     trainOurPlayers(g);
+    p_.book.trainingDone();
     if (s_.sponsorBase == 0) p_.sponsors.showSponsorOffers();  // without a sponsor the offers are open again
 
     payTraining(g);
@@ -246,6 +254,7 @@ void Week::settleMatch() {
     runLab(g);
 
     if (s_.cash < 0) {
+        p_.book.weekSettled();
         win_.setText("TForm5.Label1", "You got no more cash to manage the team.");
         win_.setText("TForm5.Label2", "It sucks, but the game is over!");
         win_.showDialog("TForm5");
@@ -260,6 +269,7 @@ void Week::settleMatch() {
     win_.setText("action1", "");
     p_.league.sortTable();
     p_.league.drawPairings();
+    p_.book.weekSettled();
     p_.refresh.workOutOnly();
     p_.refresh.refreshViews();
     win_.setText("yscore", "");

@@ -11,6 +11,7 @@
 
 #include "core/account.h"
 #include "core/game_context.h"
+#include "core/season_book.h"
 #include "core/sound.h"
 #include "league/league.h"
 #include "management/page_refresh.h"
@@ -25,6 +26,7 @@ namespace splat {
 // rules it applies.
 struct WeekParts {
     Account& account;
+    SeasonBook& book;
     Sound& sound;
     League& league;
     PageRefresh& refresh;

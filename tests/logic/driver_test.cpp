@@ -203,6 +203,47 @@ TEST(Driver, SettingsFileIsReadAndWrittenByTheGamesOwnCode) {
     std::remove(file.c_str());
 }
 
+// Lines too long to hold are refused, and words from the script are quoted
+// short and with their control bytes shown; the script goes on either way.
+TEST(Driver, OverlongLinesAndBadWordsGiveOneShortErrorLine) {
+    const std::string big(2 * 1024 * 1024, 'x');
+    const std::string tooLong = "error: line longer than 1048576 bytes";
+    const std::string week = "text weeknumber \"1\"";
+    const struct {
+        std::string script;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {big + "\ndump weeknumber\n", {tooLong, week}},
+        {"dump weeknumber\n" + big, {week, tooLong}},
+        {"click " + std::string("\0\x1b", 2) + std::string(100, 'a') + "\n",
+         {"error: no control named \\x00\\x1b" + std::string(78, 'a') + "..."}},
+        {"dump " + std::string(1000, 'q') + "\n", {"error: no control named " + std::string(80, 'q') + "..."}},
+    };
+    for (const auto& c : cases) {
+        const DriverRun r = runDriver(c.script);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.lines(), c.lines);
+    }
+}
+
+// A write that fails (a full disk, a reader that went away) is not success.
+TEST(Driver, OutputThatCannotBeWrittenEndsWithAnError) {
+    const std::string script = ::testing::TempDir() + "splat_driver_output.script";
+    std::ofstream out(script);
+    for (int i = 0; i < 50; ++i) out << "dump view\n";
+    out.close();
+    const std::string err = ::testing::TempDir() + "splat_driver_output.err";
+    const std::string status = ::testing::TempDir() + "splat_driver_output.status";
+    const std::string run = std::string(SPLAT_SCRIPT_EXE) + " " + script + " 2>" + err;
+    for (const std::string& command : {run + " >/dev/full; echo $? >" + status,
+                                       "(" + run + "; echo $? >" + status + ") | head -c 1 >/dev/null"}) {
+        std::system(command.c_str());
+        EXPECT_EQ(fileText(status), "1\n") << command;
+        EXPECT_EQ(fileText(err), "splat-script: cannot write the output\n") << command;
+    }
+    for (const std::string& file : {script, err, status}) std::remove(file.c_str());
+}
+
 TEST(Driver, ReadsTheScriptFromStandardInput) {
     const std::string command =
         "printf 'dump weeknumber\\n' | " + std::string(SPLAT_SCRIPT_EXE) + " | grep -v '^music '";
@@ -215,3 +256,67 @@ TEST(Driver, ReadsTheScriptFromStandardInput) {
 }
 
 }  // namespace
+
+// The book against the game: a season and a bit played with `play` at
+// several clocks, the state dumped after every week. Each week's ledger lines
+// add up to the week's change of cash and every balance is the cash it left;
+// the book's table is the game's after every week; the season's final table
+// is the one the season end decided (its place, and points that the book's
+// own count of wins and ties gives).
+TEST(Driver, TheBookAddsUpToTheGame) {
+    for (const char* clock : {"--clock 7", "--clock 1600000000", "--clock 424242"}) {
+        std::string script =
+            "select shooting 1\nselect tactics 2\npage 5\nclick labupgrade\nclick dxButton12\n";
+        for (int week = 0; week < 22; ++week) script += "click boost1\nclick Start\nplay\ndump state\n";
+        const DriverRun r = runDriver(script + "dump book\n", clock);
+        std::vector<nlohmann::json> states;
+        nlohmann::json book;
+        std::string seasonEnd;
+        for (const auto& line : r.lines()) {
+            if (line.rfind("state ", 0) == 0) states.push_back(nlohmann::json::parse(line.substr(6)));
+            if (line.rfind("book ", 0) == 0) book = nlohmann::json::parse(line.substr(5));
+            if (line.rfind("dialog Tendseason ", 0) == 0) seasonEnd = line;
+        }
+        ASSERT_TRUE(book.is_object()) << clock;
+        const auto& weeks = book["weeks"];
+        ASSERT_EQ(weeks.size(), states.size()) << clock;
+        ASSERT_GE(weeks.size(), 19u) << clock << ": the season ends after 19 weeks";
+
+        int64_t balance = 0;
+        for (const auto& e : book["ledger"]) {
+            balance += e["amount"].get<int64_t>();
+            EXPECT_EQ(e["balance"].get<int64_t>(), balance) << clock;
+        }
+        EXPECT_EQ(balance, states.back()["cash"].get<int64_t>()) << clock;
+        int64_t before = 0;
+        for (size_t w = 0; w < weeks.size(); ++w) {
+            int64_t sum = 0;
+            for (const auto& e : book["ledger"]) {
+                if (e["season"] == weeks[w]["season"] && e["week"] == weeks[w]["week"])
+                    sum += e["amount"].get<int64_t>();
+            }
+            EXPECT_EQ(sum, weeks[w]["cash"].get<int64_t>() - before) << clock << " week " << w;
+            EXPECT_EQ(weeks[w]["cash"], states[w]["cash"]) << clock;
+            before = weeks[w]["cash"].get<int64_t>();
+            for (size_t row = 0; row < 10; ++row) {
+                EXPECT_EQ(weeks[w]["table"][row]["team"], states[w]["tableTeam"][row])
+                    << clock << " week " << w;
+                EXPECT_EQ(weeks[w]["table"][row]["points"], states[w]["tablePoints"][row]) << clock;
+            }
+        }
+
+        ASSERT_EQ(book["seasons"].size(), 1u) << clock;
+        const auto& season = book["seasons"][0];
+        const int place = season["place"].get<int>();
+        EXPECT_NE(seasonEnd.find("season in " + std::to_string(place) + " place"), std::string::npos)
+            << seasonEnd;
+        EXPECT_EQ(season["table"][place - 1]["team"], 1);
+        for (const auto& row : season["table"]) {
+            EXPECT_EQ(row["points"].get<int>(), 3 * row["wins"].get<int>() + row["ties"].get<int>()) << clock;
+            EXPECT_EQ(row["games"], 19);
+        }
+        // The week that closed the season left the final order with no points.
+        for (size_t row = 0; row < 10; ++row)
+            EXPECT_EQ(weeks[18]["table"][row]["team"], season["table"][row]["team"]) << clock;
+    }
+}

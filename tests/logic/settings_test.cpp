@@ -3,11 +3,16 @@
 // with the file, the music player and the effects.
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <stdlib.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -356,6 +361,86 @@ TEST_F(IniFile, PermissionsOfTheFileAreKept) {
     }
 }
 
+// Two copies of the game toggle one key each, at the same moment, 200 times;
+// before each toggle a copy finds its last value still there.
+TEST_F(IniFile, TwoCopiesTogglingDifferentKeysAtOnceBothKeepTheirChange) {
+    void* shared =
+        ::mmap(nullptr, sizeof(pthread_barrier_t), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    auto* together = static_cast<pthread_barrier_t*>(shared);
+    pthread_barrierattr_t attr;
+    pthread_barrierattr_init(&attr);
+    pthread_barrierattr_setpshared(&attr, PTHREAD_PROCESS_SHARED);
+    pthread_barrier_init(together, &attr, 2);
+    std::vector<pid_t> copies;
+    for (const char* key : {"Sound", "Music"}) {
+        copies.push_back(::fork());
+        if (copies.back() != 0) continue;
+        IniSettingsStore store(file.string());
+        int lost = 0;
+        for (int i = 0; i < 200; ++i) {
+            pthread_barrier_wait(together);
+            if (i > 0 && store.read("Settings", key) != (i % 2 != 0 ? "0" : "1")) ++lost;
+            if (!store.write("Settings", key, i % 2 != 0 ? "1" : "0")) ++lost;
+        }
+        ::_exit(lost);
+    }
+    for (const pid_t pid : copies) {
+        int status = -1;
+        ::waitpid(pid, &status, 0);
+        EXPECT_EQ(status, 0) << "changes lost: " << WEXITSTATUS(status);
+    }
+    ::munmap(shared, sizeof(pthread_barrier_t));
+    const IniSettingsStore store(file.string());
+    EXPECT_EQ(store.read("Settings", "Sound"), "1");
+    EXPECT_EQ(store.read("Settings", "Music"), "1");
+}
+
+// A copy killed between writing its temporary file and putting it in place
+// leaves the file as it was; what it left goes with the next start or write,
+// but not while another copy is writing, which a write waits for and then
+// gives up (the toggle then holds for the run only).
+TEST_F(IniFile, WriteCutShortLeavesATemporaryThatTheNextWriteRemoves) {
+    const std::vector<std::string> foreign = {".vormel.ini.swp", ".vormel.ini.ABCDEF",
+                                              ".other.ini.ABCDEF.splat-tmp"};
+    for (const std::string& name : foreign) writeFile(dir.path() / name, "not ours");
+    IniSettingsStore store = open("[Settings]\nSound=1\n");
+    auto leftBehind = [&] {
+        return std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()) - 1 -
+               static_cast<long>(foreign.size());
+    };
+    // Another copy, stopped by `signal` where a kill can catch it.
+    auto cutShort = [&](int signal) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            IniSettingsStore other(file.string());
+            other.setBeforeRename([signal] { std::raise(signal); });
+            ::_exit(other.write("Settings", "Music", "0") ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, WUNTRACED);
+        EXPECT_TRUE(WIFSIGNALED(status) || WIFSTOPPED(status));
+        return pid;
+    };
+    cutShort(SIGKILL);
+    EXPECT_EQ(leftBehind(), 1);
+    const pid_t stopped = cutShort(SIGSTOP);  // its start removed what the first left
+    EXPECT_EQ(leftBehind(), 1);
+    EXPECT_FALSE(
+        IniSettingsStore(file.string(), std::chrono::milliseconds(50)).write("Settings", "Sound", "0"));
+    EXPECT_EQ(leftBehind(), 1);
+    EXPECT_EQ(readFile(file), "[Settings]\nSound=1\n");
+    ::kill(stopped, SIGKILL);
+    ::waitpid(stopped, nullptr, 0);
+    IniSettingsStore{file.string()};
+    EXPECT_EQ(leftBehind(), 0);
+
+    cutShort(SIGKILL);
+    ASSERT_TRUE(store.write("Settings", "Sound", "0"));
+    EXPECT_EQ(leftBehind(), 0);
+    EXPECT_EQ(readFile(file), "[Settings]\nSound=0\n");
+    for (const std::string& name : foreign) EXPECT_EQ(readFile(dir.path() / name), "not ours") << name;
+}
+
 TEST(SettingsPath, DefaultPathFollowsXdgConfigHome) {
     const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
     const std::string savedXdg = oldXdg ? oldXdg : "";
@@ -522,6 +607,33 @@ TEST(MusicToggle, TickPlaysOnAndOffStopsAndOnRestartsFromTheBeginning) {
     EXPECT_TRUE(g.window.timerEnabled("MusicTimer"));
     EXPECT_EQ(g.game.state().musicOn, 1);
     EXPECT_EQ(g.settingsText(), "[Settings]\nMusic=1\n");
+}
+
+// The audio rests exactly while the sound and the music are both off, also
+// when the music cannot be turned on after all.
+TEST(SoundToggle, AudioRestsWhileSoundAndMusicAreBothOff) {
+    using Click = void (Sound::*)();
+    const struct {
+        bool musicFile;
+        std::vector<std::pair<Click, bool>> clicks;  // and whether it rests after it
+    } cases[] = {
+        {true,
+         {{&Sound::SoundOff1Click, false},
+          {&Sound::MusicOff1Click, false},
+          {&Sound::SoundOff1Click, false},
+          {&Sound::MusicOff1Click, true}}},
+        {false, {{&Sound::MusicOff1Click, true}}},
+    };
+    for (const auto& c : cases) {
+        FileGame g(c.musicFile);
+        g.writeSettings("[Settings]\nSound=0\nMusic=0\n");
+        g.game.startUp();
+        EXPECT_TRUE(g.audio.resting());
+        for (const auto& [click, resting] : c.clicks) {
+            (g.game.sound().*click)();
+            EXPECT_EQ(g.audio.resting(), resting);
+        }
+    }
 }
 
 TEST(MusicFailure, MissingPieceAtStartUpLeavesTheGameRunningWithMusicOff) {

@@ -253,7 +253,31 @@ private:
         if (win.text("lblcash") != std::to_string(s.cash)) return fail("lblcash disagrees with cash");
         if (win.text("weeknumber") != std::to_string(s.week)) return fail("weeknumber disagrees with week");
         if (win.text("lblseason") != std::to_string(s.season)) return fail("lblseason disagrees with season");
+        if (!bookAddsUp(settled)) return false;
         remember();
+        return true;
+    }
+
+    // The season book: its last balance is the cash, and after a settlement
+    // the week's lines add up to the week's change of cash and its table is
+    // the game's.
+    bool bookAddsUp(bool settled) {
+        const GameState& s = w_->game.state();
+        const BookPages& book = w_->game.book().pages();
+        if (book.ledger.empty() || book.ledger.back().balance != s.cash)
+            return fail("the book's balance is not the cash");
+        if (!settled || book.weeks.empty()) return true;
+        const WeekRecord& week = book.weeks.back();
+        const int64_t before = book.weeks.size() > 1 ? book.weeks[book.weeks.size() - 2].cash : 0;
+        int64_t sum = 0;
+        for (const LedgerEntry& e : book.ledger) sum += e.when == week.when ? e.amount : 0;
+        if (sum != int64_t{week.cash} - before || week.cash != s.cash)
+            return fail("the week's ledger does not add up");
+        for (int row = 1; row <= kTeams; ++row) {
+            const TableRow& r = week.table[static_cast<size_t>(row - 1)];
+            if (r.team != s.tableTeam[row] || r.points != s.tablePoints[row])
+                return fail("the book's table is not the game's");
+        }
         return true;
     }
 

@@ -22,7 +22,9 @@ namespace {
 
 class ScriptedAudio final : public Audio {
 public:
-    explicit ScriptedAudio(std::vector<std::string>& log) : log_(log) {}
+    explicit ScriptedAudio(std::vector<std::string>& log, const std::atomic<bool>* effect = nullptr)
+        : log_(log), effect_(effect) {}
+    ~ScriptedAudio() override { log_.push_back("closed"); }
     bool musicOpen(std::string_view file, std::string& error) override {
         log_.push_back("open " + std::string(file));
         if (file == "missing.mp3") {
@@ -38,9 +40,11 @@ public:
     void musicPlay() override { log_.push_back("play"); }
     void musicStop() override { log_.push_back("stop"); }
     void playEffect(std::string_view file) override { log_.push_back("effect " + std::string(file)); }
+    bool effectPlaying() const override { return effect_ != nullptr && *effect_; }
 
 private:
     std::vector<std::string>& log_;
+    const std::atomic<bool>* effect_;
 };
 
 // Waits until the backend of `audio` is ready.
@@ -111,18 +115,50 @@ TEST(BackgroundAudio, ABackendThatFailsToOpenLeavesTheGameSilentAndSaysSo) {
 
 TEST(BackgroundAudio, AHelperStillAtWorkIsWaitedFor) {
     std::atomic<int> made{0};
+    std::atomic<bool> opening{false};
     {
         std::vector<std::string> log;
         BackgroundAudio audio(
             [&]() -> std::unique_ptr<Audio> {
+                opening = true;
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 ++made;
                 return std::make_unique<ScriptedAudio>(log);
             },
             {});
         audio.start();
+        // Ended while the helper opens the backend.
+        while (!opening) std::this_thread::yield();
     }
     EXPECT_EQ(made, 1);
+}
+
+// At rest the backend closes once its effect has finished; waking opens a
+// new one, which gets what was asked for meanwhile.
+TEST(BackgroundAudio, ARestClosesTheBackendAfterItsEffectAndWakingOpensANewOne) {
+    std::vector<std::string> log;
+    std::atomic<bool> effect{false};
+    BackgroundAudio audio(
+        [&]() -> std::unique_ptr<Audio> {
+            log.push_back("made");
+            return std::make_unique<ScriptedAudio>(log, &effect);
+        },
+        {});
+    audio.rest(true);
+    audio.start();  // resting from the start: nothing is made
+    audio.rest(false);
+    waitReady(audio);
+    effect = true;
+    audio.rest(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    EXPECT_TRUE(audio.isReady());  // the effect plays on
+    effect = false;
+    for (int i = 0; i < 500 && audio.isReady(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    std::string error;
+    EXPECT_TRUE(audio.musicOpen("Paint.mp3", error));
+    audio.rest(false);
+    waitReady(audio);
+    EXPECT_EQ(log, (std::vector<std::string>{"made", "closed", "made", "open Paint.mp3"}));
 }
 
 // A picture of our own beside the test program, where the game's lookup

@@ -2,6 +2,7 @@
 //   splat-script [--clock SECONDS] [--settings FILE] [SCRIPT]
 
 #include <charconv>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -29,6 +30,8 @@ int usage(std::string_view problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A reader that went away is a failed write, told below like a full disk.
+    std::signal(SIGPIPE, SIG_IGN);
     int64_t clock = 1000000000;
     std::string settingsFile;
     std::string scriptFile;
@@ -69,6 +72,10 @@ int main(int argc, char** argv) {
     runner.start();
     if (!runner.run(haveScript ? static_cast<std::istream&>(file) : std::cin)) {
         return cannotRead(haveScript ? scriptFile : "standard input", "read error");
+    }
+    if (!std::cout.flush()) {
+        std::cerr << "splat-script: cannot write the output\n";
+        return 1;
     }
     return 0;
 }

@@ -8,6 +8,8 @@
 #include "core/recording_audio.h"
 #include "core/text_input.h"
 #include "game/bindings.h"
+#include "splat_script/book_json.h"
+#include "splat_script/script_lines.h"
 #include "splat_script/state_json.h"
 
 namespace splat::script {
@@ -84,7 +86,15 @@ void ScriptRunner::error(std::string_view text) { out_ << "error: " << text << '
 
 bool ScriptRunner::run(std::istream& in) {
     std::string line;
-    while (!window_.mainClosed() && std::getline(in, line)) {
+    // Once the output cannot be written there is no point going on.
+    while (!window_.mainClosed() && out_.good()) {
+        const LineRead read = readLine(in, line);
+        if (read == LineRead::End) break;
+        if (read == LineRead::TooLong) {
+            error("line longer than " + std::to_string(kMaxLineLength) + " bytes");
+            out_.flush();
+            continue;
+        }
         if (!runLine(line)) break;
     }
     out_.flush();
@@ -138,7 +148,7 @@ bool ScriptRunner::runLine(std::string_view raw) {
     } else if (command == "dump") {
         dump(trim(rest));
     } else {
-        error("unknown command " + std::string(command));
+        error("unknown command " + shown(command));
     }
     out_.flush();
     return !window_.mainClosed();
@@ -146,30 +156,29 @@ bool ScriptRunner::runLine(std::string_view raw) {
 
 void ScriptRunner::click(std::string_view name) {
     const ControlState* c = window_.control(name);
-    if (!c) return error("no control named " + std::string(name));
-    if (!window_.usable(name)) return error(std::string(name) + " cannot be clicked now");
+    if (!c) return error("no control named " + shown(name));
+    if (!window_.usable(name)) return error(shown(name) + " cannot be clicked now");
     if (c->desc->kind == ControlKind::RadioButton) window_.setChecked(name, true);
     if (const Binding* b = findBinding(name, Signal::Click)) b->handler(*game_, 0, {});
 }
 
 void ScriptRunner::select(std::string_view name, std::string_view indexText) {
     const ControlState* c = window_.control(name);
-    if (!c || c->desc->kind != ControlKind::RadioGroup)
-        return error("no radio group named " + std::string(name));
+    if (!c || c->desc->kind != ControlKind::RadioGroup) return error("no radio group named " + shown(name));
     long index = 0;
     if (!toLong(indexText, index) || index < 0 || index >= static_cast<long>(c->desc->items.size())) {
-        return error("select " + std::string(name) + " needs an item index 0.." +
+        return error("select " + shown(name) + " needs an item index 0.." +
                      std::to_string(c->desc->items.size() - 1));
     }
-    if (!window_.usable(name)) return error(std::string(name) + " cannot be clicked now");
+    if (!window_.usable(name)) return error(shown(name) + " cannot be clicked now");
     window_.setItemIndex(name, static_cast<int>(index));
     if (const Binding* b = findBinding(name, Signal::Select)) b->handler(*game_, static_cast<int>(index), {});
 }
 
 void ScriptRunner::type(std::string_view name, std::string_view text) {
     const ControlState* c = window_.control(name);
-    if (!c || c->desc->kind != ControlKind::Edit) return error("no edit field named " + std::string(name));
-    if (!window_.usable(name)) return error(std::string(name) + " cannot be clicked now");
+    if (!c || c->desc->kind != ControlKind::Edit) return error("no edit field named " + shown(name));
+    if (!window_.usable(name)) return error(shown(name) + " cannot be clicked now");
     const size_t limit = c->desc->maxLength > 0 ? static_cast<size_t>(c->desc->maxLength) : text.size() + 1;
     const std::string typed = limitCharacters(text, limit);
     window_.setText(name, typed);
@@ -199,7 +208,8 @@ void ScriptRunner::tick(long count) {
 void ScriptRunner::dump(std::string_view what) {
     if (what == "state") return print("state " + stateToJson(game_->state()).dump());
     if (what == "view") return print("view " + viewToJson(window_).dump());
-    if (!window_.control(what)) return error("no control named " + std::string(what));
+    if (what == "book") return print("book " + bookToJson(game_->book().pages()).dump());
+    if (!window_.control(what)) return error("no control named " + shown(what));
     print("text " + std::string(what) + " " + Json(window_.text(what)).dump());
 }
 

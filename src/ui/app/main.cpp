@@ -23,6 +23,7 @@
 #include "game/game.h"
 #include "game/guide_numbers.h"
 #include "ui/app/app_identity.h"
+#include "ui/app/display_guard.h"
 #include "ui/app/startup_guard.h"
 #include "ui/guide/guide_window.h"
 #include "ui/widgets/flat_page_control.h"
@@ -110,7 +111,9 @@ int run(QApplication& app, splat::BackgroundAudio& audio) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    splat::ui::DisplayGuard display;  // no display: one line on stderr, status 1
     QApplication app(argc, argv);
+    display.opened();
     splat::ui::applyIdentity();
     splat::ui::theme::apply(app);
     // The sound comes up on a helper thread once the window is on the screen.

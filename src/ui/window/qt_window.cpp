@@ -16,6 +16,7 @@
 #include "core/layout_table.h"
 #include "ui/access/accessible_window.h"
 #include "ui/access/keyboard_navigation.h"
+#include "ui/book/book_window.h"
 #include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_dialog.h"
 #include "ui/widgets/game_label.h"
@@ -349,6 +350,32 @@ void QtWindow::showDialog(std::string_view name) {
     const ControlSpec* desc = findControl(name);
     placeDialog(*d, desc != nullptr && desc->overMainWindow);
     runModal(*d);
+}
+
+// ------------------------------------------------------------ the season book
+
+void QtWindow::openBook(const BookPages& pages) {
+    if (mainClosed_) return;
+    if (book_ == nullptr) {
+        book_ = new BookWindow(&mainWindow());
+        // Beside the main window when the screen has room, else over its lower right.
+        const QRect main = mainWindow().frameGeometry();
+        const QRect screen = mainWindow().screen()->availableGeometry();
+        QPoint at = main.topRight() + QPoint(8, 0);
+        if (at.x() + book_->width() > screen.right())
+            at = main.topLeft() + QPoint(main.width() / 5, main.height() / 6);
+        book_->move(at);
+    }
+    book_->show(pages);
+    book_->QDialog::show();
+    book_->raise();
+    book_->activateWindow();
+}
+
+bool QtWindow::bookShown() const { return book_ != nullptr && book_->isVisible(); }
+
+void QtWindow::updateBook(const BookPages& pages) {
+    if (bookShown()) book_->show(pages);
 }
 
 // ------------------------------------------------------------ timers and closing

@@ -27,6 +27,7 @@ class Game;
 namespace splat::ui {
 
 class AccessibleWindow;
+class BookWindow;
 class FlatPageControl;
 class GameDialog;
 class MainWindow;
@@ -77,6 +78,11 @@ public:
     void setTimerEnabled(std::string_view timer, bool enabled) override;
     void setTimerInterval(std::string_view timer, int milliseconds) override;
     void closeMain() override;
+    void openBook(const BookPages& pages) override;
+    bool bookShown() const override;
+    void updateBook(const BookPages& pages) override;
+    // The season book's window, once it has been opened (else nullptr).
+    BookWindow* book() const { return book_; }
 
 protected:
     // Runs a dialog or message box modally and returns its result; tests
@@ -94,7 +100,8 @@ private:
     pictures::Prefetch prefetch_;
     BuiltWindow built_;
     std::unique_ptr<AccessibleWindow> accessible_;
-    Game* game_ = nullptr;  // where the controls' signals go; the window reads nothing of it
+    BookWindow* book_ = nullptr;  // made the first time it is opened, owned by the main window
+    Game* game_ = nullptr;        // where the controls' signals go; the window reads nothing of it
     bool mainClosed_ = false;
 };
 
