@@ -18,5 +18,8 @@ inline constexpr int32_t kLoreDie = 7;      // to every training roll
 inline constexpr int32_t kAcidPerHundred = 30;
 // The Orb of Training pool adds this many points every week.
 inline constexpr int32_t kPoolOrbPoints = 10;
+// The lab's week brings its income, less a draw below this share of it, plus
+// another (the forecast of the season book counts the worst of it).
+inline constexpr int32_t kLabSpreadDivisor = 5;  // a fifth
 
 }  // namespace splat

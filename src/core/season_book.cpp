@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/effect_sizes.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
 
@@ -183,7 +184,7 @@ Forecast SeasonBook::forecast() const {
     const int64_t range = 100 - 5 * int64_t{s_.securityLevel};
     const bool theftPossible = range > 0 && range - 1 > 50;
     if (s_.labLevel > 0 && !theftPossible) {
-        int64_t income = s_.labYield - largestDraw(s_.labYield / 5);
+        int64_t income = s_.labYield - largestDraw(s_.labYield / kLabSpreadDivisor);
         if (s_.hasOrb[kOrbAcid]) income += (income / 100) * 30;
         least += income;
     }

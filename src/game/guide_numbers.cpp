@@ -11,6 +11,7 @@
 #include "management/art_production.h"
 #include "management/explanations.h"
 #include "management/laboratory.h"
+#include "management/shop_price_rules.h"
 #include "management/sponsor_terms.h"
 #include "management/tactics.h"
 #include "management/training.h"
@@ -135,6 +136,11 @@ std::map<std::string, std::string> build() {
     n["sponsor.last"] = num(kSponsorLastDraw - kSponsorLastDrawAbove - 1) + " in " + num(kSponsorLastDraw);
     n["acid.step"] = money(kAcidPerHundred);
     n["pool.orb"] = num(kPoolOrbPoints);
+    n["lab.spread"] = shareInWords(1, kLabSpreadDivisor);
+    n["marker.sale"] = shareInWords(kMarkerSaleTimes, kMarkerSaleOver);
+    n["flag.high"] = shareInWords(1, kHighPriorityShooting);
+    n["flag.low"] = shareInWords(1, kLowPriorityShooting);
+    n["flag.tactics"] = shareInWords(1, kPriorityTactics);
     return n;
 }
 

@@ -85,13 +85,26 @@ double sponsorChance(int sponsor, int32_t unbeatenRun, int32_t pointsPerWeek) {
     return run * last;
 }
 
-Span donation(int32_t base) { return {base, base + std::max(base / 5 - 1, 0)}; }
+Span donation(int32_t base) { return {base, base + std::max(base / kSponsorSpreadDivisor - 1, 0)}; }
 
 int32_t pointsPerWeek(const GameState& s) {
     for (int row = 1; row <= kTeams; ++row) {
         if (s.tableTeam[row] == 1) return s.week >= 1 ? s.tablePoints[row] / s.week : 0;
     }
     return 0;
+}
+
+std::string shareInWords(int32_t times, int32_t over) {
+    static const char* const kCount[] = {"",     "one", "two",   "three", "four",
+                                         "five", "six", "seven", "eight", "nine"};
+    static const char* const kPart[] = {"",      "whole", "half",    "third",  "quarter",
+                                        "fifth", "sixth", "seventh", "eighth", "ninth"};
+    if (times < 1 || times >= over || over >= static_cast<int32_t>(std::size(kPart))) {
+        return std::to_string(times) + "/" +
+               std::to_string(over);  // left as figures, which the guide's test refuses
+    }
+    if (times == 1) return std::string(over == 8 ? "an " : "a ") + kPart[over];
+    return std::string(kCount[times]) + " " + kPart[over] + (over == 2 ? "" : "s");
 }
 
 std::string percent(double chance) {
@@ -256,8 +269,9 @@ void Explanations::finances() {
                                          clampToInt32(int64_t{s.labLevel} + 1));
     win_.setToolTip("labupgrade", "Lab level " + num(s.labLevel) + " to " + num(int64_t{s.labLevel} + 1) +
                                       ": average income " + money(yieldNow) + " to " + money(yieldNext) +
-                                      " a week (each week up to a fifth more or less). Costs " +
-                                      money(s.labUpgradePrice) + "; the level after it " +
+                                      " a week (each week up to " + shareInWords(1, kLabSpreadDivisor) +
+                                      " more or less). Costs " + money(s.labUpgradePrice) +
+                                      "; the level after it " +
                                       money(labPriceAfter(clampToInt32(int64_t{s.labLevel} + 1))) + ".");
     const int32_t safe = safeSecurityLevel();
     const std::string theftNow = percent(theftChance(s.securityLevel));

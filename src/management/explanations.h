@@ -33,11 +33,14 @@ double theftChance(int32_t securityLevel);
 int32_t safeSecurityLevel();
 // The chance that sponsor 1..4 says yes to an application now.
 double sponsorChance(int sponsor, int32_t unbeatenRun, int32_t pointsPerWeek);
-// The donation of a sponsor with weekly base `base`, from its base up to a
-// fifth more.
+// The donation of a sponsor with weekly base `base`, from its base up to
+// 1/kSponsorSpreadDivisor more.
 Span donation(int32_t base);
 // League points a week played, as an application counts them.
 int32_t pointsPerWeek(const GameState& s);
+// A share as the guide and the tooltips write it: "a fifth", "an eighth",
+// "two thirds" (times/over in figures when it has no words here).
+std::string shareInWords(int32_t times, int32_t over);
 // A chance as the guide and the tooltips write it: "49%", "7.3%".
 std::string percent(double chance);
 

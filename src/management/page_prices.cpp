@@ -3,6 +3,7 @@
 
 #include "core/saturating.h"
 #include "management/prices.h"
+#include "management/shop_price_rules.h"
 
 namespace splat {
 
@@ -27,7 +28,7 @@ void Prices::valueMarkerSale() {
     const int sel = s_.selectedPlayer >= 1 && s_.selectedPlayer <= kPlayers ? s_.selectedPlayer : 1;
     const int32_t m = s_.players[1][sel].marker;
     const int64_t markerPrice = m >= 1 && m <= kMarkers ? s_.markerPrice[m] : 0;
-    s_.markerSalePrice = clampToInt32(2 * markerPrice / 3);
+    s_.markerSalePrice = clampToInt32(kMarkerSaleTimes * markerPrice / kMarkerSaleOver);
 }
 
 }  // namespace splat

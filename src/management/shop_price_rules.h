@@ -14,6 +14,10 @@ struct PriceRule {
     int32_t spread;
 };
 
+// A marker sells for this share of what the shop asks for it now.
+inline constexpr int32_t kMarkerSaleTimes = 2;
+inline constexpr int32_t kMarkerSaleOver = 3;  // two thirds
+
 // Markers 1..11: the opening prices of a new world beside the ones every
 // settlement draws for the next week. The rules are the same but for the two
 // best markers: the opening shop sells the Hell Furlong and the Tech demon

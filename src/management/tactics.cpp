@@ -62,16 +62,16 @@ void Tactics::prClick(int k, int item) {
     const int32_t tactics = s.players[1][k].tactics;
     switch (item) {
         case 0:  // high: runs for the flag at the cost of shooting
-            s.priorityShootingBonus[k] = -(shooting / 5);
-            s.priorityFlagBonus[k] = tactics / 8;
+            s.priorityShootingBonus[k] = -(shooting / kHighPriorityShooting);
+            s.priorityFlagBonus[k] = tactics / kPriorityTactics;
             break;
         case 1:  // regular
             s.priorityShootingBonus[k] = 0;
             s.priorityFlagBonus[k] = 0;
             break;
         default:  // low: shoots rather than runs
-            s.priorityShootingBonus[k] = shooting / 8;
-            s.priorityFlagBonus[k] = -(tactics / 8);
+            s.priorityShootingBonus[k] = shooting / kLowPriorityShooting;
+            s.priorityFlagBonus[k] = -(tactics / kPriorityTactics);
             break;
     }
 }

@@ -9,6 +9,14 @@
 
 namespace splat {
 
+// A flag priority moves part of the player's ratings, chosen when it is set:
+// high takes 1/kHighPriorityShooting of his shooting off and adds
+// 1/kPriorityTactics of his tactics to the flag, low the other way round with
+// 1/kLowPriorityShooting of his shooting.
+inline constexpr int32_t kHighPriorityShooting = 5;  // a fifth
+inline constexpr int32_t kLowPriorityShooting = 8;   // an eighth
+inline constexpr int32_t kPriorityTactics = 8;       // an eighth
+
 // A boost adds kBoostBase + random(kBoostSpread) to each comparison.
 inline constexpr int32_t kBoostBase = 5;
 inline constexpr int32_t kBoostSpread = 10;

@@ -12,6 +12,7 @@
 #include "core/saturating.h"
 #include "core/team_strength.h"
 #include "management/laboratory.h"
+#include "management/sponsor_terms.h"
 #include "management/training.h"
 #include "match/match_rules.h"
 #include "match/week.h"
@@ -164,7 +165,8 @@ void payTraining(Settling& g) {
 void collectSponsor(Settling& g) {
     GameState& s = g.state();
     if (s.sponsorBase > 0) {
-        s.sponsorDonation = clampToInt32(int64_t{s.sponsorBase} + g.random(s.sponsorBase / 5));
+        s.sponsorDonation =
+            clampToInt32(int64_t{s.sponsorBase} + g.random(s.sponsorBase / kSponsorSpreadDivisor));
         g.account().earn(s.sponsorDonation, CashKind::Sponsor);
         setDialogText(g, "sponsordonates", s.sponsorName + " donates: $" + num(s.sponsorDonation));
     } else {
@@ -194,8 +196,8 @@ void runLab(Settling& g) {
         setDialogText(g, "yourlab", "Some dude broke into the lab and stole ZRK");
     } else if (s.labLevel > 0) {
         int64_t income = s.labYield;
-        income -= g.random(s.labYield / 5);
-        income += g.random(s.labYield / 5);
+        income -= g.random(s.labYield / kLabSpreadDivisor);
+        income += g.random(s.labYield / kLabSpreadDivisor);
         if (s.hasOrb[kOrbAcid]) income += (income / 100) * kAcidPerHundred;
         g.account().earn(income, CashKind::LabIncome);
         setDialogText(g, "yourlab", "ZRK lab brings $" + num(clampToInt32(income)));

@@ -37,6 +37,13 @@ TEST(Explanations, EveryShopItemLevelOfferAndOrbTabHasATooltip) {
 
 // The shop draws every price inside the range the tooltip states, and
 // reaches both of its ends' neighbourhoods.
+TEST(Explanations, SharesAreWrittenInWords) {
+    const std::pair<std::pair<int32_t, int32_t>, const char*> cases[] = {
+        {{1, 5}, "a fifth"}, {{1, 8}, "an eighth"},      {{2, 3}, "two thirds"},
+        {{1, 2}, "a half"},  {{3, 4}, "three quarters"}, {{1, 12}, "1/12"}};
+    for (const auto& [share, words] : cases) EXPECT_EQ(shareInWords(share.first, share.second), words);
+}
+
 TEST(Explanations, ShopPricesStayInTheStatedRanges) {
     HeadlessGame h;
     GameState& s = h.state();
