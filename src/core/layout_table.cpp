@@ -473,7 +473,7 @@ void buildGearPage(TableBuilder& t) {
     t.panel("Panel31", pg, {8, 276, 300, 136});
     for (int j = 1; j <= 5; ++j)
         t.label(num("pla", j), "Panel31", "", {26, 10 + (j - 1) * 24, 136, kLine}, Bold).speech = {
-            .name = "Select {}[, marker {" + num("w", j) + "}]", .toolTip = "Click to select this player"};
+            .name = "Select {}[, marker {" + num("w", j) + "}]"};  // its tooltip says whether he is selected
     for (int j = 1; j <= 5; ++j)
         t.label(num("w", j), "Panel31", "", {166, 10 + (j - 1) * 24, 126, kLine}).speech.name =
             "[" + brace(num("pla", j)) + "'s marker: {}]";

@@ -89,7 +89,12 @@ void Gear::buyOrb(int k) {
 }
 
 void Gear::showPointer(int k) {
-    for (int j = 1; j <= kPlayers; ++j) win_.setVisible(controls::kPointerLabels[j], j == k);
+    for (int j = 1; j <= kPlayers; ++j) {
+        win_.setVisible(controls::kPointerLabels[j], j == k);
+        // What the ">" shows, said to a screen reader too.
+        win_.setToolTip(numbered("pla", j),
+                        j == k ? "Selected: what you buy or sell is his" : "Click to select this player");
+    }
 }
 
 }  // namespace splat

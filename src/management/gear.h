@@ -22,7 +22,7 @@ public:
     void changem51Click();
     void buyOrb(int k);  // buya1Click .. buya6Click
 
-    // The ">" stands in front of player k alone.
+    // The ">" stands in front of player k alone, and the tooltips say so.
     void showPointer(int k);
 
 private:

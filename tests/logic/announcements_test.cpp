@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/control_names.h"
 #include "headless_game.h"
 
 namespace splat::testing {
@@ -42,6 +43,10 @@ TEST_F(GameTest, EachActionSaysOnceWhatItDid) {
         }
     }
     EXPECT_NE(h.window.announcements()[4].find(s.playerNames[1][s.selectedPlayer]), std::string::npos);
+    // The selection is said on every player's button, not only by the ">".
+    h.game.gear().plaClick(3);
+    for (int j = 1; j <= kPlayers; ++j)
+        EXPECT_EQ(h.window.control(numbered("pla", j))->toolTip.starts_with("Selected"), j == 3) << j;
 }
 
 TEST_F(GameTest, TheScoreIsSaidWithBothNumbersAndTheAllOutBonusOnItsOwn) {
