@@ -26,6 +26,11 @@ const QStringList kTableHeaders{QStringLiteral("Place"),  QStringLiteral("Club")
                                 QStringLiteral("Wins"),   QStringLiteral("Ties"),    QStringLiteral("Losses"),
                                 QStringLiteral("Points"), QStringLiteral("Strength")};
 
+// A cell that holds a count or an amount (set to the right).
+bool isNumber(const QString& text) {
+    return !text.isEmpty() && (text[0].isDigit() || text[0] == u'$' || text[0] == u'-' || text[0] == u'+');
+}
+
 }  // namespace
 
 Rows leagueTable(const std::vector<TableRow>& table) {
@@ -172,10 +177,8 @@ void fill(QTableWidget& table, const Rows& rows) {
         for (int c = 0; c < data.cells.size(); ++c) {
             auto* item = new QTableWidgetItem(data.cells[c]);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            const QString& text = data.cells[c];
-            const bool number =
-                !text.isEmpty() && (text[0].isDigit() || text[0] == u'$' || text[0] == u'-' || text[0] == u'+');
-            item->setTextAlignment(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+            item->setTextAlignment(Qt::AlignVCenter |
+                                   (isNumber(data.cells[c]) ? Qt::AlignRight : Qt::AlignLeft));
             if (data.ours || data.total) item->setFont(bold);
             if (data.ours) item->setBackground(QColor(0xfd, 0xe3, 0xd0));
             if (data.ours && c == 0 && !rows.oursSaid.isEmpty())
@@ -185,6 +188,17 @@ void fill(QTableWidget& table, const Rows& rows) {
         }
     }
     table.resizeColumnsToContents();
+    // The first column of words takes the room the numbers leave, so that a
+    // wide window shows no empty strip beside the table.
+    QHeaderView* header = table.horizontalHeader();
+    for (int c = 0; c < table.columnCount(); ++c) {
+        const bool words =
+            !rows.rows.empty() && c < rows.rows.front().cells.size() && !isNumber(rows.rows.front().cells[c]);
+        header->setSectionResizeMode(c, words ? QHeaderView::Stretch : QHeaderView::Interactive);
+        if (words) {
+            for (++c; c < table.columnCount(); ++c) header->setSectionResizeMode(c, QHeaderView::Interactive);
+        }
+    }
     if (row >= 0 && row < table.rowCount()) table.setCurrentCell(row, std::max(column, 0));
     table.verticalScrollBar()->setValue(scroll);
     table.setUpdatesEnabled(true);
