@@ -6,6 +6,7 @@
 #include "core/effect_sizes.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
+#include "core/theft_rule.h"
 
 namespace splat {
 
@@ -181,11 +182,9 @@ Forecast SeasonBook::forecast() const {
     int64_t least = 0;
     if (s_.sponsorBase > 0) least += s_.sponsorBase;
     if (s_.artLevel > 0) least += s_.artIncome;
-    const int64_t range = 100 - 5 * int64_t{s_.securityLevel};
-    const bool theftPossible = range > 0 && range - 1 > 50;
-    if (s_.labLevel > 0 && !theftPossible) {
+    if (s_.labLevel > 0 && !theftPossible(s_.securityLevel)) {
         int64_t income = s_.labYield - largestDraw(s_.labYield / kLabSpreadDivisor);
-        if (s_.hasOrb[kOrbAcid]) income += (income / 100) * 30;
+        if (s_.hasOrb[kOrbAcid]) income += (income / 100) * kAcidPerHundred;
         least += income;
     }
     f.leastIncome = clampToInt32(least);

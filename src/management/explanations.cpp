@@ -80,12 +80,16 @@ double sponsorChance(int sponsor, int32_t unbeatenRun, int32_t pointsPerWeek) {
     const SponsorTerms& t = kSponsorTerms[sponsor];
     if (pointsPerWeek < t.pointsThreshold) return 0.0;
     // random(2) + run must reach the threshold: always, half the time, never.
-    const double run = unbeatenRun >= t.runThreshold ? 1.0 : unbeatenRun + 1 >= t.runThreshold ? 0.5 : 0.0;
+    const double run = unbeatenRun >= t.runThreshold                ? 1.0
+                       : int64_t{unbeatenRun} + 1 >= t.runThreshold ? 0.5
+                                                                    : 0.0;
     const double last = static_cast<double>(kSponsorLastDraw - kSponsorLastDrawAbove - 1) / kSponsorLastDraw;
     return run * last;
 }
 
-Span donation(int32_t base) { return {base, base + std::max(base / kSponsorSpreadDivisor - 1, 0)}; }
+Span donation(int32_t base) {
+    return {base, clampToInt32(int64_t{base} + std::max(base / kSponsorSpreadDivisor - 1, 0))};
+}
 
 int32_t pointsPerWeek(const GameState& s) {
     for (int row = 1; row <= kTeams; ++row) {
@@ -292,7 +296,7 @@ void Explanations::finances() {
     win_.setToolTip("buychemist", chemistTip);
     win_.setToolTip("newc", chemistTip);
 
-    const int64_t weeks = (s.artUpgradePrice + kArtIncomePerLevel - 1) / kArtIncomePerLevel;
+    const int64_t weeks = (int64_t{s.artUpgradePrice} + kArtIncomePerLevel - 1) / kArtIncomePerLevel;
     win_.setToolTip("dxButton12", "Art production level " + num(s.artLevel) + " to " +
                                       num(int64_t{s.artLevel} + 1) + ": income " + money(s.artIncome) + " to " +
                                       money(int64_t{s.artIncome} + kArtIncomePerLevel) +

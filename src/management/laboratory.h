@@ -6,6 +6,7 @@
 // `chemistDegree`, `chemistExperience`, `chemistKnowledge`).
 
 #include "core/saturating.h"
+#include "core/theft_rule.h"
 #include "management/page_tools.h"
 
 namespace splat {
@@ -18,10 +19,6 @@ int32_t labYieldAt(int32_t degree, int32_t experience, int32_t knowledge, int32_
 // level has reached `level`.
 inline int32_t labPriceAfter(int32_t level) { return clampToInt32(490LL * level - 1); }
 inline int32_t securityPriceAfter(int32_t level) { return clampToInt32(150LL * level); }
-// The week's theft draw is random(theftRange(security level)); a lab is
-// robbed when the draw is above kTheftAbove (an empty range robs nobody).
-inline int32_t theftRange(int32_t securityLevel) { return clampToInt32(100 - 5 * int64_t{securityLevel}); }
-inline constexpr int32_t kTheftAbove = 50;
 
 class Laboratory {
 public:
