@@ -26,32 +26,8 @@ gi.require_version("Atspi", "2.0")
 import pyatspi  # noqa: E402
 from gi.repository import GLib  # noqa: E402
 
-
-class Failure(Exception):
-    pass
-
-
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
-
-
-def wait_for(what, probe, timeout):
-    end = time.monotonic() + timeout
-    while True:
-        try:
-            found = probe()
-        except GLib.Error:
-            found = None
-        if found:
-            return found
-        if time.monotonic() > end:
-            raise Failure("timed out after %gs waiting for %s" % (timeout, what))
-        pump(0.1)
+# The waiting and finding the two checks share.
+from atspi_check import Failure, application, pump, wait_for  # noqa: E402
 
 
 class Speech:
@@ -100,18 +76,6 @@ def walk(obj):
         child = obj.getChildAtIndex(i)
         if child is not None:
             yield from walk(child)
-
-
-def application(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        try:
-            if app is not None and app.get_process_id() == pid:
-                return app
-        except GLib.Error:
-            continue
-    return None
 
 
 def play_by_play_label(window):
