@@ -56,6 +56,7 @@ struct ScoutedChemist {
     int32_t degree = 0;
     int32_t experience = 0;
     int32_t knowledge = 0;
+    bool operator==(const ScoutedChemist&) const = default;
 };
 
 template <typename T, int Last>

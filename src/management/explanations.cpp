@@ -146,11 +146,68 @@ std::string orbEffect(int orb) {
     }
 }
 
+namespace {
+
+// True, and `written` set to `now`, when `now` differs from what was written.
+template <typename Inputs>
+bool changed(std::optional<Inputs>& written, Inputs now) {
+    if (written && *written == now) return false;
+    written = std::move(now);
+    return true;
+}
+
+}  // namespace
+
+Explanations::ShopInputs Explanations::shopInputs() const { return {s_.markerPrice, s_.orbPrice, s_.hasOrb}; }
+
+Explanations::TrainingInputs Explanations::trainingInputs() const {
+    return {s_.coachShooting,        s_.coachTactics,        s_.hasOrb[kOrbLore],
+            s_.shootingTrainingCost, s_.tacticsTrainingCost, s_.trainingPoints};
+}
+
+Explanations::ScoutInputs Explanations::scoutInputs() const {
+    return {s_.players[1],
+            s_.playerNames[1],
+            s_.scoutedPlayer,
+            s_.scoutedPlayerName,
+            s_.scoutedPlayerPrice,
+            s_.hasOrb[kOrbLore],
+            s_.coachName,
+            s_.coachShooting,
+            s_.coachTactics,
+            s_.scoutedCoachName,
+            s_.scoutedCoachShooting,
+            s_.scoutedCoachTactics,
+            s_.shootingTrainingLevel,
+            s_.tacticsTrainingLevel,
+            s_.scoutedCoachPrice};
+}
+
+Explanations::FinanceInputs Explanations::financeInputs() const {
+    return {s_.artIncome,
+            s_.artLevel,
+            s_.artUpgradePrice,
+            s_.chemistDegree,
+            s_.chemistExperience,
+            s_.chemistKnowledge,
+            s_.labLevel,
+            s_.labUpgradePrice,
+            s_.labYield,
+            s_.scoutedChemist,
+            s_.scoutedChemistPrice,
+            s_.securityLevel,
+            s_.securityUpgradePrice,
+            s_.sponsorAmount,
+            s_.sponsorCompany,
+            s_.unbeatenRun,
+            pointsPerWeek(s_)};
+}
+
 void Explanations::write() {
-    shop();
-    training();
-    scout();
-    finances();
+    if (changed(shopWritten_, shopInputs())) shop();
+    if (changed(trainingWritten_, trainingInputs())) training();
+    if (changed(scoutWritten_, scoutInputs())) scout();
+    if (changed(financeWritten_, financeInputs())) finances();
 }
 
 void Explanations::shop() {

@@ -6,7 +6,9 @@
 // game plays with. Writes no state and draws nothing.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "core/game_state.h"
 #include "core/window.h"
@@ -51,10 +53,28 @@ class Explanations {
 public:
     Explanations(const GameState& state, Window& window) : s_(state), win_(window) {}
 
-    // Writes every tooltip from the state as it is now.
+    // Writes every tooltip from the state as it is now. A part whose
+    // inputs are what they were when it was last written is left as it is:
+    // most refreshes follow an action that changes none of them.
     void write();
 
 private:
+    // What each part reads of the state (and works out from it).
+    using S = GameState;
+    using ShopInputs = std::tuple<decltype(S::markerPrice), decltype(S::orbPrice), decltype(S::hasOrb)>;
+    using TrainingInputs = std::tuple<int32_t, int32_t, bool, decltype(S::shootingTrainingCost),
+                                      decltype(S::tacticsTrainingCost), int32_t>;
+    using ScoutInputs = std::tuple<decltype(S::players)::value_type, decltype(S::playerNames)::value_type,
+                                   Player, std::string, int32_t, bool, std::string, int32_t, int32_t,
+                                   std::string, int32_t, int32_t, int32_t, int32_t, int32_t>;
+    using FinanceInputs = std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
+                                     int32_t, ScoutedChemist, int32_t, int32_t, int32_t,
+                                     decltype(S::sponsorAmount), decltype(S::sponsorCompany), int32_t, int32_t>;
+    ShopInputs shopInputs() const;
+    TrainingInputs trainingInputs() const;
+    ScoutInputs scoutInputs() const;
+    FinanceInputs financeInputs() const;
+
     void shop();
     void training();
     void scout();
@@ -62,6 +82,10 @@ private:
 
     const GameState& s_;
     Window& win_;
+    std::optional<ShopInputs> shopWritten_;
+    std::optional<TrainingInputs> trainingWritten_;
+    std::optional<ScoutInputs> scoutWritten_;
+    std::optional<FinanceInputs> financeWritten_;
 };
 
 }  // namespace splat
