@@ -5,6 +5,7 @@
 #include "management/explanations.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -158,7 +159,7 @@ bool changed(std::optional<Inputs>& written, Inputs now) {
 
 }  // namespace
 
-Explanations::ShopInputs Explanations::shopInputs() const { return {s_.markerPrice, s_.orbPrice, s_.hasOrb}; }
+Explanations::ShopInputs Explanations::shopInputs() const { return {s_.hasOrb}; }
 
 Explanations::TrainingInputs Explanations::trainingInputs() const {
     return {s_.coachShooting,        s_.coachTactics,        s_.hasOrb[kOrbLore],
@@ -196,11 +197,11 @@ Explanations::FinanceInputs Explanations::financeInputs() const {
             s_.scoutedChemist,
             s_.scoutedChemistPrice,
             s_.securityLevel,
-            s_.securityUpgradePrice,
-            s_.sponsorAmount,
-            s_.sponsorCompany,
-            s_.unbeatenRun,
-            pointsPerWeek(s_)};
+            s_.securityUpgradePrice};
+}
+
+Explanations::SponsorInputs Explanations::sponsorInputs() const {
+    return {s_.sponsorAmount, s_.sponsorCompany, s_.unbeatenRun, pointsPerWeek(s_)};
 }
 
 void Explanations::write() {
@@ -208,27 +209,60 @@ void Explanations::write() {
     if (changed(trainingWritten_, trainingInputs())) training();
     if (changed(scoutWritten_, scoutInputs())) scout();
     if (changed(financeWritten_, financeInputs())) finances();
+    if (changed(sponsorWritten_, sponsorInputs())) sponsors();
 }
+
+namespace {
+
+// The shop's tooltips come from the constant tables alone (the price of the
+// week stands beside each Buy button and in its spoken name): worked out once.
+const std::array<std::string, kMarkers + 1>& markerTexts() {
+    static const auto texts = [] {
+        std::array<std::string, kMarkers + 1> t{};
+        for (int m = 1; m <= kMarkers; ++m) {
+            const Span opening = markerPrices(m, true);
+            const Span weekly = markerPrices(m, false);
+            t[m] = std::string(kMarkerNames[m].name) + " (model " + num(m) + "): adds " +
+                   num(int64_t{kMarkerWeight} * m) +
+                   " to its carrier's side of the shooting comparison in every exchange. Its price is drawn "
+                   "again after every match, " +
+                   span(weekly) + ".";
+            if (opening.low != weekly.low || opening.high != weekly.high)
+                t[m] += " Before a game's first match it costs " + span(opening) + ".";
+        }
+        return t;
+    }();
+    return texts;
+}
+
+struct OrbText {
+    std::string forSale;
+    std::string owned;
+};
+
+const std::array<OrbText, kOrbs + 1>& orbTexts() {
+    static const auto texts = [] {
+        std::array<OrbText, kOrbs + 1> t{};
+        for (int k = 1; k <= kOrbs; ++k) {
+            const std::string what =
+                std::string(kOrbNames[k]) + ": " + orbEffect(k) + ". For good, once bought. ";
+            t[k].forSale = what + "Its price is drawn again after every match, " + span(orbPrices(k)) + ".";
+            t[k].owned = what + "You own it.";
+        }
+        return t;
+    }();
+    return texts;
+}
+
+}  // namespace
 
 void Explanations::shop() {
     for (int m = 1; m <= kMarkers; ++m) {
-        std::string tip = std::string(kMarkerNames[m].name) + " (model " + num(m) + "): adds " +
-                          num(int64_t{kMarkerWeight} * m) +
-                          " to its carrier's side of the shooting comparison in every exchange. Price now " +
-                          money(s_.markerPrice[m]) + "; after every match it is drawn again, " +
-                          span(markerPrices(m, false)) + ".";
-        const Span opening = markerPrices(m, true);
-        const Span weekly = markerPrices(m, false);
-        if (opening.low != weekly.low || opening.high != weekly.high)
-            tip += " Before a game's first match it costs " + span(opening) + ".";
-        win_.setToolTip("buy" + num(m), tip);
-        win_.setToolTip("markerPage" + num(m), tip);
+        win_.setToolTip("buy" + num(m), markerTexts()[m]);
+        win_.setToolTip("markerPage" + num(m), markerTexts()[m]);
     }
     for (int k = 1; k <= kOrbs; ++k) {
-        std::string tip = std::string(kOrbNames[k]) + ": " + orbEffect(k) + ". For good, once bought. ";
-        tip += s_.hasOrb[k] ? std::string("You own it.")
-                            : "Price now " + money(s_.orbPrice[k]) + "; after every match it is drawn again, " +
-                                  span(orbPrices(k)) + ".";
+        const std::string& tip = s_.hasOrb[k] ? orbTexts()[k].owned : orbTexts()[k].forSale;
         win_.setToolTip("buya" + num(k), tip);
         win_.setToolTip("orbPage" + num(k), tip);
     }
@@ -360,7 +394,10 @@ void Explanations::finances() {
                                       " a week, for good; it pays for itself in " + num(weeks) +
                                       " weeks. Costs " + money(s.artUpgradePrice) + "; the level after it " +
                                       money(nextArtPrice(s.artUpgradePrice)) + ".");
+}
 
+void Explanations::sponsors() {
+    const GameState& s = s_;
     const int32_t ppw = pointsPerWeek(s);
     for (int sp = 1; sp <= kSponsors; ++sp) {
         const SponsorTerms& t = kSponsorTerms[sp];

@@ -61,24 +61,26 @@ public:
 private:
     // What each part reads of the state (and works out from it).
     using S = GameState;
-    using ShopInputs = std::tuple<decltype(S::markerPrice), decltype(S::orbPrice), decltype(S::hasOrb)>;
+    using ShopInputs = std::tuple<decltype(S::hasOrb)>;
     using TrainingInputs = std::tuple<int32_t, int32_t, bool, decltype(S::shootingTrainingCost),
                                       decltype(S::tacticsTrainingCost), int32_t>;
     using ScoutInputs = std::tuple<decltype(S::players)::value_type, decltype(S::playerNames)::value_type,
                                    Player, std::string, int32_t, bool, std::string, int32_t, int32_t,
                                    std::string, int32_t, int32_t, int32_t, int32_t, int32_t>;
     using FinanceInputs = std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
-                                     int32_t, ScoutedChemist, int32_t, int32_t, int32_t,
-                                     decltype(S::sponsorAmount), decltype(S::sponsorCompany), int32_t, int32_t>;
+                                     int32_t, ScoutedChemist, int32_t, int32_t, int32_t>;
+    using SponsorInputs = std::tuple<decltype(S::sponsorAmount), decltype(S::sponsorCompany), int32_t, int32_t>;
     ShopInputs shopInputs() const;
     TrainingInputs trainingInputs() const;
     ScoutInputs scoutInputs() const;
     FinanceInputs financeInputs() const;
+    SponsorInputs sponsorInputs() const;
 
     void shop();
     void training();
     void scout();
-    void finances();
+    void finances();  // the lab, its security, the chemist, art production
+    void sponsors();
 
     const GameState& s_;
     Window& win_;
@@ -86,6 +88,7 @@ private:
     std::optional<TrainingInputs> trainingWritten_;
     std::optional<ScoutInputs> scoutWritten_;
     std::optional<FinanceInputs> financeWritten_;
+    std::optional<SponsorInputs> sponsorWritten_;
 };
 
 }  // namespace splat
