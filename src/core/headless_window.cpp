@@ -1,6 +1,7 @@
 #include "core/headless_window.h"
 
 #include <cstring>
+#include <map>
 
 #include "core/game_title.h"
 
@@ -12,6 +13,7 @@ HeadlessWindow::HeadlessWindow() {
     size_t slots = 16;
     while (slots < 2 * table.size()) slots *= 2;
     slots_.assign(slots, 0);
+    std::map<std::string_view, int> pagesSoFar;
     for (const ControlSpec& desc : table) {
         ControlState c;
         c.desc = &desc;
@@ -21,6 +23,7 @@ HeadlessWindow::HeadlessWindow() {
         c.x = desc.rect.x;
         c.itemIndex = desc.itemIndex;
         c.interval = desc.interval;
+        if (desc.kind == ControlKind::Page) c.pageIndex = pagesSoFar[desc.parent]++;
         uint32_t& slot = slots_[findSlot(desc.name)];
         if (slot == 0) slot = static_cast<uint32_t>(controls_.size() + 1);  // the first of a name wins
         const size_t dot = desc.name.find('.');
@@ -105,14 +108,7 @@ void HeadlessWindow::setChecked(std::string_view name, bool checked) {
 std::pair<std::string, int> HeadlessWindow::pageOf(std::string_view page) const {
     const ControlState* c = control(page);
     if (!c || c->desc->kind != ControlKind::Page) return {std::string(), -1};
-    const std::string& owner = c->desc->parent;
-    int i = 0;
-    for (const ControlState& other : controls_) {
-        if (other.desc->kind != ControlKind::Page || other.desc->parent != owner) continue;
-        if (&other == c) return {owner, i};
-        ++i;
-    }
-    return {owner, -1};
+    return {c->desc->parent, c->pageIndex};
 }
 
 std::vector<std::string> HeadlessWindow::pages(std::string_view pageControl) const {
@@ -139,6 +135,11 @@ void HeadlessWindow::showPage(std::string_view page) {
     if (!target(page)) return;
     auto [owner, index] = pageOf(page);
     if (index >= 0) selectPage(owner, index);
+}
+
+bool HeadlessWindow::pageInFront(std::string_view page) const {
+    const ControlState* c = control(page);
+    return c && c->pageIndex >= 0 && currentPage(c->desc->parent) == c->pageIndex;
 }
 
 bool HeadlessWindow::visible(std::string_view name) const {

@@ -26,6 +26,7 @@ struct ControlState {
     int x = 0;
     int itemIndex = -1;   // radio group: chosen item; radio button: 1 = checked
     int currentPage = 0;  // page control: index of the page in front
+    int pageIndex = -1;   // page: its index in its page control
     int interval = 0;     // timer
     bool marked = false;  // label: shows the player's own club
     std::string toolTip;  // what the game last said the control does
@@ -62,6 +63,7 @@ public:
     void setItemIndex(std::string_view name, int index) override;
     void setChecked(std::string_view name, bool checked) override;
     void showPage(std::string_view page) override;
+    bool pageInFront(std::string_view page) const override;
     void setToolTip(std::string_view name, std::string_view text) override;
     void announce(std::string_view text) override;
     void message(std::string_view text, std::string_view caption) override;

@@ -909,4 +909,11 @@ const std::vector<std::string>& mainPages() {
     return pages;
 }
 
+std::string_view mainPageOf(std::string_view name) {
+    for (const ControlSpec* c = findControl(name); c != nullptr; c = findControl(c->parent)) {
+        if (c->kind == ControlKind::Page && c->parent == "PageControl1") return c->name;
+    }
+    return {};
+}
+
 }  // namespace splat

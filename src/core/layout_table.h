@@ -104,4 +104,8 @@ const ControlSpec* findControl(std::string_view name);
 // The pages of PageControl1 in tab order (TabSheet1..TabSheet9).
 const std::vector<std::string>& mainPages();
 
+// The page of PageControl1 that holds control `name`, or "" for a control on
+// no page (the menu, a dialog, the timers).
+std::string_view mainPageOf(std::string_view name);
+
 }  // namespace splat

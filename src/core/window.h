@@ -26,6 +26,8 @@ public:
     virtual void setChecked(std::string_view name, bool checked) = 0;
     // Brings a page to the front without firing the change-of-page handler.
     virtual void showPage(std::string_view page) = 0;
+    // Whether `page` is the page in front of its page control.
+    virtual bool pageInFront(std::string_view page) const = 0;
     // What the control does, as a tooltip and its description for a screen
     // reader (the text it shows stays as it is); "" takes it away.
     virtual void setToolTip(std::string_view name, std::string_view text) = 0;

@@ -94,8 +94,11 @@ std::vector<Binding> makeBindings() {
     b.push_back(click("About1", &Game::views, &Views::About1Click));
 
     // Options panel and the page control.
-    b.push_back(on("PageControl1", Signal::PageChange,
-                   [](Game& g, int, std::string_view) { g.options().OptionsClose(); }));
+    // A page brought forward also gets the tooltips that follow the weeks.
+    b.push_back(on("PageControl1", Signal::PageChange, [](Game& g, int, std::string_view) {
+        g.options().OptionsClose();
+        g.refresh().explain();
+    }));
     b.push_back(on("RadioGroup1", Signal::Select,
                    [](Game& g, int i, std::string_view) { g.newGame().levelchange(i); }));
     b.push_back(click("dxButton2", &Game::options, &Options::denterClick));

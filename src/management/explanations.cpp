@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/effect_sizes.h"
+#include "core/layout_table.h"
 #include "core/shop_names.h"
 #include "management/art_production.h"
 #include "management/laboratory.h"
@@ -204,12 +205,21 @@ Explanations::SponsorInputs Explanations::sponsorInputs() const {
     return {s_.sponsorAmount, s_.sponsorCompany, s_.unbeatenRun, pointsPerWeek(s_)};
 }
 
+Explanations::Explanations(const GameState& state, Window& window)
+    : s_(state),
+      win_(window),
+      trainingPage_(mainPageOf("snone")),
+      scoutPage_(mainPageOf("replace1")),
+      financesPage_(mainPageOf("apply1")) {}
+
 void Explanations::write() {
     if (changed(shopWritten_, shopInputs())) shop();
-    if (changed(trainingWritten_, trainingInputs())) training();
-    if (changed(scoutWritten_, scoutInputs())) scout();
-    if (changed(financeWritten_, financeInputs())) finances();
-    if (changed(sponsorWritten_, sponsorInputs())) sponsors();
+    if (win_.pageInFront(trainingPage_) && changed(trainingWritten_, trainingInputs())) training();
+    if (win_.pageInFront(scoutPage_) && changed(scoutWritten_, scoutInputs())) scout();
+    if (win_.pageInFront(financesPage_)) {
+        if (changed(financeWritten_, financeInputs())) finances();
+        if (changed(sponsorWritten_, sponsorInputs())) sponsors();
+    }
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 #include "core/game_state.h"
@@ -51,11 +52,15 @@ std::string orbEffect(int orb);
 
 class Explanations {
 public:
-    Explanations(const GameState& state, Window& window) : s_(state), win_(window) {}
+    Explanations(const GameState& state, Window& window);
 
-    // Writes every tooltip from the state as it is now. A part whose
-    // inputs are what they were when it was last written is left as it is:
-    // most refreshes follow an action that changes none of them.
+    // Writes the tooltips from the state as it is now. A part whose inputs
+    // are what they were when it was last written is left as it is: most
+    // refreshes follow an action that changes none of them. The parts that
+    // follow the weeks (training, Scout, Finances) are written only while
+    // their page is in front, where a player can point at them or reach
+    // them: a week played with the match in front writes none of them, and
+    // bringing their page forward writes them then.
     void write();
 
 private:
@@ -84,6 +89,9 @@ private:
 
     const GameState& s_;
     Window& win_;
+    std::string_view trainingPage_;
+    std::string_view scoutPage_;
+    std::string_view financesPage_;
     std::optional<ShopInputs> shopWritten_;
     std::optional<TrainingInputs> trainingWritten_;
     std::optional<ScoutInputs> scoutWritten_;

@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <regex>
 #include <string>
 
 #include "core/layout_table.h"
+#include "game/bindings.h"
 #include "game/guide_numbers.h"
 #include "management/explanations.h"
 #include "match_helpers.h"
@@ -17,8 +20,15 @@
 namespace splat::testing {
 namespace {
 
-TEST(Explanations, EveryShopItemLevelOfferAndOrbTabHasATooltip) {
+// Brings page `index` of the main page control forward as a player does.
+void choosePage(HeadlessGame& h, int index) {
+    if (h.window.selectPage("PageControl1", index))
+        findBinding("PageControl1", Signal::PageChange)->handler(h.game, index, {});
+}
+
+TEST(Explanations, EveryShopItemLevelOfferAndOrbTabHasATooltipOnceItsPageIsInFront) {
     HeadlessGame h;
+    for (int page = 0; page < static_cast<int>(mainPages().size()); ++page) choosePage(h, page);
     const std::regex needs(
         "buya?[0-9]+|markerPage[0-9]+|orbPage[0-9]|replace[0-9]|replaceyourcoach|buychemist|labupgrade|"
         "securityupgrade|dxButton12|apply[0-9]|dump[0-9]|[st](none|basic|regular|advanced)|shooting|tactics");
@@ -33,6 +43,35 @@ TEST(Explanations, EveryShopItemLevelOfferAndOrbTabHasATooltip) {
     // 11 markers twice, 6 orbs twice, 5 + 1 hires, lab, security, chemist,
     // art, 4 + 4 sponsor buttons, 8 levels and their 2 groups.
     EXPECT_EQ(checked, 22 + 12 + 6 + 4 + 8 + 10);
+}
+
+// Weeks played with another page in front change what the Training and
+// Finances pages' tooltips say; bringing the page forward says it.
+TEST(Explanations, APageBroughtForwardTellsTheWeeksPlayedMeanwhile) {
+    HeadlessGame h;
+    const auto indexOf = [](std::string_view control) {
+        const auto& pages = mainPages();
+        return static_cast<int>(std::find(pages.begin(), pages.end(), mainPageOf(control)) - pages.begin());
+    };
+    const std::pair<const char*, std::function<std::string(const GameState&)>> cases[] = {
+        {"sbasic", [](const GameState& s) { return "(" + std::to_string(s.trainingPoints) + " in the pool)"; }},
+        {"apply1", [](const GameState& s) { return "(now " + std::to_string(s.unbeatenRun) + ")"; }},
+        {"replace1", [](const GameState& s) { return "shooting " + std::to_string(s.players[1][1].shooting); }},
+    };
+    for (const auto& [control, said] : cases) {
+        choosePage(h, indexOf(control));
+        choosePage(h, indexOf("Start"));
+        h.state().cash = 1000000;
+        h.game.scout().playersearchClick();
+        for (int w = 0; w < 3; ++w) {
+            quietWeek(h);
+            h.state().shootingTrainingLevel = 3;
+            playMatch(h);
+        }
+        choosePage(h, indexOf(control));
+        EXPECT_NE(h.window.control(control)->toolTip.find(said(h.game.state())), std::string::npos)
+            << control << ": " << h.window.control(control)->toolTip;
+    }
 }
 
 // The shop draws every price inside the range the tooltip states, and

@@ -296,6 +296,13 @@ void QtWindow::showPage(std::string_view page) {
     if (owner != nullptr) owner->setCurrentIndex(owner->indexOf(c->widget));
 }
 
+bool QtWindow::pageInFront(std::string_view page) const {
+    const BuiltControl* c = control(page);
+    if (c == nullptr || c->desc->kind != ControlKind::Page) return false;
+    const FlatPageControl* owner = pageControl(c->desc->parent);
+    return owner != nullptr && owner->currentIndex() == owner->indexOf(c->widget);
+}
+
 void QtWindow::setToolTip(std::string_view name, std::string_view text) {
     QWidget* w = AccessibleWindow::widgetFor(*this, name);
     if (w == nullptr) return;

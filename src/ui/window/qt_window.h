@@ -70,6 +70,7 @@ public:
     void setItemIndex(std::string_view name, int index) override;
     void setChecked(std::string_view name, bool checked) override;
     void showPage(std::string_view page) override;
+    bool pageInFront(std::string_view page) const override;
     void setToolTip(std::string_view name, std::string_view text) override;
     void announce(std::string_view text) override;
     void message(std::string_view text, std::string_view caption) override;
