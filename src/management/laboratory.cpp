@@ -34,26 +34,29 @@ int32_t labYieldAt(int32_t degree, int32_t experience, int32_t knowledge, int32_
 }
 
 void Laboratory::labupgradeClick() {
-    GameState& s = s_;
-    if (!p_.account.pay(s.labUpgradePrice, CashKind::LabUpgrade)) return;
-    addSaturating(s.labLevel, 1);
-    s.labUpgradePrice = labPriceAfter(s.labLevel);
-    s.labYield = labYieldOf(s);
-    showLaboratory();
-    p_.refresh.explain();
-    p_.account.tell("Lab at level " + std::to_string(s.labLevel) + ", next upgrade $" +
-                    std::to_string(s.labUpgradePrice));
+    if (!raise(s_.labLevel, s_.labUpgradePrice, labPriceAfter, CashKind::LabUpgrade)) return;
+    s_.labYield = labYieldOf(s_);
+    upgraded("Lab", s_.labLevel, s_.labUpgradePrice);
 }
 
 void Laboratory::securityupgradeClick() {
-    GameState& s = s_;
-    if (!p_.account.pay(s.securityUpgradePrice, CashKind::SecurityUpgrade)) return;
-    addSaturating(s.securityLevel, 1);
-    s.securityUpgradePrice = securityPriceAfter(s.securityLevel);
+    if (!raise(s_.securityLevel, s_.securityUpgradePrice, securityPriceAfter, CashKind::SecurityUpgrade))
+        return;
+    upgraded("Security", s_.securityLevel, s_.securityUpgradePrice);
+}
+
+bool Laboratory::raise(int32_t& level, int32_t& price, int32_t (*priceAfter)(int32_t), CashKind kind) {
+    if (!p_.account.pay(price, kind)) return false;
+    addSaturating(level, 1);
+    price = priceAfter(level);
+    return true;
+}
+
+void Laboratory::upgraded(const char* what, int32_t level, int32_t nextPrice) {
     showLaboratory();
     p_.refresh.explain();
-    p_.account.tell("Security at level " + std::to_string(s.securityLevel) + ", next upgrade $" +
-                    std::to_string(s.securityUpgradePrice));
+    p_.account.tell(std::string(what) + " at level " + std::to_string(level) + ", next upgrade $" +
+                    std::to_string(nextPrice));
 }
 
 // The chemist search does not reseed and must not refresh: a refresh takes

@@ -33,6 +33,12 @@ public:
     void showLaboratory();
 
 private:
+    // Pays `price` and raises `level` by one, pricing the level after it;
+    // false when the cash does not reach.
+    bool raise(int32_t& level, int32_t& price, int32_t (*priceAfter)(int32_t), CashKind kind);
+    // Shows the page and its tooltips again and says the new level.
+    void upgraded(const char* what, int32_t level, int32_t nextPrice);
+
     PageTools p_;
     GameState& s_ = p_.ctx.state;
     Window& win_ = p_.ctx.window;
