@@ -121,20 +121,22 @@ std::string percent(double chance) {
     return buf;
 }
 
+namespace {
+
+// What an orb that rolls a die of `faces` faces adds, and to what.
+std::string rolls(int32_t faces, const char* toWhat) {
+    return "adds 0 to " + num(faces - 1) + " (at random) " + toWhat;
+}
+
+}  // namespace
+
 std::string orbEffect(int orb) {
     switch (orb) {
         case kOrbAccuracy:
-            return "adds 0 to " + num(kAccuracyDie - 1) +
-                   " (at random) to your side of the shooting comparison "
-                   "in every exchange";
-        case kOrbWisdom:
-            return "adds 0 to " + num(kWisdomDie - 1) +
-                   " (at random) to your side of the tactics comparison "
-                   "in every exchange";
+            return rolls(kAccuracyDie, "to your side of the shooting comparison in every exchange");
+        case kOrbWisdom: return rolls(kWisdomDie, "to your side of the tactics comparison in every exchange");
         case kOrbLore:
-            return "adds 0 to " + num(kLoreDie - 1) +
-                   " (at random) to every weekly training roll, so your "
-                   "players improve more often";
+            return rolls(kLoreDie, "to every weekly training roll, so your players improve more often");
         case kOrbChaos:
             return "adds 0 to " + num(kChaosDie - 1) +
                    " to your side of the shooting comparison and another 0 to " + num(kChaosDie - 1) +

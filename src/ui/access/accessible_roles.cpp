@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "ui/access/named_accessible.h"
 #include "ui/widgets/card_group_box.h"
 #include "ui/widgets/flat_page_control.h"
 #include "ui/widgets/game_label.h"
@@ -22,10 +23,7 @@ public:
     explicit PageTabAccessible(FlatTab* tab) : QAccessibleWidget(tab, QAccessible::PageTab) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) {
-            const QString name = widget()->accessibleName();
-            return name.isEmpty() ? tab()->text().trimmed() : name;
-        }
+        if (t == QAccessible::Name) return givenNameOr(widget(), tab()->text().trimmed());
         return QAccessibleWidget::text(t);
     }
 
@@ -74,10 +72,7 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) {
-            const QString name = widget()->accessibleName();
-            return name.isEmpty() ? label()->text() : name;
-        }
+        if (t == QAccessible::Name) return givenNameOr(widget(), label()->text());
         if (t == QAccessible::Description && label()->isMarked()) {
             const QString more = QAccessibleWidget::text(t);
             return more.isEmpty() ? QStringLiteral("Your club") : QStringLiteral("Your club. ") + more;
@@ -117,19 +112,10 @@ private:
     GameLabel* label() const { return static_cast<GameLabel*>(widget()); }
 };
 
-// A group of radio buttons: its items are labelled by it (Qt relates them),
-// so a screen reader names the group once as they take the focus; the box
-// itself stays out of the spoken context, which would name it a second time.
-class RadioGroupAccessible : public QAccessibleWidget {
-public:
-    explicit RadioGroupAccessible(CardGroupBox* box) : QAccessibleWidget(box, QAccessible::Client) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<CardGroupBox*>(widget())->title();
-        return QAccessibleWidget::text(t);
-    }
-};
-
+// A group of radio buttons is named by its title. Its items are labelled by
+// it (Qt relates them), so a screen reader names the group once as they take
+// the focus; the box itself (a client) stays out of the spoken context,
+// which would name it a second time.
 QAccessibleInterface* gameWidgetFactory(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
     if (className == QLatin1String("splat::ui::FlatTab"))
@@ -140,7 +126,8 @@ QAccessibleInterface* gameWidgetFactory(const QString& className, QObject* objec
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     if (className == QLatin1String("splat::ui::CardGroupBox") &&
         object->findChild<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly) != nullptr)
-        return new RadioGroupAccessible(static_cast<CardGroupBox*>(object));
+        return new NamedAccessible<CardGroupBox>(static_cast<CardGroupBox*>(object), QAccessible::Client,
+                                                 &CardGroupBox::title);
     if (className == QLatin1String("splat::ui::GameLabel"))
         return new GameLabelAccessible(static_cast<GameLabel*>(object));
     return nullptr;

@@ -28,6 +28,14 @@ QLabel* caption(const QString& text, QWidget* parent, QWidget* buddy) {
     return label;
 }
 
+// A caption naming `w` (its mnemonic takes the focus there) above `w`.
+QLabel* addCaptioned(QVBoxLayout* box, const QString& text, QWidget* w, int stretch = 0) {
+    QLabel* label = caption(text, box->parentWidget(), w);
+    box->addWidget(label);
+    box->addWidget(w, stretch);
+    return label;
+}
+
 QWidget* page(QTabWidget* tabs, const QString& title, const QString& description) {
     auto* w = new QWidget(tabs);
     w->setAccessibleName(title);
@@ -74,24 +82,19 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     strength_ = new QLabel(t);
     auto* tl = new QVBoxLayout(t);
     tl->addWidget(strength_);
-    tl->addWidget(caption(QStringLiteral("&League table"), t, table_));
-    tl->addWidget(table_, 3);
-    tl->addWidget(caption(QStringLiteral("&Past seasons"), t, seasons_));
-    tl->addWidget(seasons_, 2);
+    addCaptioned(tl, QStringLiteral("&League table"), table_, 3);
+    addCaptioned(tl, QStringLiteral("&Past seasons"), seasons_, 2);
 
     QWidget* r = page(tabs_, QStringLiteral("Results and fixtures"),
                       QStringLiteral("This week's pairings and every result so far"));
     fixtures_ = table(QStringLiteral("This week's pairings"));
     results_ = table(QStringLiteral("Results, latest first"));
     auto* rl = new QVBoxLayout(r);
-    rl->addWidget(caption(QStringLiteral("&This week's pairings"), r, fixtures_));
-    rl->addWidget(fixtures_);
-    rl->addWidget(caption(QStringLiteral("&Results, latest first"), r, results_));
-    rl->addWidget(results_, 3);
+    addCaptioned(rl, QStringLiteral("&This week's pairings"), fixtures_);
+    addCaptioned(rl, QStringLiteral("&Results, latest first"), results_, 3);
     club_ = table(QStringLiteral("Squad of the chosen club"));
-    clubTitle_ = caption(QStringLiteral("&Squad: Enter or a click on a club shows its players"), r, club_);
-    rl->addWidget(clubTitle_);
-    rl->addWidget(club_);
+    clubTitle_ =
+        addCaptioned(rl, QStringLiteral("&Squad: Enter or a click on a club shows its players"), club_);
     // Pairings and a squad are five rows each, shown whole.
     for (QTableWidget* five : {fixtures_, club_})
         five->setFixedHeight(6 * five->verticalHeader()->defaultSectionSize() + 8);
@@ -121,8 +124,7 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     chartRow->addWidget(chart_, 3);
     chartRow->addWidget(chartNumbers_, 1);
     ll->addLayout(chartRow, 2);
-    ll->addWidget(caption(QStringLiteral("&Ledger"), l, ledger_));
-    ll->addWidget(ledger_, 3);
+    addCaptioned(ll, QStringLiteral("&Ledger"), ledger_, 3);
 
     QWidget* s = page(tabs_, QStringLiteral("Squad progress"),
                       QStringLiteral("Your players' ratings week by week, with training gains and boosts"));
@@ -136,8 +138,7 @@ BookWindow::BookWindow(QWidget* parent) : QDialog(parent) {
     matchList_->setAccessibleName(QStringLiteral("Match"));
     lines_ = table(QStringLiteral("Play-by-play"));
     auto* ml = new QVBoxLayout(m);
-    ml->addWidget(caption(QStringLiteral("&Match:"), m, matchList_));
-    ml->addWidget(matchList_);
+    addCaptioned(ml, QStringLiteral("&Match:"), matchList_);
     ml->addWidget(lines_, 1);
     connect(matchList_, &QComboBox::currentIndexChanged, this, &BookWindow::showMatch);
 }

@@ -14,6 +14,7 @@
 
 #include "core/game_title.h"
 #include "core/layout_table.h"
+#include "ui/access/named_accessible.h"
 #include "ui/widgets/theme.h"
 
 namespace splat::ui {
@@ -36,19 +37,10 @@ private:
     int level_;
 };
 
-class GuideHeadingAccessible : public QAccessibleWidget {
-public:
-    explicit GuideHeadingAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Heading) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
 QAccessibleInterface* guideRoles(const QString& key, QObject* object) {
     // The heading has no class name of its own: the key is its base's.
     if (key == QLatin1String("QLabel") && dynamic_cast<GuideHeading*>(object) != nullptr) {
-        return new GuideHeadingAccessible(static_cast<QWidget*>(object));
+        return new NamedAccessible<QLabel>(static_cast<QLabel*>(object), QAccessible::Heading, &QLabel::text);
     }
     return nullptr;
 }

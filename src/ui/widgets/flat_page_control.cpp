@@ -39,23 +39,19 @@ QSize FlatTab::sizeHint() const {
 
 void FlatTab::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -2.5);
-    QColor fill(255, 255, 255, underMouse() ? 245 : 215);
-    QColor ink = theme::kInk;
+    theme::Face face{QRectF(rect()).adjusted(1.5, 1.5, -1.5, -2.5),
+                     4,
+                     QColor(255, 255, 255, underMouse() ? 245 : 215),
+                     theme::kCardBorder,
+                     theme::kInk,
+                     rect().adjusted(0, 0, 0, -1),
+                     Qt::AlignCenter};
     if (current_) {
-        fill = theme::kAccent;
-        ink = Qt::white;
+        face.fill = theme::kAccent;
+        face.border = theme::kAccentDark;
+        face.ink = Qt::white;
     }
-    p.setPen(QPen(current_ ? theme::kAccentDark : theme::kCardBorder, 1));
-    p.setBrush(fill);
-    p.drawRoundedRect(r, 4, 4);
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        theme::drawFocusRing(p, QRectF(rect()), 4);
-    }
-    p.setPen(ink);
-    p.setFont(font());
-    p.drawText(rect().adjusted(0, 0, 0, -1), Qt::AlignCenter, text());
+    theme::drawFace(p, *this, face, text());
 }
 
 void FlatTab::keyPressEvent(QKeyEvent* event) {

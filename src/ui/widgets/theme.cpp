@@ -6,6 +6,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QWidget>
 #include <algorithm>
 
 #include "core/layout_table.h"
@@ -40,6 +41,19 @@ void drawFocusRing(QPainter& p, const QRectF& r, double radius) {
     p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
     p.setPen(QPen(Qt::white, 2));
     p.drawRoundedRect(r.adjusted(3, 3, -3, -3), std::max(0.0, radius - 2), std::max(0.0, radius - 2));
+}
+
+void drawFace(QPainter& p, const QWidget& w, const Face& face, const QString& text) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(face.border, 1));
+    p.setBrush(face.fill);
+    p.drawRoundedRect(face.box, face.radius, face.radius);
+    if (w.hasFocus() && w.window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        drawFocusRing(p, QRectF(w.rect()), face.radius);
+    }
+    p.setPen(face.ink);
+    p.setFont(w.font());
+    p.drawText(face.textBox, face.textFlags, text);
 }
 
 QFont baseFont() {

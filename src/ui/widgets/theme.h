@@ -4,10 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
+#include <QString>
 
 class QApplication;
 class QPainter;
 class QRectF;
+class QWidget;
 
 namespace splat::ui::theme {
 
@@ -18,6 +21,19 @@ void apply(QApplication& app);
 // 2 px wide, so that one of them stands out by at least 4.5:1 from any
 // background (black and white differ by 21:1).
 void drawFocusRing(QPainter& p, const QRectF& r, double radius);
+
+// The face of a custom-painted button or tab: a rounded box, the focus ring
+// while the player moves around `w` with the keyboard, and its text.
+struct Face {
+    QRectF box;
+    double radius;
+    QColor fill;
+    QColor border;
+    QColor ink;
+    QRect textBox;
+    int textFlags;
+};
+void drawFace(QPainter& p, const QWidget& w, const Face& face, const QString& text);
 
 // The base font (9 pt sans) and the emphasised variants of the layout table.
 QFont baseFont();
