@@ -12,7 +12,8 @@ template <class W>
 class NamedAccessible : public QAccessibleWidget {
 public:
     using Reader = QString (W::*)() const;
-    NamedAccessible(W* widget, QAccessible::Role role, Reader name) : QAccessibleWidget(widget, role), name_(name) {}
+    NamedAccessible(W* widget, QAccessible::Role role, Reader name)
+        : QAccessibleWidget(widget, role), name_(name) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return (static_cast<const W*>(widget())->*name_)();
