@@ -32,7 +32,10 @@ struct World {
 void playWeek(World& w) {
     w.game.editableState().cash = 1000000;  // no game over for lack of money
     w.game.match().StartClick();
-    for (int tick = 0; tick < 45 && w.window.timerEnabled("Timer1"); ++tick) {
+    // The timer's state, found once: a screen's timer calls the game, it
+    // does not look itself up by name on every tick.
+    const ControlState& timer = *w.window.control("Timer1");
+    for (int tick = 0; tick < 45 && timer.enabled; ++tick) {
         w.clock.set(w.clock.nowSeconds() + 1);
         w.game.match().nextaction();
     }

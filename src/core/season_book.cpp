@@ -13,6 +13,9 @@ namespace splat {
 namespace {
 
 constexpr const char* kWarningControl = "cashWarning";
+// Room for a whole match's play-by-play, so that a match's lines are not
+// moved from one buffer to the next as it goes on (a match says some forty).
+constexpr size_t kLinesOfAMatch = 64;
 
 std::string clubName(const GameState& s, int32_t team) {
     if (team == 1) return s.teamName;
@@ -83,6 +86,7 @@ void SeasonBook::cashChanged(CashKind kind, int64_t amount) {
 void SeasonBook::matchStarted() {
     inMatch_ = true;
     pages_.matches.push_back({pages_.now, clubName(s_, s_.opponentTeam), {}});
+    pages_.matches.back().lines.reserve(kLinesOfAMatch);
     changed();
 }
 
@@ -95,6 +99,7 @@ void SeasonBook::playLine(std::string_view text) {
 void SeasonBook::matchEnded() {
     inMatch_ = false;
     squadWeek_.clear();
+    squadWeek_.reserve(kPlayers);
     for (int j = 1; j <= kPlayers; ++j) {
         SquadLine line;
         line.name = s_.playerNames[1][j];
@@ -229,6 +234,7 @@ const BookPages& SeasonBook::pages() {
 
 std::vector<TableRow> SeasonBook::table() const {
     std::vector<TableRow> rows;
+    rows.reserve(kTeams);
     for (int i = 1; i <= kTeams; ++i) {
         const int32_t team = s_.tableTeam[i];
         TableRow row;
@@ -250,6 +256,7 @@ std::vector<TableRow> SeasonBook::table() const {
 
 std::vector<SquadLine> SeasonBook::squad(int32_t team) const {
     std::vector<SquadLine> lines;
+    lines.reserve(kPlayers);
     for (int j = 1; j <= kPlayers; ++j) {
         SquadLine line;
         line.name = s_.playerNames[team][j];

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/effect_sizes.h"
 #include "core/saturating.h"
@@ -142,9 +143,9 @@ void pickUp(Pitch& g, const Side& side) {
     g.effect(side.look.pickUpSound);
 }
 
-void say(Pitch& g, const std::string& line) {
+void say(Pitch& g, std::string line) {
     g.window().setText("action1", line);
-    g.said = line;
+    g.said = std::move(line);
 }
 
 // The kind of exchange for roll r and tactics edge t. The flag rules come
