@@ -19,22 +19,36 @@ struct NameHash {
     using is_transparent = void;
     size_t operator()(std::string_view s) const noexcept {
         constexpr uint64_t kMix = 0xff51afd7ed558ccdULL;
-        uint64_t h = 0x9e3779b97f4a7c15ULL ^ s.size();
-        size_t i = 0;
-        for (; i + 8 <= s.size(); i += 8) {
-            uint64_t word;
-            std::memcpy(&word, s.data() + i, 8);
-            h = (h ^ word) * kMix;
-            h ^= h >> 32;
+        const char* p = s.data();
+        const size_t n = s.size();
+        uint64_t h = 0x9e3779b97f4a7c15ULL ^ n;
+        uint64_t last = 0;  // the bytes after the whole words
+        if (n >= 8) {
+            for (size_t i = 0; i + 8 < n; i += 8) {
+                h = (h ^ load<uint64_t>(p + i)) * kMix;
+                h ^= h >> 32;
+            }
+            last = load<uint64_t>(p + n - 8);  // may overlap the last whole word
+        } else if (n >= 4) {
+            last = load<uint32_t>(p) | uint64_t{load<uint32_t>(p + n - 4)} << 32;
+        } else if (n > 0) {
+            last = uint64_t{static_cast<unsigned char>(p[0])} |
+                   uint64_t{static_cast<unsigned char>(p[n / 2])} << 8 |
+                   uint64_t{static_cast<unsigned char>(p[n - 1])} << 16;
         }
-        uint64_t rest = 0;  // the last few bytes, without a call to memcpy
-        for (size_t k = i; k < s.size(); ++k)
-            rest |= uint64_t{static_cast<unsigned char>(s[k])} << (8 * (k - i));
-        h = (h ^ rest) * kMix;
+        h = (h ^ last) * kMix;
         h ^= h >> 33;
         h *= 0xc4ceb9fe1a85ec53ULL;
         h ^= h >> 33;
         return static_cast<size_t>(h);
+    }
+
+private:
+    template <typename Word>
+    static Word load(const char* p) noexcept {
+        Word w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
     }
 };
 
