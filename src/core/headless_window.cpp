@@ -212,11 +212,12 @@ bool HeadlessWindow::question(std::string_view text, std::string_view caption) {
 }
 
 void HeadlessWindow::showDialog(std::string_view name) {
-    if (!target(name)) return;
+    if (!target(name) || !listener_) return;  // nobody to tell what it shows
     WindowEvent e;
     e.type = WindowEvent::Type::Dialog;
     e.name = name;
     if (auto labels = dialogLabels_.find(name); labels != dialogLabels_.end()) {
+        e.labels.reserve(labels->second.size());
         for (const size_t i : labels->second) {
             const ControlState& c = controls_[i];
             e.labels.emplace_back(c.desc->name.substr(name.size() + 1), c.text);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/effect_sizes.h"
+#include "core/join.h"
 #include "core/saturating.h"
 #include "match/exchange.h"
 #include "match/match_engine.h"
@@ -90,8 +91,8 @@ const std::string& teamOf(const GameState& s, const Side& side) {
 // The score as a screen reader says it: both sides, a side without points as 0.
 void sayScore(Pitch& g) {
     const GameState& s = g.state();
-    g.window().announce(s.teamName + " " + std::to_string(s.ourScore) + ", " + s.teamNames[s.opponentTeam] +
-                        " " + std::to_string(s.theirScore));
+    g.window().announce(join(s.teamName, " ", std::to_string(s.ourScore), ", ", s.teamNames[s.opponentTeam],
+                             " ", std::to_string(s.theirScore)));
 }
 
 void showScore(Pitch& g, const Side& side) {

@@ -9,6 +9,7 @@
 
 #include "core/control_names.h"
 #include "core/effect_sizes.h"
+#include "core/join.h"
 #include "core/saturating.h"
 #include "core/team_strength.h"
 #include "management/laboratory.h"
@@ -37,7 +38,7 @@ struct Settling {
 std::string num(int64_t v) { return std::to_string(v); }
 
 void setDialogText(Settling& g, const char* label, const std::string& text) {
-    g.window().setText(std::string("Tresults.") + label, text);
+    g.window().setText(join("Tresults.", label), text);
 }
 
 // Points, prize and the result sentence of the player's game.
