@@ -23,7 +23,7 @@ fastest() {
 
 least() { ((${1:-0} == 0 || $2 < $1)) && echo "$2" || echo "$1"; }
 refresh=0 floor=0 week=0 weekRefresh=0
-for round in 1 2 3; do
+for _ in 1 2 3; do
   refresh=$(least "$refresh" "$(fastest BM_RefreshViews "$build/bench/refresh_bench")")
   floor=$(least "$floor" "$(fastest BM_FormatLabelsFloor "$build/bench/refresh_bench")")
   week=$(least "$week" "$(fastest BM_Week "$build/bench/week_bench")")
