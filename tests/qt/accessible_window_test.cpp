@@ -136,6 +136,13 @@ TEST(AccessibleNames, TooltipsOnCaptionlessValuesClickableNamesAndShopTabs) {
     EXPECT_TRUE(ui::AccessibleWindow::widgetFor(g.window, "markerPage5")
                     ->accessibleDescription()
                     .startsWith("Cheetah action (model 5): adds 15"));
+    // A sponsor's chance is told once its page is brought forward.
+    const auto& pages = mainPages();
+    const int finances =
+        static_cast<int>(std::find(pages.begin(), pages.end(), mainPageOf("apply1")) - pages.begin());
+    EXPECT_TRUE(g.widget("apply1")->toolTip().isEmpty());
+    qobject_cast<ui::FlatPageControl*>(g.widget("PageControl1"))->chooseByPlayer(finances);
+    EXPECT_TRUE(g.widget("apply1")->accessibleDescription().contains("Your chance now"));
 }
 
 TEST(AccessibleRoles, TabsArePageTabsClickableNamesAreButtonsTheSpeechIsAStatusBarNotification) {
