@@ -21,8 +21,8 @@ struct NameHash {
         constexpr uint64_t kMix = 0xff51afd7ed558ccdULL;
         const char* p = s.data();
         const size_t n = s.size();
-        uint64_t h = 0x9e3779b97f4a7c15ULL ^ n;
-        uint64_t last = 0;  // the bytes after the whole words
+        uint64_t h = (0x9e3779b97f4a7c15ULL + n) * kMix;  // spread, so that no byte of a name cancels it
+        uint64_t last = 0;                                // the bytes after the whole words
         if (n >= 8) {
             for (size_t i = 0; i + 8 < n; i += 8) {
                 h = (h ^ load<uint64_t>(p + i)) * kMix;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/layout_table.h"
+#include "core/name_map.h"
 
 namespace splat {
 namespace {
@@ -167,6 +168,25 @@ TEST(LayoutTableStructure, FindControlAnswersNamesOnly) {
     EXPECT_EQ(findControl(""), nullptr);
     // Dialog controls are only found under their full name.
     EXPECT_EQ(findControl("yourlab"), nullptr);
+}
+
+// Every control name hashes apart from every other, and so do names that
+// differ in one byte at any place, on either side of a word's edge.
+TEST(LayoutTableStructure, NamesHashApart) {
+    std::set<size_t> hashes;
+    for (const ControlSpec& c : layoutTable()) hashes.insert(NameHash{}(c.name));
+    EXPECT_EQ(hashes.size(), layoutTable().size());
+    for (size_t length = 1; length <= 19; ++length) {
+        const std::string base(length, 'a');
+        std::set<size_t> variants{NameHash{}(base)};
+        for (size_t at = 0; at < length; ++at) {
+            std::string other = base;
+            other[at] = 'b';
+            variants.insert(NameHash{}(other));
+        }
+        variants.insert(NameHash{}(base + 'a'));
+        EXPECT_EQ(variants.size(), length + 2) << "length " << length;
+    }
 }
 
 // ------------------------------------------------------------------ names
