@@ -215,6 +215,16 @@ def run(game, spoken_file):
             except Failure:
                 said = None
             check(bool(said) and ", cash $" in said, "%r says what it did (%r)" % (control, speech.since(mark)[:3]))
+        # What an upgrade brings, a week after the game began, is said once
+        # its page is brought forward.
+        mark = speech.mark()
+        key(window_id, "alt+6")
+        speech.wait('"Finances"', lambda s: "Finances" in s, mark)
+        mark = speech.mark()
+        tab_to(window_id, speech, lambda s: s.startswith("Lab upgrade"))
+        speech.settle(2, 10)  # the description follows the name
+        told = [s for s in speech.since(mark) if "average income" in s]
+        check(bool(told), "the lab upgrade says what it brings (%r)" % (told or speech.since(mark)[-2:]))
     finally:
         proc.terminate()
         try:
