@@ -203,7 +203,7 @@ void setUp(Pitch& g) {
 }
 
 // The side's flag carrier tries to hang the flag, which ends the match.
-void hangFlag(Pitch& g, const Side& side, const std::string& carrier) {
+void hangFlag(Pitch& g, const Side& side, std::string_view carrier) {
     GameState& s = g.state();
     if (g.random(bound(side.edge(s) + 10)) <= 5) return;
     say(g, narration::flagHung(carrier));
@@ -214,7 +214,7 @@ void hangFlag(Pitch& g, const Side& side, const std::string& carrier) {
 }
 
 // The side's actor runs for the flag: he is hit on the way or picks it up.
-void runForFlag(Pitch& g, const Side& side, const Side& other, const std::string& actor) {
+void runForFlag(Pitch& g, const Side& side, const Side& other, std::string_view actor) {
     GameState& s = g.state();
     if (g.random(50) <= 25) return;
     if (g.random(bound(side.edge(s) + 15)) < 6) {

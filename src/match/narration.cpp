@@ -50,11 +50,11 @@ std::string development(int32_t kind, const Names& n, int32_t d) {
     }
 }
 
-std::string flagHung(const std::string& carrier) { return join(carrier, " hangs the flag !!! "); }
+std::string flagHung(std::string_view carrier) { return join(carrier, " hangs the flag !!! "); }
 
-std::string hitOnTheWay(const std::string& runner) { return join(runner, " took a hit in the ass"); }
+std::string hitOnTheWay(std::string_view runner) { return join(runner, " took a hit in the ass"); }
 
-std::string flagPickedUp(const std::string& runner) { return join(runner, " picks up the flag !!!"); }
+std::string flagPickedUp(std::string_view runner) { return join(runner, " picks up the flag !!!"); }
 
 std::string resolution(int32_t kind, const Names& n, bool success) {
     switch (kind) {

@@ -10,15 +10,17 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace splat::narration {
 
 // The names a line may use.
+// Views of the names in the state, which outlive the line made of them.
 struct Names {
-    std::string ours;          // our actor
-    std::string theirs;        // their actor
-    std::string ourCarrier;    // our flag carrier
-    std::string theirCarrier;  // their flag carrier
+    std::string_view ours;          // our actor
+    std::string_view theirs;        // their actor
+    std::string_view ourCarrier;    // our flag carrier
+    std::string_view theirCarrier;  // their flag carrier
 };
 
 // Whether the announcement (phase 1) or the development (phase 2) of an
@@ -33,9 +35,9 @@ std::string announcement(int32_t kind, const Names& n, int32_t d);
 std::string development(int32_t kind, const Names& n, int32_t d);
 
 // Phase 2 of the flag kinds.
-std::string flagHung(const std::string& carrier);     // kinds 7 and 8
-std::string hitOnTheWay(const std::string& runner);   // kinds 5 and 6
-std::string flagPickedUp(const std::string& runner);  // kinds 5 and 6
+std::string flagHung(std::string_view carrier);     // kinds 7 and 8
+std::string hitOnTheWay(std::string_view runner);   // kinds 5 and 6
+std::string flagPickedUp(std::string_view runner);  // kinds 5 and 6
 
 // Phase 3 of kinds 1..4: the acting side succeeds (a hit for kinds 1 and 2,
 // an ambush for 3 and 4) or not (a miss, an escape). "" for other kinds.
