@@ -12,7 +12,7 @@ HeadlessWindow::HeadlessWindow() {
     controls_.reserve(table.size());
     size_t slots = 16;
     while (slots < 2 * table.size()) slots *= 2;
-    slots_.assign(slots, 0);
+    slots_.assign(slots, Slot{});
     std::map<std::string_view, int> pagesSoFar;
     for (const ControlSpec& desc : table) {
         ControlState c;
@@ -24,8 +24,8 @@ HeadlessWindow::HeadlessWindow() {
         c.itemIndex = desc.itemIndex;
         c.interval = desc.interval;
         if (desc.kind == ControlKind::Page) c.pageIndex = pagesSoFar[desc.parent]++;
-        uint32_t& slot = slots_[findSlot(desc.name)];
-        if (slot == 0) slot = static_cast<uint32_t>(controls_.size() + 1);  // the first of a name wins
+        Slot& slot = slots_[findSlot(desc.name)];
+        if (slot.index == 0) slot = {desc.name, static_cast<uint32_t>(controls_.size() + 1)};  // the first wins
         const size_t dot = desc.name.find('.');
         if (desc.kind == ControlKind::Label && dot != std::string::npos) {
             dialogLabels_[desc.name.substr(0, dot)].push_back(controls_.size());
@@ -35,12 +35,12 @@ HeadlessWindow::HeadlessWindow() {
 }
 
 const ControlState* HeadlessWindow::control(std::string_view name) const {
-    const uint32_t slot = slots_[findSlot(name)];
+    const uint32_t slot = slots_[findSlot(name)].index;
     return slot == 0 ? nullptr : &controls_[slot - 1];
 }
 
 ControlState* HeadlessWindow::control(std::string_view name) {
-    const uint32_t slot = slots_[findSlot(name)];
+    const uint32_t slot = slots_[findSlot(name)].index;
     return slot == 0 ? nullptr : &controls_[slot - 1];
 }
 

@@ -113,14 +113,20 @@ private:
 
     std::vector<ControlState> controls_;
     std::vector<std::string> announcements_;
-    // Controls by name: an open-addressing table of indices + 1 into
-    // controls_ (0 = empty; a power of two at most half full, probed
-    // linearly), quicker than a node map for a refresh's ~200 lookups.
-    std::vector<uint32_t> slots_;
+    // Controls by name: an open-addressing table (a power of two at most
+    // half full, probed linearly), quicker than a node map for a refresh's
+    // ~200 lookups. A slot holds its control's index + 1 (0 = empty) and a
+    // view of its name, so that a probe reads the name without going through
+    // the control and its layout entry.
+    struct Slot {
+        std::string_view name;
+        uint32_t index = 0;
+    };
+    std::vector<Slot> slots_;
     size_t findSlot(std::string_view name) const {
         const size_t mask = slots_.size() - 1;
         size_t i = NameHash{}(name)&mask;
-        while (slots_[i] != 0 && controls_[slots_[i] - 1].desc->name != name) i = (i + 1) & mask;
+        while (slots_[i].index != 0 && slots_[i].name != name) i = (i + 1) & mask;
         return i;
     }
     // Each dialog's labels ("Tresults.yoscore", ...) in table order.
