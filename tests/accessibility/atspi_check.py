@@ -236,12 +236,17 @@ def run(game):
         for h in heard[-6:]:
             print("   %s" % h)
     finally:
-        proc.terminate()
-        try:
-            proc.wait(10)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
+        stop(proc)
+
+
+def stop(proc):
+    """Ends the game, killing it when it does not end in ten seconds."""
+    proc.terminate()
+    try:
+        proc.wait(10)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
 
 
 def main():

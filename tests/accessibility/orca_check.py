@@ -6,10 +6,10 @@ AT-SPI bus, Orca and a speech server whose voice writes each utterance to a
 file. Starts the game, opens "Next game" with Alt+9, tabs to "Start Game",
 starts the match, leaves for the Team page midway (a key press and another
 page), closes the results with Enter, sells a marker on the Gear page and
-buys one. Then checks what was spoken against what the window showed: every
-play-by-play line in order, once, with no added word, the score with both
-numbers, the results once, what the sale and the purchase did, the page
-names.
+buys one, and tabs to the lab upgrade on the Finances page. Then checks what
+was spoken against what the window showed: every play-by-play line in order,
+once, with no added word, the score with both numbers, the results once, what
+the sale and the purchase did, the page names, and what the upgrade brings.
 
 Usage: orca_check.py GAME_EXECUTABLE SPOKEN_FILE
 """
@@ -27,7 +27,7 @@ import pyatspi  # noqa: E402
 from gi.repository import GLib  # noqa: E402
 
 # The waiting and finding the two checks share.
-from atspi_check import Failure, application, pump, wait_for  # noqa: E402
+from atspi_check import Failure, application, pump, stop, wait_for  # noqa: E402
 
 
 class Speech:
@@ -226,12 +226,7 @@ def run(game, spoken_file):
         told = [s for s in speech.since(mark) if "average income" in s]
         check(bool(told), "the lab upgrade says what it brings (%r)" % (told or speech.since(mark)[-2:]))
     finally:
-        proc.terminate()
-        try:
-            proc.wait(10)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
+        stop(proc)
     if failures:
         raise Failure("%d of the checks failed" % len(failures))
 
